@@ -1,0 +1,83 @@
+#include "batch/batch_runner.h"
+
+#include <sstream>
+#include <vector>
+
+#include "batch/batch_frontend.h"
+#include "shell/commands.h"
+
+namespace vrel {
+
+std::vector<std::string> SplitScriptLine(const std::string& line) {
+  std::vector<std::string> words;
+  std::istringstream stream(line.substr(0, line.find('#')));
+  std::string word;
+  while (stream >> word) words.push_back(word);
+  return words;
+}
+
+namespace {
+
+// One script line; returns false when it was refused or showed a message.
+bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>& words) {
+  const std::string& word = words[0];
+  const CommandInfo* command = CommandByBatchWord(word);
+  if (command == nullptr) {
+    fe.ReportError("unknown command '" + word + "'");
+    return false;
+  }
+  const std::size_t given = words.size() - 1;
+  if (given != command->args.size()) {
+    fe.ReportError("'" + word + "' takes " + std::to_string(command->args.size()) +
+                   (command->args.size() == 1 ? " argument" : " arguments") + ", " +
+                   std::to_string(given) + " given");
+    return false;
+  }
+  if (command->handler == nullptr) {
+    fe.ReportError("'" + word + "' is not available in this version");
+    return false;
+  }
+  if (!MenuItemEnabled(session, command->id)) {
+    fe.ReportError("'" + word + "' is not available now");
+    return false;
+  }
+  fe.ClearQueues();
+  for (std::size_t i = 0; i < command->args.size(); ++i) {
+    const std::string& arg = words[i + 1];
+    if (command->args[i] == ArgKind::File) {
+      fe.QueueFile(arg == "-" ? std::nullopt : std::optional<std::string>(arg));
+    } else {
+      int value = 0;
+      if (arg == "cancel" || !ParseInteger(arg, value)) value = 0;
+      fe.QueueNumber(value);
+    }
+  }
+  const int messagesBefore = fe.MessageCount();
+  command->handler(session, fe);
+  return fe.MessageCount() == messagesBefore;
+}
+
+}  // namespace
+
+int RunBatchScript(Session& session, const std::string& scriptName, std::istream& script,
+                   std::ostream& out, std::ostream& err, bool keepGoing) {
+  BatchFrontend fe(out, err);
+  std::string line;
+  int lineNumber = 0;
+  int status = 0;
+  while (std::getline(script, line)) {
+    ++lineNumber;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const std::vector<std::string> words = SplitScriptLine(line);
+    if (words.empty()) continue;
+    fe.SetLocation(scriptName, lineNumber);
+    if (!RunLine(session, fe, words)) {
+      status = 1;
+      if (!keepGoing) break;
+    }
+  }
+  out.flush();
+  return status;
+}
+
+}  // namespace vrel

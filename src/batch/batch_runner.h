@@ -1,0 +1,20 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "shell/session.h"
+
+namespace vrel {
+
+// Runs a vrel-batch script against the session. Returns the exit status: 0 when every line
+// ran without a message, 1 otherwise. Without keepGoing the run stops at the first message
+// or error.
+int RunBatchScript(Session& session, const std::string& scriptName, std::istream& script,
+                   std::ostream& out, std::ostream& err, bool keepGoing);
+
+// Splits a script line into words; '#' starts a comment that runs to the end of the line.
+std::vector<std::string> SplitScriptLine(const std::string& line);
+
+}  // namespace vrel

@@ -1,0 +1,44 @@
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <new>
+
+#include "batch/batch_runner.h"
+
+namespace {
+
+int Usage() {
+  std::cerr << "usage: vrel-batch [--keep-going] SCRIPT\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool keepGoing = false;
+  const char* scriptPath = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--keep-going") == 0)
+      keepGoing = true;
+    else if (scriptPath == nullptr)
+      scriptPath = argv[i];
+    else
+      return Usage();
+  }
+  if (scriptPath == nullptr) return Usage();
+
+  std::ifstream script(scriptPath);
+  if (!script) {
+    std::cerr << scriptPath << ": cannot open the script\n";
+    return 2;
+  }
+  std::unique_ptr<vrel::Session> session;
+  try {
+    session = std::make_unique<vrel::Session>();
+  } catch (const std::bad_alloc&) {
+    std::cerr << scriptPath << ":0: Not enough memory\n";
+    return 1;
+  }
+  return vrel::RunBatchScript(*session, scriptPath, script, std::cout, std::cerr, keepGoing);
+}

@@ -1,0 +1,49 @@
+#include "numerics/vector_arithmetic.h"
+
+#include <cmath>
+
+namespace vrel {
+
+double CentreSegment(Vector& v, int from, int to) {
+  double sum = 0.0;
+  for (int i = from; i < to; ++i) sum += v[i];
+  if (to <= from) return 0.0;
+  const double mean = sum / static_cast<double>(to - from);
+  for (int i = from; i < to; ++i) v[i] = v[i] - mean;
+  return mean;
+}
+
+double NormaliseSegment(Vector& v, int from, int to) {
+  double sum = 0.0;
+  for (int i = from; i < to; ++i)
+    sum = static_cast<double>(static_cast<long double>(sum) +
+                              std::pow(static_cast<long double>(v[i]), 2.0L));
+  const double norm = std::sqrt(sum);
+  // A zero vector has no direction: it stays zero rather than turning into NaN.
+  if (norm == 0.0) return 0.0;
+  for (int i = from; i < to; ++i) v[i] = v[i] / norm;
+  return norm;
+}
+
+void MultiplyRows(const Matrix& m, const Vector& x, Vector& out, int rows, int cols) {
+  for (int i = 0; i < rows; ++i) {
+    out[i] = 0.0;
+    for (int j = 0; j < cols; ++j) out[i] = out[i] + m[i][j] * x[j];
+  }
+}
+
+void CombineColumns(const Matrix& m, const Vector& x, Vector& out, int cols, int rows) {
+  MultiplyRows(m, x, out, rows, cols);
+}
+
+double ColumnAngle(const Matrix& m, int rows, int a, int b) {
+  double dot = 0.0;
+  for (int i = 0; i < rows; ++i) dot += m[i][a] * m[i][b];
+  // Rounding can push the dot product of two unit columns just past 1.
+  if (dot > 1.0) dot = 1.0;
+  if (dot < -1.0) dot = -1.0;
+  const long double degreesPerRadian = 57.2958L;
+  return static_cast<double>(std::acos(static_cast<long double>(dot)) * degreesPerRadian);
+}
+
+}  // namespace vrel

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "shell/matrix.h"
+
+namespace vrel {
+
+// Centres v[from..to) in place and returns the mean it had.
+double CentreSegment(Vector& v, int from, int to);
+// Scales v[from..to) to unit length and returns the length it had; an all-zero range stays
+// zero and gives 0.
+double NormaliseSegment(Vector& v, int from, int to);
+// out[i] = sum over j < cols of m[i][j] * x[j], for i < rows (one projection per specimen).
+void MultiplyRows(const Matrix& m, const Vector& x, Vector& out, int rows, int cols);
+// The same product, counts in the other order: builds a shape vector from the first cols
+// columns of the components.
+void CombineColumns(const Matrix& m, const Vector& x, Vector& out, int cols, int rows);
+// Angle in degrees between two unit columns of m over rows [0, rows).
+double ColumnAngle(const Matrix& m, int rows, int a, int b);
+
+}  // namespace vrel

@@ -1,0 +1,95 @@
+#include <map>
+
+#include "files/file_commands.h"
+#include "numerics/numeric_commands.h"
+#include "shell/commands.h"
+#include "stats/stats_commands.h"
+
+namespace vrel {
+
+namespace {
+
+using A = ArgKind;
+
+std::vector<CommandInfo> BuildTable() {
+  // A null handler marks a command that this version does not offer yet.
+  return {
+      {CommandId::OpenData, "OpenData", "Open &Data", nullptr, "open-data", {A::File}},
+      {CommandId::OpenLink, "OpenLink", "Open &Link", nullptr, "open-link", {A::File}},
+      {CommandId::OpenFactor, "OpenFactor", "Open &Factor", nullptr, "open-factor", {A::File}},
+      {CommandId::OpenSelect, "OpenSelect", "Open Se&lection", nullptr, "open-selection", {A::File}},
+      {CommandId::Consensus, "Consensus", "Consensus", nullptr, "reload-consensus", {A::File}},
+      {CommandId::ShapeVectors, "ShapeVectors", "PCS", nullptr, "reload-pcs", {A::File}},
+      {CommandId::SaveResiduals, "SaveResiduals", "Save &Residuals", nullptr, "save-residuals", {A::File}},
+      {CommandId::SaveConsensus, "SaveConsensus", "Save &Consensus", nullptr, "save-consensus", {A::File}},
+      {CommandId::SaveSize, "SaveSize", "Save &Sizes", nullptr, "save-sizes", {A::File}},
+      {CommandId::SaveScores, "SaveScores", "Save S&cores", nullptr, "save-scores", {A::Number, A::File}},
+      {CommandId::SaveSingleScore, "SaveSingleScore", "Save one Projection", nullptr, "save-one-projection", {A::Number, A::File}},
+      {CommandId::SavePcs, "SavePcs", "Save &PCS", nullptr, "save-pcs", {A::Number, A::File}},
+      {CommandId::SaveSinglePcs, "SaveSinglePcs", "Save one PCS", nullptr, "save-one-pcs", {A::Number, A::File}},
+      {CommandId::ClearSession, "ClearSession", "Clear Session", ClearSessionClick, "clear-session", {}},
+      {CommandId::Quit, "Quit", "Quit", QuitClick, nullptr, {}},
+      {CommandId::Gpa, "Gpa", "&Superimposition", nullptr, "superimpose", {}},
+      {CommandId::Pcs, "Pcs", "&Components", nullptr, "components", {}},
+      {CommandId::Regression, "Regression", "&Regression", nullptr, "regression", {A::Number}},
+      {CommandId::RegressionTest, "RegressionTest", "Regression T&est", nullptr, "regression-test", {A::Number}},
+      {CommandId::MeanRegression, "MeanRegression", "Mean Regression", nullptr, "mean-regression", {A::Number}},
+      {CommandId::MeanRegressionTest, "MeanRegressionTest", "Mean Regression Test", nullptr, "mean-regression-test", {A::Number}},
+      {CommandId::MantelTest, "MantelTest", "Homogeneity Test", nullptr, "homogeneity", {A::Number, A::Number}},
+      {CommandId::Discrimination, "Discrimination", "&Discrimination", nullptr, "discrimination", {A::Number}},
+      {CommandId::DiscriminationTest, "DiscriminationTest", "Discrimination &Test", nullptr, "discrimination-test", {A::Number}},
+      {CommandId::Deflation, "Deflation", "Hyperprojection", nullptr, "hyperprojection", {A::File}},
+      {CommandId::Difference, "Difference", "Shape difference", nullptr, "shape-difference", {}},
+      {CommandId::ViewAll, "ViewAll", "Specimens", nullptr, nullptr, {}},
+      {CommandId::ViewPcs, "ViewPcs", "Vectors", nullptr, nullptr, {}},
+      {CommandId::ViewPlot, "ViewPlot", "Plot", nullptr, nullptr, {}},
+      {CommandId::ViewLog, "ViewLog", "Log", ViewLogClick, nullptr, {}},
+      {CommandId::DefineGroups, "DefineGroups", "Define groups", nullptr, "define-groups", {A::Number}},
+      {CommandId::OptionColor, "OptionColor", "Color", nullptr, nullptr, {}},
+      {CommandId::Enveloppe, "Enveloppe", "Extremes", nullptr, nullptr, {}},
+      {CommandId::Help1, "Help1", "&Help", Help1Click, nullptr, {}},
+      {CommandId::ViewAbout, "ViewAbout", "About", ViewAboutClick, nullptr, {}},
+  };
+}
+
+}  // namespace
+
+const std::vector<CommandInfo>& CommandTable() {
+  static const std::vector<CommandInfo> table = BuildTable();
+  return table;
+}
+
+const CommandInfo& Command(CommandId id) { return CommandTable()[static_cast<std::size_t>(id)]; }
+
+const CommandInfo* CommandByBatchWord(const std::string& word) {
+  for (const CommandInfo& info : CommandTable())
+    if (info.batchWord != nullptr && word == info.batchWord) return &info;
+  return nullptr;
+}
+
+const std::vector<MenuSpec>& MenuBar() {
+  using C = CommandId;
+  auto item = [](C id) { return MenuEntry{MenuEntry::Item, id, nullptr, nullptr, {}}; };
+  const MenuEntry separator{MenuEntry::Separator, C::Quit, nullptr, nullptr, {}};
+  static const std::vector<MenuSpec> menus = {
+      {"FileMenu",
+       "&File",
+       {item(C::OpenData), item(C::OpenLink), item(C::OpenFactor), item(C::OpenSelect), separator,
+        MenuEntry{MenuEntry::Submenu, C::Consensus, "Reload", "Reload ", {C::Consensus, C::ShapeVectors}},
+        separator, item(C::SaveResiduals), item(C::SaveConsensus), item(C::SaveSize), separator,
+        item(C::SaveScores), item(C::SaveSingleScore), item(C::SavePcs), item(C::SaveSinglePcs),
+        separator, item(C::ClearSession), item(C::Quit)}},
+      {"ComputeMenu",
+       "&Compute",
+       {item(C::Gpa), item(C::Pcs), separator, item(C::Regression), item(C::RegressionTest), separator,
+        item(C::MeanRegression), item(C::MeanRegressionTest), item(C::MantelTest), separator,
+        item(C::Discrimination), item(C::DiscriminationTest), separator, item(C::Deflation),
+        item(C::Difference)}},
+      {"View1", "&Window", {item(C::ViewAll), item(C::ViewPcs), item(C::ViewPlot), item(C::ViewLog)}},
+      {"Options1", "&Options", {item(C::DefineGroups), separator, item(C::OptionColor), item(C::Enveloppe)}},
+      {"About1", "&About", {item(C::Help1), separator, item(C::ViewAbout)}},
+  };
+  return menus;
+}
+
+}  // namespace vrel

@@ -1,0 +1,89 @@
+#include "shell/commands.h"
+
+namespace vrel {
+
+bool MenuItemEnabled(const Session& s, CommandId id) {
+  const bool d = s.DataLoaded;
+  const bool sup = s.Superimposed;
+  const bool c = s.ComponentsComputed;
+  const bool f = s.DifferenceComputed;
+  const bool g = s.GroupLimit != 0;
+  switch (id) {
+    case CommandId::OpenData:
+      return !sup;
+    case CommandId::OpenLink:
+    case CommandId::Consensus:
+      return d;
+    case CommandId::OpenSelect:
+    case CommandId::Gpa:
+      return d && !sup;
+    case CommandId::ShapeVectors:
+    case CommandId::SaveResiduals:
+    case CommandId::SaveConsensus:
+    case CommandId::SaveSize:
+    case CommandId::Deflation:
+    case CommandId::ViewAll:
+      return sup;
+    case CommandId::OpenFactor:
+    case CommandId::SaveScores:
+    case CommandId::SaveSingleScore:
+    case CommandId::SavePcs:
+    case CommandId::SaveSinglePcs:
+    case CommandId::Regression:
+    case CommandId::RegressionTest:
+    case CommandId::ViewPcs:
+    case CommandId::ViewPlot:
+      return c;
+    case CommandId::Pcs:
+      return sup && !c;
+    case CommandId::MeanRegression:
+    case CommandId::MeanRegressionTest:
+    case CommandId::MantelTest:
+    case CommandId::Discrimination:
+    case CommandId::DiscriminationTest:
+      return c && g;
+    case CommandId::Difference:
+      return sup && !f;
+    case CommandId::ClearSession:
+    case CommandId::Quit:
+    case CommandId::ViewLog:
+    case CommandId::DefineGroups:
+    case CommandId::OptionColor:
+    case CommandId::Enveloppe:
+    case CommandId::Help1:
+    case CommandId::ViewAbout:
+      return true;
+  }
+  return false;
+}
+
+bool MenuItemChecked(const Session& s, CommandId id) {
+  if (id == CommandId::OptionColor) return s.ColorOption;
+  if (id == CommandId::Enveloppe) return s.ExtremesOption;
+  return false;
+}
+
+ToolbarEnabling ToolbarEnabled(const Session& s) {
+  const bool d = s.DataLoaded;
+  const bool sup = s.Superimposed;
+  const bool c = s.ComponentsComputed;
+  ToolbarEnabling e{};
+  auto set = [&e](ToolbarControl control, bool value) { e[static_cast<int>(control)] = value; };
+  set(ToolbarControl::BoutonGpa, d && !sup);
+  set(ToolbarControl::BoutonPcs, sup && !c);
+  set(ToolbarControl::BoutonZoomPlus, true);
+  set(ToolbarControl::BoutonZoomMoins, true);
+  for (ToolbarControl control : {ToolbarControl::BoutonUp, ToolbarControl::BoutonRight,
+                                 ToolbarControl::ComboBoxIndi, ToolbarControl::BoutonAll,
+                                 ToolbarControl::BoutonLabel})
+    set(control, sup);
+  for (ToolbarControl control : {ToolbarControl::TrackBar1, ToolbarControl::ComboBoxComp,
+                                 ToolbarControl::BoutonPlot, ToolbarControl::ComboXaxis,
+                                 ToolbarControl::ComboYaxis})
+    set(control, c);
+  return e;
+}
+
+void ActiverBoutons(const Session& s, Frontend& fe) { fe.SetToolbarEnabled(ToolbarEnabled(s)); }
+
+}  // namespace vrel

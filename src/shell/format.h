@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace vrel {
+
+// printf-style formatting into a std::string, for log lines and result files.
+template <typename... Args>
+std::string Format(const char* format, Args... args) {
+  int length = std::snprintf(nullptr, 0, format, args...);
+  if (length <= 0) return std::string();
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  std::snprintf(text.data(), text.size(), format, args...);
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+}  // namespace vrel

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace vrel {
+
+enum class Icon { None, Stop, Exclamation };
+
+// The file dialogs of the main window; their titles and filters are in file_dialogs.h.
+enum class FileDialog { OpenData, OpenLink, OpenVector, SaveText, SaveVect, SaveData, SaveMeta };
+
+enum class Window { Specimens, Vectors, Plot, Log, About };
+
+enum class Combo { Indi, Comp, Xaxis, Yaxis };
+
+// The toolbar's controls, left to right.
+enum class ToolbarControl {
+  BoutonGpa,
+  BoutonPcs,
+  BoutonZoomPlus,
+  BoutonZoomMoins,
+  BoutonUp,
+  BoutonRight,
+  BoutonAll,
+  ComboBoxIndi,
+  TrackBar1,
+  ComboBoxComp,
+  BoutonPlot,
+  ComboXaxis,
+  ComboYaxis,
+  BoutonLabel,
+};
+inline constexpr int ToolbarControlCount = 14;
+using ToolbarEnabling = std::array<bool, ToolbarControlCount>;
+
+// The one way a command talks to its user. The Qt windows, the test script and vrel-batch
+// each implement it.
+class Frontend {
+ public:
+  virtual ~Frontend() = default;
+
+  // Shows the number prompt with this question; returns what the prompt leaves as its answer
+  // (0 after Cancel, the close button, or text that is not an integer).
+  virtual int AskNumber(const std::string& question) = 0;
+  // Runs one of the file dialogs; nothing when the user cancels.
+  virtual std::optional<std::string> ChooseFile(FileDialog dialog) = 0;
+  // A modal message box with an OK button; an empty caption is the system's default one.
+  virtual void ShowMessage(const std::string& text, const std::string& caption, Icon icon) = 0;
+
+  virtual void AppendLog(const std::string& line) = 0;
+  virtual void ClearLog() = 0;
+
+  // Shows the window if hidden and brings it to the front.
+  virtual void ShowWindow(Window window) = 0;
+  virtual void HideWindow(Window window) = 0;
+  virtual bool IsWindowVisible(Window window) = 0;
+  // Shows the window modally and returns when it closes.
+  virtual void ShowModal(Window window) = 0;
+  // Asks the window to repaint from the session later.
+  virtual void Invalidate(Window window) = 0;
+
+  virtual void SetComboIndex(Combo combo, int index) = 0;
+  virtual int ComboIndex(Combo combo) = 0;
+  virtual void SetComboText(Combo combo, const std::string& text) = 0;
+  virtual std::string ComboText(Combo combo) = 0;
+  virtual void SetTrackBarPosition(int position) = 0;
+  virtual int TrackBarPosition() = 0;
+  virtual void SetToolbarEnabled(const ToolbarEnabling& enabled) = 0;
+
+  // Long computations report how far they are; false means the user asked to stop.
+  virtual bool Progress(long done, long total) {
+    (void)done;
+    (void)total;
+    return true;
+  }
+
+  virtual void ShowHelp() {}
+  virtual void QuitProgram() = 0;
+};
+
+}  // namespace vrel

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "shell/capacities.h"
+#include "shell/matrix.h"
+
+namespace vrel {
+
+// The three counts, passed together to the numerical routines.
+struct DataDimensions {
+  std::int32_t SpecimenCount = 0;
+  std::int32_t LandmarkCount = 0;
+  std::int32_t DimensionCount = 0;
+};
+
+// State of the subtractive random generator; it lives for the whole run.
+struct SubtractiveRandomState {
+  std::array<std::int32_t, 56> Table{};  // entries 1..55 are used
+  int Next = 0;
+  int Partner = 0;
+  bool Initialised = false;
+};
+
+// The one record of everything loaded and computed in a run. All arrays are allocated at
+// full capacity by the constructor; commands only change counts and overwrite contents.
+struct Session : DataDimensions {
+  // Allocates every array. A non-negative failAtAllocation makes that allocation step
+  // (0-based, in allocation order) fail, so that the out-of-memory path can be exercised.
+  explicit Session(int failAtAllocation = -1);
+
+  DataDimensions& Dimensions() { return *this; }
+  const DataDimensions& Dimensions() const { return *this; }
+  int CoordinateCount() const { return LandmarkCount * DimensionCount; }
+
+  Matrix Coordinates;        // 300 x 99
+  Vector Consensus;          // 99
+  Matrix Residuals;          // 300 x 99
+  Matrix Scores;             // 300 x 99: scores 0..95, Cs/Fac 96, Regres 97, Discrim 98
+  Matrix Pcs;                // 99 x 99: components 0..96, regression 97, discrimination 98
+  Vector SingularValues;     // 99
+  Vector ResultVector;       // 99
+  Vector Projections;        // 300
+  Vector Coefficients;       // 99
+  Vector GroupCoefficients;  // 99
+  Vector Factor;             // 300
+  Vector GroupCodes;         // 300
+  std::array<double, MaxSpecimens> Sizes{};
+  Vector LandmarkSelection;  // one entry per landmark
+  std::int32_t LinkCount = 0;
+  std::array<std::int32_t, 2 * MaxLinks> Links{};
+
+  std::int32_t PcsRetained = 0;
+  std::int32_t GroupLimit = 0;
+  std::int32_t PromptResult = 0;
+
+  bool DataLoaded = false;
+  bool Superimposed = false;
+  bool ComponentsComputed = false;
+  bool DifferenceComputed = false;
+  bool RegressionVectorReady = false;
+  bool DiscriminationVectorReady = false;
+
+  bool ShowLabels = true;
+  bool ColorOption = true;
+  bool ExtremesOption = false;
+
+  float Zoom = 1.0f;
+  float DrawScale = 1000.0f;
+  float ShapeMagnitude = 0.1f;
+  std::array<double, 6> Rotation{1, 0, 0, 0, 1, 0};
+  float TiltAngle = 0.0f;
+  float TurnAngle = 0.0f;
+  std::int32_t SelectedSpecimen = 0;
+  std::int32_t SelectedComponent = 0;
+  std::int32_t SpecimensView = 0;
+  std::int32_t VectorsView = 0;
+  std::int32_t PlotView = 0;
+  std::int32_t PlotAxisX = 0;
+  std::int32_t PlotAxisY = 1;
+
+  SubtractiveRandomState Random;
+};
+
+// Track bar position at start-up and after Clear Session; ShapeMagnitude = position x 0.025.
+inline constexpr int DefaultTrackBarPosition = 4;
+
+}  // namespace vrel

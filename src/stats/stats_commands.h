@@ -1,0 +1,17 @@
+#pragma once
+
+#include "shell/frontend.h"
+#include "shell/session.h"
+
+namespace vrel {
+
+void RegressionClick(Session& s, Frontend& fe);
+void RegressionTestClick(Session& s, Frontend& fe);
+void MeanRegressionClick(Session& s, Frontend& fe);
+void MeanRegressionTestClick(Session& s, Frontend& fe);
+void MantelTestClick(Session& s, Frontend& fe);  // Compute > Homogeneity Test
+void DiscriminationClick(Session& s, Frontend& fe);
+void DiscriminationTestClick(Session& s, Frontend& fe);
+void DefineGroupsClick(Session& s, Frontend& fe);  // Options > Define groups
+
+}  // namespace vrel

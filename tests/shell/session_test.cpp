@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include "shell/commands.h"
+#include "shell/session.h"
+#include "support/scripted_frontend.h"
+
+namespace vrel {
+namespace {
+
+using test::ScriptedFrontend;
+
+void ExpectEmptyStage(const Session& s) {
+  EXPECT_EQ(s.SpecimenCount, 0);
+  EXPECT_EQ(s.LandmarkCount, 0);
+  EXPECT_EQ(s.DimensionCount, 0);
+  EXPECT_EQ(s.LinkCount, 0);
+  EXPECT_EQ(s.GroupLimit, 0);
+  EXPECT_FALSE(s.DataLoaded);
+  EXPECT_FALSE(s.Superimposed);
+  EXPECT_FALSE(s.ComponentsComputed);
+  EXPECT_FALSE(s.DifferenceComputed);
+  EXPECT_FALSE(s.RegressionVectorReady);
+  EXPECT_FALSE(s.DiscriminationVectorReady);
+  EXPECT_EQ(s.PlotAxisX, 0);
+  EXPECT_EQ(s.PlotAxisY, 1);
+  EXPECT_EQ(s.SelectedSpecimen, 0);
+  EXPECT_EQ(s.SelectedComponent, 0);
+  EXPECT_EQ(s.SpecimensView, 0);
+  EXPECT_EQ(s.VectorsView, 0);
+  EXPECT_EQ(s.PlotView, 0);
+  EXPECT_FLOAT_EQ(s.ShapeMagnitude, 0.1f);
+  EXPECT_EQ(s.TiltAngle, 0.0f);
+  EXPECT_EQ(s.TurnAngle, 0.0f);
+  EXPECT_EQ(s.Rotation, (std::array<double, 6>{1, 0, 0, 0, 1, 0}));
+  EXPECT_TRUE(s.ColorOption);
+}
+
+TEST(SessionStartUp, HoldsTheStartUpValuesAndFullCapacityArrays) {
+  Session s;
+  ExpectEmptyStage(s);
+  EXPECT_TRUE(s.ShowLabels);
+  EXPECT_FALSE(s.ExtremesOption);
+  EXPECT_EQ(s.PcsRetained, 0);
+  EXPECT_EQ(s.PromptResult, 0);
+  EXPECT_FLOAT_EQ(s.Zoom, 1.0f);
+  EXPECT_FLOAT_EQ(s.DrawScale, 1000.0f);
+  EXPECT_EQ(s.Coordinates.Rows(), 300);
+  EXPECT_EQ(s.Coordinates.Cols(), 99);
+  EXPECT_EQ(s.Pcs.Rows(), 99);
+  EXPECT_EQ(s.Scores.Cols(), 99);
+  EXPECT_EQ(s.Factor.Size(), 300);
+  EXPECT_EQ(s.LandmarkSelection.Size(), 99);
+  EXPECT_EQ(s.Coordinates[299][98], 0.0);
+}
+
+TEST(SessionStartUp, AnAllocationFailureIsRaisedToTheCaller) {
+  EXPECT_THROW(Session(0), std::bad_alloc);
+  EXPECT_THROW(Session(12), std::bad_alloc);
+  EXPECT_NO_THROW(Session(13));  // there are only 13 allocation steps
+}
+
+TEST(ClearSession, ResetsTheSessionAndLeavesWhatItShouldKeep) {
+  Session s;
+  ScriptedFrontend fe;
+  s.SpecimenCount = 30;
+  s.LandmarkCount = 8;
+  s.DimensionCount = 2;
+  s.LinkCount = 3;
+  s.GroupLimit = 10;
+  s.DataLoaded = s.Superimposed = s.ComponentsComputed = s.DifferenceComputed = true;
+  s.RegressionVectorReady = s.DiscriminationVectorReady = true;
+  s.ColorOption = false;
+  s.ShowLabels = true;
+  s.ExtremesOption = true;
+  s.Zoom = 2.0f;
+  s.DrawScale = 2000.0f;
+  s.PcsRetained = 5;
+  s.PromptResult = 7;
+  s.ShapeMagnitude = 0.25f;
+  s.TiltAngle = 0.3f;
+  s.Rotation = {0, 1, 0, 1, 0, 0};
+  s.PlotAxisX = 4;
+  s.PlotAxisY = 97;
+  s.SelectedComponent = 98;
+  s.SelectedSpecimen = 12;
+  s.VectorsView = s.PlotView = s.SpecimensView = 1;
+  s.Coordinates[299][98] = 1.0;
+  s.Scores[5][96] = 2.0;
+  s.Residuals[3][3] = 3.0;
+  s.Pcs[98][98] = 4.0;
+  s.ResultVector[98] = 5.0;
+  s.Consensus[0] = 6.0;
+  s.Factor[2] = 7.0;
+  s.SingularValues[0] = 8.0;
+  s.Sizes[1] = 9.0;
+  s.Links[0] = 1;
+  s.LandmarkSelection[0] = 1.0;
+  fe.log = {"a line"};
+  fe.visible[Window::Log] = false;
+  fe.trackBar = -7;
+
+  ClearSessionClick(s, fe);
+
+  ExpectEmptyStage(s);
+  EXPECT_FALSE(s.ShowLabels);  // start-up turns them on, Clear Session off
+  EXPECT_TRUE(s.ExtremesOption);
+  EXPECT_FLOAT_EQ(s.Zoom, 2.0f);
+  EXPECT_FLOAT_EQ(s.DrawScale, 2000.0f);
+  EXPECT_EQ(s.PcsRetained, 5);
+  EXPECT_EQ(s.PromptResult, 7);
+  EXPECT_EQ(s.Coordinates[299][98], 0.0);
+  EXPECT_EQ(s.Scores[5][96], 0.0);
+  EXPECT_EQ(s.Residuals[3][3], 0.0);
+  EXPECT_EQ(s.Pcs[98][98], 0.0);
+  EXPECT_EQ(s.ResultVector[98], 0.0);
+  EXPECT_EQ(s.Consensus[0], 0.0);
+  EXPECT_EQ(s.Factor[2], 7.0);
+  EXPECT_EQ(s.SingularValues[0], 8.0);
+  EXPECT_EQ(s.Sizes[1], 9.0);
+  EXPECT_EQ(s.Links[0], 1);
+  EXPECT_EQ(s.LandmarkSelection[0], 1.0);
+
+  EXPECT_TRUE(fe.log.empty());
+  EXPECT_TRUE(fe.visible[Window::Log]);
+  EXPECT_EQ(fe.trackBar, 4);
+  EXPECT_EQ(fe.comboText[Combo::Comp], "");
+  EXPECT_EQ(fe.comboText[Combo::Indi], "");
+  EXPECT_TRUE(fe.Invalidated(Window::Specimens));
+  EXPECT_TRUE(fe.Invalidated(Window::Vectors));
+  EXPECT_TRUE(fe.Invalidated(Window::Plot));
+  // The log is emptied, then raised, then the track bar and the toolbar follow.
+  const std::vector<std::string> tail(fe.events.end() - 4, fe.events.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"clear-log", "show:Log", "trackbar=4", "toolbar"}));
+  ASSERT_TRUE(fe.toolbar.has_value());
+  EXPECT_EQ(*fe.toolbar, ToolbarEnabled(Session()));
+  EXPECT_TRUE(MenuItemEnabled(s, CommandId::OpenData));
+}
+
+TEST(ShellCommands, QuitLogAboutAndHelpReachTheFrontend) {
+  Session s;
+  ScriptedFrontend fe;
+  ViewAboutClick(s, fe);  // the start-up box is still up: only brought to the front
+  EXPECT_EQ(fe.events.back(), "show:About");
+  fe.visible[Window::About] = false;
+  ViewAboutClick(s, fe);
+  EXPECT_EQ(fe.events.back(), "modal:About");
+  fe.visible[Window::Log] = false;
+  ViewLogClick(s, fe);
+  EXPECT_TRUE(fe.visible[Window::Log]);
+  Help1Click(s, fe);
+  EXPECT_EQ(fe.events.back(), "help");
+  QuitClick(s, fe);
+  EXPECT_TRUE(fe.quitRequested);
+}
+
+TEST(Prompt, ReadsIntegersAsTheEditBoxDoes) {
+  int value = 99;
+  EXPECT_TRUE(ParseInteger("5", value));
+  EXPECT_EQ(value, 5);
+  EXPECT_TRUE(ParseInteger("-3", value));
+  EXPECT_EQ(value, -3);
+  EXPECT_TRUE(ParseInteger(" +12 ", value));
+  EXPECT_EQ(value, 12);
+  EXPECT_TRUE(ParseInteger("2147483647", value));
+  EXPECT_EQ(value, 2147483647);
+  EXPECT_TRUE(ParseInteger("-2147483648", value));
+  EXPECT_EQ(value, -2147483647 - 1);
+  for (const char* bad : {"", " ", "abc", "5a", "1.5", "-", "2147483648", "99999999999999999999"})
+    EXPECT_FALSE(ParseInteger(bad, value)) << bad;
+}
+
+TEST(Prompt, KeepsTheAnswerInPromptResult) {
+  Session s;
+  ScriptedFrontend fe;
+  fe.numbers = {5, -3};
+  EXPECT_EQ(AskPrompt(s, fe, "How many Pcs?"), 5);
+  EXPECT_EQ(s.PromptResult, 5);
+  EXPECT_EQ(AskPrompt(s, fe, "How many Pcs?"), -3);
+  EXPECT_EQ(s.PromptResult, -3);
+  EXPECT_EQ(AskPrompt(s, fe, "Number of PCS"), 0);  // cancelled
+  EXPECT_EQ(s.PromptResult, 0);
+  EXPECT_EQ(fe.prompts.back(), "Number of PCS");
+}
+
+}  // namespace
+}  // namespace vrel

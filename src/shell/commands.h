@@ -54,10 +54,10 @@ enum class ArgKind { Number, File };
 
 struct CommandInfo {
   CommandId id;
-  const char* name;       // the menu item's name
-  const char* caption;    // with & before the access key
-  CommandHandler handler; // null while the command is not available in this version
-  const char* batchWord;  // null when vrel-batch has no word for it
+  const char* name;        // the menu item's name
+  const char* caption;     // with & before the access key
+  CommandHandler handler;  // null while the command is not available in this version
+  const char* batchWord;   // null when vrel-batch has no word for it
   std::vector<ArgKind> args;
 };
 
@@ -69,10 +69,10 @@ const CommandInfo* CommandByBatchWord(const std::string& word);
 // "Reload " item opens a submenu.
 struct MenuEntry {
   enum Kind { Item, Separator, Submenu } kind;
-  CommandId id;                        // Item
-  const char* name;                    // Submenu
-  const char* caption;                 // Submenu
-  std::vector<CommandId> submenuItems; // Submenu
+  CommandId id;                         // Item
+  const char* name;                     // Submenu
+  const char* caption;                  // Submenu
+  std::vector<CommandId> submenuItems;  // Submenu
 };
 
 struct MenuSpec {

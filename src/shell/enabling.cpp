@@ -73,13 +73,13 @@ ToolbarEnabling ToolbarEnabled(const Session& s) {
   set(ToolbarControl::BoutonPcs, sup && !c);
   set(ToolbarControl::BoutonZoomPlus, true);
   set(ToolbarControl::BoutonZoomMoins, true);
-  for (ToolbarControl control : {ToolbarControl::BoutonUp, ToolbarControl::BoutonRight,
-                                 ToolbarControl::ComboBoxIndi, ToolbarControl::BoutonAll,
-                                 ToolbarControl::BoutonLabel})
+  for (ToolbarControl control :
+       {ToolbarControl::BoutonUp, ToolbarControl::BoutonRight, ToolbarControl::ComboBoxIndi,
+        ToolbarControl::BoutonAll, ToolbarControl::BoutonLabel})
     set(control, sup);
-  for (ToolbarControl control : {ToolbarControl::TrackBar1, ToolbarControl::ComboBoxComp,
-                                 ToolbarControl::BoutonPlot, ToolbarControl::ComboXaxis,
-                                 ToolbarControl::ComboYaxis})
+  for (ToolbarControl control :
+       {ToolbarControl::TrackBar1, ToolbarControl::ComboBoxComp, ToolbarControl::BoutonPlot,
+        ToolbarControl::ComboXaxis, ToolbarControl::ComboYaxis})
     set(control, c);
   return e;
 }

@@ -1,7 +1,8 @@
+#include "shell/session.h"
+
 #include <gtest/gtest.h>
 
 #include "shell/commands.h"
-#include "shell/session.h"
 #include "support/scripted_frontend.h"
 
 namespace vrel {

@@ -6,21 +6,30 @@ namespace vrel::test {
 
 const char* WindowName(Window window) {
   switch (window) {
-    case Window::Specimens: return "Specimens";
-    case Window::Vectors: return "Vectors";
-    case Window::Plot: return "Plot";
-    case Window::Log: return "Log";
-    case Window::About: return "About";
+    case Window::Specimens:
+      return "Specimens";
+    case Window::Vectors:
+      return "Vectors";
+    case Window::Plot:
+      return "Plot";
+    case Window::Log:
+      return "Log";
+    case Window::About:
+      return "About";
   }
   return "?";
 }
 
 const char* ComboName(Combo combo) {
   switch (combo) {
-    case Combo::Indi: return "Indi";
-    case Combo::Comp: return "Comp";
-    case Combo::Xaxis: return "Xaxis";
-    case Combo::Yaxis: return "Yaxis";
+    case Combo::Indi:
+      return "Indi";
+    case Combo::Comp:
+      return "Comp";
+    case Combo::Xaxis:
+      return "Xaxis";
+    case Combo::Yaxis:
+      return "Yaxis";
   }
   return "?";
 }

@@ -33,8 +33,10 @@ class ScriptedFrontend : public Frontend {
   std::vector<std::string> prompts;
   std::vector<FileDialog> dialogs;
   std::vector<Message> messages;
-  std::map<Window, bool> visible{{Window::Specimens, true}, {Window::Vectors, true},
-                                 {Window::Plot, true},      {Window::Log, true},
+  std::map<Window, bool> visible{{Window::Specimens, true},
+                                 {Window::Vectors, true},
+                                 {Window::Plot, true},
+                                 {Window::Log, true},
                                  {Window::About, true}};
   std::map<Combo, int> comboIndex;
   std::map<Combo, std::string> comboText;
@@ -69,7 +71,9 @@ class ScriptedFrontend : public Frontend {
 
   // Convenience for assertions.
   bool Invalidated(Window window) const;
-  std::string LastMessage() const { return messages.empty() ? std::string() : messages.back().text; }
+  std::string LastMessage() const {
+    return messages.empty() ? std::string() : messages.back().text;
+  }
   int Count(const std::string& event) const;
 };
 

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "shell/commands.h"
+#include "shell/session.h"
+
+namespace vrel {
+namespace {
+
+using C = CommandId;
+using T = ToolbarControl;
+
+struct Stage {
+  const char* name;
+  void (*apply)(Session&);
+  std::set<C> menuEnabled;
+  std::set<T> toolbarEnabled;
+};
+
+const std::set<C> kAlways = {C::ClearSession, C::Quit,      C::ViewLog, C::DefineGroups,
+                             C::OptionColor,  C::Enveloppe, C::Help1,   C::ViewAbout};
+
+std::set<C> With(std::set<C> extra) {
+  extra.insert(kAlways.begin(), kAlways.end());
+  return extra;
+}
+
+const std::set<T> kSuperimposedTools = {T::BoutonZoomPlus, T::BoutonZoomMoins, T::BoutonUp,
+                                        T::BoutonRight,    T::BoutonAll,       T::ComboBoxIndi,
+                                        T::BoutonLabel};
+const std::set<T> kComponentTools = {T::BoutonZoomPlus, T::BoutonZoomMoins, T::BoutonUp,
+                                     T::BoutonRight,    T::BoutonAll,       T::ComboBoxIndi,
+                                     T::BoutonLabel,    T::TrackBar1,       T::ComboBoxComp,
+                                     T::BoutonPlot,     T::ComboXaxis,      T::ComboYaxis};
+
+const std::set<C> kComponentMenu = {
+    C::OpenLink,      C::OpenFactor, C::Consensus,      C::ShapeVectors,    C::SaveResiduals,
+    C::SaveConsensus, C::SaveSize,   C::SaveScores,     C::SaveSingleScore, C::SavePcs,
+    C::SaveSinglePcs, C::Regression, C::RegressionTest, C::Deflation,       C::Difference,
+    C::ViewAll,       C::ViewPcs,    C::ViewPlot};
+
+std::set<C> Plus(std::set<C> base, std::initializer_list<C> extra) {
+  base.insert(extra);
+  return base;
+}
+
+std::set<C> Minus(std::set<C> base, std::initializer_list<C> gone) {
+  for (C id : gone) base.erase(id);
+  return base;
+}
+
+const Stage kStages[] = {
+    {"empty", [](Session&) {}, With({C::OpenData}), {T::BoutonZoomPlus, T::BoutonZoomMoins}},
+    {"data loaded",
+     [](Session& s) { s.DataLoaded = true; },
+     With({C::OpenData, C::OpenLink, C::OpenSelect, C::Consensus, C::Gpa}),
+     {T::BoutonGpa, T::BoutonZoomPlus, T::BoutonZoomMoins}},
+    {"superimposed", [](Session& s) { s.DataLoaded = s.Superimposed = true; },
+     With({C::OpenLink, C::Consensus, C::ShapeVectors, C::SaveResiduals, C::SaveConsensus,
+           C::SaveSize, C::Pcs, C::Deflation, C::Difference, C::ViewAll}),
+     [] {
+       auto t = kSuperimposedTools;
+       t.insert(T::BoutonPcs);
+       return t;
+     }()},
+    {"components", [](Session& s) { s.DataLoaded = s.Superimposed = s.ComponentsComputed = true; },
+     With(kComponentMenu), kComponentTools},
+    {"groups",
+     [](Session& s) {
+       s.DataLoaded = s.Superimposed = s.ComponentsComputed = true;
+       s.GroupLimit = 30;
+     },
+     With(Plus(kComponentMenu, {C::MeanRegression, C::MeanRegressionTest, C::MantelTest,
+                                C::Discrimination, C::DiscriminationTest})),
+     kComponentTools},
+    {"shape difference taken",
+     [](Session& s) {
+       s.DataLoaded = s.Superimposed = s.ComponentsComputed = s.DifferenceComputed = true;
+     },
+     With(Minus(kComponentMenu, {C::Difference})), kComponentTools},
+    {"shape difference, components not yet recomputed",
+     [](Session& s) { s.DataLoaded = s.Superimposed = s.DifferenceComputed = true; },
+     With({C::OpenLink, C::Consensus, C::ShapeVectors, C::SaveResiduals, C::SaveConsensus,
+           C::SaveSize, C::Pcs, C::Deflation, C::ViewAll}),
+     [] {
+       auto t = kSuperimposedTools;
+       t.insert(T::BoutonPcs);
+       return t;
+     }()},
+};
+
+TEST(Enabling, MenuItemsFollowTheStageLadder) {
+  for (const Stage& stage : kStages) {
+    Session s;
+    stage.apply(s);
+    for (const CommandInfo& command : CommandTable())
+      EXPECT_EQ(MenuItemEnabled(s, command.id), stage.menuEnabled.count(command.id) == 1)
+          << stage.name << ": " << command.name;
+  }
+}
+
+TEST(Enabling, ToolbarFollowsTheStageLadder) {
+  for (const Stage& stage : kStages) {
+    Session s;
+    stage.apply(s);
+    const ToolbarEnabling enabled = ToolbarEnabled(s);
+    for (int i = 0; i < ToolbarControlCount; ++i)
+      EXPECT_EQ(enabled[static_cast<std::size_t>(i)],
+                stage.toolbarEnabled.count(static_cast<T>(i)) == 1)
+          << stage.name << ": control " << i;
+  }
+}
+
+TEST(Enabling, OptionsMenuChecksFollowTheDisplayOptions) {
+  Session s;
+  EXPECT_TRUE(MenuItemChecked(s, C::OptionColor));
+  EXPECT_FALSE(MenuItemChecked(s, C::Enveloppe));
+  s.ColorOption = false;
+  s.ExtremesOption = true;
+  EXPECT_FALSE(MenuItemChecked(s, C::OptionColor));
+  EXPECT_TRUE(MenuItemChecked(s, C::Enveloppe));
+  EXPECT_FALSE(MenuItemChecked(s, C::DefineGroups));
+}
+
+TEST(CommandTable, IsInMenuOrderAndEveryItemAppearsOnceInTheMenus) {
+  const auto& table = CommandTable();
+  for (std::size_t i = 0; i < table.size(); ++i)
+    EXPECT_EQ(static_cast<std::size_t>(table[i].id), i) << table[i].name;
+  std::vector<C> order;
+  for (const MenuSpec& menu : MenuBar())
+    for (const MenuEntry& entry : menu.entries) {
+      if (entry.kind == MenuEntry::Item) order.push_back(entry.id);
+      if (entry.kind == MenuEntry::Submenu)
+        order.insert(order.end(), entry.submenuItems.begin(), entry.submenuItems.end());
+    }
+  ASSERT_EQ(order.size(), table.size());
+  for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(order[i], table[i].id);
+}
+
+TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
+  std::vector<std::string> file;
+  for (const MenuEntry& entry : MenuBar()[0].entries) {
+    if (entry.kind == MenuEntry::Separator)
+      file.push_back("-");
+    else if (entry.kind == MenuEntry::Submenu)
+      file.push_back(entry.caption);
+    else
+      file.push_back(Command(entry.id).caption);
+  }
+  EXPECT_EQ(file,
+            (std::vector<std::string>{"Open &Data", "Open &Link", "Open &Factor", "Open Se&lection",
+                                      "-", "Reload ", "-", "Save &Residuals", "Save &Consensus",
+                                      "Save &Sizes", "-", "Save S&cores", "Save one Projection",
+                                      "Save &PCS", "Save one PCS", "-", "Clear Session", "Quit"}));
+  std::vector<std::string> captions;
+  for (const MenuSpec& menu : MenuBar()) captions.push_back(menu.caption);
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"&File", "&Compute", "&Window", "&Options", "&About"}));
+}
+
+TEST(CommandTable, BatchWordsAreUniqueAndFound) {
+  std::set<std::string> words;
+  for (const CommandInfo& command : CommandTable()) {
+    if (command.batchWord == nullptr) continue;
+    EXPECT_TRUE(words.insert(command.batchWord).second) << command.batchWord;
+    EXPECT_EQ(CommandByBatchWord(command.batchWord), &command);
+  }
+  EXPECT_EQ(CommandByBatchWord("no-such-word"), nullptr);
+  ASSERT_NE(CommandByBatchWord("homogeneity"), nullptr);
+  EXPECT_EQ(CommandByBatchWord("homogeneity")->args.size(), 2u);
+}
+
+}  // namespace
+}  // namespace vrel

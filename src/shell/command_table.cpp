@@ -13,6 +13,7 @@ using A = ArgKind;
 
 std::vector<CommandInfo> BuildTable() {
   // A null handler marks a command that this version does not offer yet.
+  // clang-format off
   return {
       {CommandId::OpenData, "OpenData", "Open &Data", nullptr, "open-data", {A::File}},
       {CommandId::OpenLink, "OpenLink", "Open &Link", nullptr, "open-link", {A::File}},
@@ -50,6 +51,7 @@ std::vector<CommandInfo> BuildTable() {
       {CommandId::Help1, "Help1", "&Help", Help1Click, nullptr, {}},
       {CommandId::ViewAbout, "ViewAbout", "About", ViewAboutClick, nullptr, {}},
   };
+  // clang-format on
 }
 
 }  // namespace

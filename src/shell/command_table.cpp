@@ -15,7 +15,7 @@ std::vector<CommandInfo> BuildTable() {
   // A null handler marks a command that this version does not offer yet.
   // clang-format off
   return {
-      {CommandId::OpenData, "OpenData", "Open &Data", nullptr, "open-data", {A::File}},
+      {CommandId::OpenData, "OpenData", "Open &Data", OpenDataClick, "open-data", {A::File}},
       {CommandId::OpenLink, "OpenLink", "Open &Link", nullptr, "open-link", {A::File}},
       {CommandId::OpenFactor, "OpenFactor", "Open &Factor", nullptr, "open-factor", {A::File}},
       {CommandId::OpenSelect, "OpenSelect", "Open Se&lection", nullptr, "open-selection", {A::File}},
@@ -30,8 +30,8 @@ std::vector<CommandInfo> BuildTable() {
       {CommandId::SaveSinglePcs, "SaveSinglePcs", "Save one PCS", nullptr, "save-one-pcs", {A::Number, A::File}},
       {CommandId::ClearSession, "ClearSession", "Clear Session", ClearSessionClick, "clear-session", {}},
       {CommandId::Quit, "Quit", "Quit", QuitClick, nullptr, {}},
-      {CommandId::Gpa, "Gpa", "&Superimposition", nullptr, "superimpose", {}},
-      {CommandId::Pcs, "Pcs", "&Components", nullptr, "components", {}},
+      {CommandId::Gpa, "Gpa", "&Superimposition", GpaClick, "superimpose", {}},
+      {CommandId::Pcs, "Pcs", "&Components", PcsClick, "components", {}},
       {CommandId::Regression, "Regression", "&Regression", nullptr, "regression", {A::Number}},
       {CommandId::RegressionTest, "RegressionTest", "Regression T&est", nullptr, "regression-test", {A::Number}},
       {CommandId::MeanRegression, "MeanRegression", "Mean Regression", nullptr, "mean-regression", {A::Number}},

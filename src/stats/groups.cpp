@@ -1,0 +1,74 @@
+#include <cmath>
+
+#include "numerics/vector_arithmetic.h"
+#include "shell/capacities.h"
+#include "shell/commands.h"
+#include "shell/format.h"
+#include "stats/component_count.h"
+#include "stats/regression.h"
+#include "stats/result_vector.h"
+#include "stats/stats_commands.h"
+#include "stats/test_statistic.h"
+
+namespace vrel {
+
+namespace {
+
+// The group codes centred over the n specimens, as the discrimination commands use them.
+Vector CentredGroupCodes(const Session& s) {
+  Vector codes = AllocVector(MaxSpecimens);
+  for (int i = 0; i < s.SpecimenCount; ++i) codes[i] = s.GroupCodes[i];
+  CentreSegment(codes, 0, s.SpecimenCount);
+  return codes;
+}
+
+void CommitGroupCodes(Session& s, const Vector& codes) {
+  for (int i = 0; i < s.SpecimenCount; ++i) s.GroupCodes[i] = codes[i];
+}
+
+}  // namespace
+
+void DefineGroupsClick(Session& s, Frontend& fe) {
+  const int rank = AskPrompt(s, fe, "Rank of the 1st specimen of the 2nd group?");
+  const int n = s.SpecimenCount;
+  s.GroupLimit = (rank > 0 && rank < n) ? rank - 1 : 0;
+  for (int i = 0; i < n; ++i) s.GroupCodes[i] = i < s.GroupLimit ? 0.0 : 1.0;
+  fe.AppendLog(Format("The groups limit is after the specimen : %d", s.GroupLimit));
+  fe.Invalidate(Window::Plot);
+}
+
+void DiscriminationClick(Session& s, Frontend& fe) {
+  if (!CheckGroups(s, fe)) return;
+  const int q = AskComponentCount(s, fe);
+  if (q <= 0) return;
+  const Vector codes = CentredGroupCodes(s);
+  Vector b = AllocVector(MaxCoordinates);
+  MultipleRegression(codes, s.Scores, b, 0, s.SpecimenCount, q);
+  if (!PublishResultVector(s, fe, b, q, DiscriminationColumn,
+                           Format("Discrimination coefficient (normalized) with %5d PCS.", q))) {
+    fe.ShowMessage(NoDirectionMessage, "", Icon::Exclamation);
+    return;
+  }
+  CommitGroupCodes(s, codes);
+  for (int j = 0; j < q; ++j) s.Coefficients[j] = b[j];
+}
+
+void DiscriminationTestClick(Session& s, Frontend& fe) {
+  if (!CheckGroups(s, fe)) return;
+  const int q = AskComponentCount(s, fe, "Not enoug specimens", "ERROR");
+  if (q <= 0) return;
+  const int n = s.SpecimenCount;
+  const Vector codes = CentredGroupCodes(s);
+  Vector b = AllocVector(MaxCoordinates);
+  const double r2 = MultipleRegression(codes, s.Scores, b, 0, n, q);
+  if (!std::isfinite(r2)) {
+    fe.ShowMessage("The discrimination cannot be computed with these components", "",
+                   Icon::Exclamation);
+    return;
+  }
+  CommitGroupCodes(s, codes);
+  for (int j = 0; j < q; ++j) s.Coefficients[j] = b[j];
+  LogTestStatistic(fe, Format("Discrimination statistic for %5d components.", q), r2, q, n);
+}
+
+}  // namespace vrel

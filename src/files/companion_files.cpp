@@ -3,6 +3,7 @@
 
 #include "files/file_commands.h"
 #include "files/number_reader.h"
+#include "numerics/components.h"
 #include "shell/capacities.h"
 #include "shell/format.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 void InvalidFile(Frontend& fe) { fe.ShowMessage("Invalid file", "", Icon::Stop); }
 void InputFailed(Frontend& fe) { fe.ShowMessage("Input failed", "", Icon::Stop); }
+void FactorNotCorrect(Frontend& fe) { fe.ShowMessage("Factor not correct", "", Icon::Exclamation); }
 
 // Reads the link table into temporary storage; the session changes only once it has all been read.
 void ReadLinks(Session& s, Frontend& fe, const std::string& path) {
@@ -41,6 +43,26 @@ void OpenLinkClick(Session& s, Frontend& fe) {
   if (const auto path = fe.ChooseFile(FileDialog::OpenLink)) ReadLinks(s, fe, *path);
   // The specimens window redraws with whatever links there now are, also after Cancel.
   fe.Invalidate(Window::Specimens);
+}
+
+void OpenFactorClick(Session& s, Frontend& fe) {
+  const auto path = fe.ChooseFile(FileDialog::OpenVector);
+  if (!path) return;
+  NumberReader in(*path);
+  int n = 0, unused1 = 0, unused2 = 0;
+  if (!in.ReadInt(n) || !in.ReadInt(unused1) || !in.ReadInt(unused2)) return InvalidFile(fe);
+  if (n != s.SpecimenCount) return FactorNotCorrect(fe);
+  std::vector<double> values(static_cast<std::size_t>(n));
+  for (double& value : values)
+    if (!in.ReadDouble(value)) return InputFailed(fe);
+  // A factor without variation centres to zero and cannot be rescaled.
+  bool constant = true;
+  for (double value : values) constant = constant && value == values.front();
+  if (constant) return FactorNotCorrect(fe);
+
+  for (int i = 0; i < n; ++i) s.Factor[i] = values[static_cast<std::size_t>(i)];
+  ScaleFactorColumn(s);
+  fe.AppendLog("Factor File : " + *path);
 }
 
 void OpenSelectClick(Session& s, Frontend& fe) {

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files/file_commands.h"
+#include "numerics/numeric_commands.h"
+#include "support/scripted_frontend.h"
+#include "support/test_data.h"
+
+namespace vrel {
+namespace {
+
+using test::ScriptedFrontend;
+
+std::string TempPath(const std::string& name) { return testing::TempDir() + "vrel_rl_" + name; }
+
+std::string WriteTemp(const std::string& name, const std::string& text) {
+  const std::string path = TempPath(name);
+  std::ofstream(path) << text;
+  return path;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void Open(Session& s, ScriptedFrontend& fe, const std::string& dataFile) {
+  fe.files.push_back(test::DataFile(dataFile));
+  OpenDataClick(s, fe);
+  ASSERT_TRUE(s.DataLoaded);
+}
+
+// Data file, superimposition and components, as a user would run them.
+void Analyse(Session& s, ScriptedFrontend& fe, const std::string& dataFile) {
+  Open(s, fe, dataFile);
+  GpaClick(s, fe);
+  PcsClick(s, fe);
+  ASSERT_TRUE(s.ComponentsComputed);
+}
+
+std::string Save(void (*command)(Session&, Frontend&), Session& s, ScriptedFrontend& fe,
+                 const std::string& name, int answer = 0) {
+  const std::string path = TempPath(name);
+  fe.numbers.push_back(answer);
+  fe.files.push_back(path);
+  command(s, fe);
+  if (command == SaveConsensusClick || command == SaveResidualsClick || command == SaveSizeClick)
+    fe.numbers.pop_back();  // these ask nothing
+  return path;
+}
+
+double ColumnLength(const Matrix& m, int rows, int col) {
+  double sum = 0.0;
+  for (int i = 0; i < rows; ++i) sum += m[i][col] * m[i][col];
+  return std::sqrt(sum);
+}
+
+TEST(ReloadConsensus, RefitsOnTheSavedConsensus) {
+  Session first;
+  ScriptedFrontend fe;
+  Analyse(first, fe, "macaques.dat");
+  const std::string consensus = Save(SaveConsensusClick, first, fe, "mac_consensus.dat");
+
+  Session s;
+  ScriptedFrontend fe2;
+  Open(s, fe2, "macaques.dat");
+  s.ComponentsComputed = true;  // a reload invalidates any components
+  fe2.files.push_back(consensus);
+  ConsensusClick(s, fe2);
+  ASSERT_TRUE(fe2.messages.empty());
+  EXPECT_TRUE(s.Superimposed);
+  EXPECT_FALSE(s.ComponentsComputed);
+  EXPECT_EQ(fe2.dialogs.back(), FileDialog::OpenData);
+  ASSERT_EQ(fe2.log.size(), 4u);
+  EXPECT_EQ(fe2.log[2], "All specimen superimposed on reloaded consensus");
+  EXPECT_EQ(fe2.log[3], "Sum of Squared Deviations =  0.099769");
+  EXPECT_EQ(fe2.toolbarUpdates, 2);
+
+  const int m = s.CoordinateCount();
+  double length = 0.0;
+  for (int j = 0; j < m; ++j) length += s.Consensus[j] * s.Consensus[j];
+  EXPECT_NEAR(length, 1.0, 1e-12);
+  for (int i = 0; i < s.SpecimenCount; ++i) {
+    EXPECT_NEAR(s.Sizes[static_cast<std::size_t>(i)], first.Sizes[static_cast<std::size_t>(i)],
+                1e-9);
+    double dot = 0.0;
+    for (int j = 0; j < m; ++j) {
+      EXPECT_EQ(s.Scores[i][j], s.Residuals[i][j]);
+      EXPECT_NEAR(s.Residuals[i][j], first.Residuals[i][j], 1e-5);  // one pass, not three
+      dot += s.Residuals[i][j] * s.Consensus[j];
+    }
+    EXPECT_NEAR(dot, 0.0, 1e-12);  // in the tangent space of the reloaded consensus
+  }
+}
+
+TEST(ReloadConsensus, RefusedFilesAndDegenerateDataChangeNothing) {
+  Session s;
+  ScriptedFrontend fe;
+  Open(s, fe, "gorilla.dat");
+  const Session before = s;
+  std::string allZero = "1 8 2";
+  for (int j = 0; j < 16; ++j) allZero += " 0";
+  std::string shortOne = "1 8 2";
+  for (int j = 0; j < 15; ++j) shortOne += " 0.1";
+  fe.files = {WriteTemp("c_two.dat", "2 8 2 " + shortOne),
+              WriteTemp("c_p7.dat", "1 7 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0"),
+              WriteTemp("c_k3.dat", "1 8 3 0"),
+              WriteTemp("c_short.dat", shortOne),
+              WriteTemp("c_word.dat", shortOne.substr(0, shortOne.size() - 3) + "abc 1"),
+              WriteTemp("c_head.dat", "1 eight 2"),
+              TempPath("c_missing.dat"),
+              WriteTemp("c_zero.dat", allZero)};
+  for (int run = 0; run < 8; ++run) ConsensusClick(s, fe);
+  const std::vector<std::string> expected = {
+      "Incorrect consensus", "Incorrect Consensus", "Incorrect Consensus", "Input failed",
+      "Input failed",        "Invalid file",        "Invalid file",        "Incorrect data"};
+  ASSERT_EQ(fe.messages.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(fe.messages[i].text, expected[i]);
+    EXPECT_EQ(fe.messages[i].icon, i + 1 < expected.size() ? Icon::Stop : Icon::Exclamation);
+  }
+  EXPECT_FALSE(s.Superimposed);
+  EXPECT_EQ(fe.log.size(), 2u);
+  EXPECT_EQ(fe.toolbarUpdates, 1);  // the one of Open Data
+  for (int i = 0; i < s.SpecimenCount; ++i) {
+    EXPECT_EQ(s.Sizes[static_cast<std::size_t>(i)], before.Sizes[static_cast<std::size_t>(i)]);
+    for (int j = 0; j < 16; ++j) EXPECT_EQ(s.Coordinates[i][j], before.Coordinates[i][j]);
+  }
+  for (int j = 0; j < 16; ++j) EXPECT_EQ(s.Consensus[j], before.Consensus[j]);
+}
+
+TEST(ReloadPcs, FillsOnlyTheSavedColumnsAndTheSizeColumn) {
+  Session first;
+  ScriptedFrontend fe;
+  Analyse(first, fe, "gorilla.dat");
+  const std::string five = Save(SavePcsClick, first, fe, "gor_pcs5.vec", 5);
+  const std::string regression = Save(SaveSinglePcsClick, first, fe, "gor_pc3.vec", 3);
+
+  Session s;
+  ScriptedFrontend fe2;
+  Open(s, fe2, "gorilla.dat");
+  GpaClick(s, fe2);
+  for (int i = 0; i < s.SpecimenCount; ++i) s.Scores[i][5] = s.Scores[i][97] = 42.0;
+  fe2.files.push_back(five);
+  ShapeVectorsClick(s, fe2);
+  ASSERT_TRUE(fe2.messages.empty());
+  EXPECT_TRUE(s.ComponentsComputed);
+  EXPECT_EQ(fe2.log.back(), "Shape vectors reloaded and scores computed");
+  EXPECT_EQ(fe2.dialogs.back(), FileDialog::OpenVector);
+  EXPECT_EQ(fe2.comboText[Combo::Comp], "");
+  EXPECT_EQ(fe2.comboIndex[Combo::Yaxis], s.PlotAxisY);
+
+  const int n = s.SpecimenCount;
+  for (int t = 0; t < 5; ++t)
+    for (int j = 0; j < 16; ++j) EXPECT_NEAR(s.Pcs[j][t], first.Pcs[j][t], 5e-7);
+  // Superimposed coordinates projected on centred components: the same scores up to rounding.
+  for (int i = 0; i < n; ++i) {
+    for (int t = 0; t < 5; ++t) EXPECT_NEAR(s.Scores[i][t], first.Scores[i][t], 1e-6);
+    EXPECT_EQ(s.Scores[i][5], 42.0);
+    EXPECT_EQ(s.Scores[i][97], 42.0);
+  }
+  EXPECT_NEAR(s.SingularValues[0], ColumnLength(s.Scores, n, 0), 1e-15);
+  EXPECT_NEAR(ColumnLength(s.Scores, n, 96), ColumnLength(s.Scores, n, 0), 1e-12);
+
+  fe2.files.push_back(regression);
+  ShapeVectorsClick(s, fe2);
+  for (int j = 0; j < 16; ++j) EXPECT_NEAR(s.Pcs[j][0], first.Pcs[j][2], 5e-7);
+  for (int j = 0; j < 16; ++j) EXPECT_NEAR(s.Pcs[j][1], first.Pcs[j][1], 5e-7);  // kept
+}
+
+TEST(ReloadPcs, RefusedFilesLeaveComponentsAlone) {
+  Session s;
+  ScriptedFrontend fe;
+  Analyse(s, fe, "gorilla.dat");
+  const Session before = s;
+  const int updates = fe.toolbarUpdates;
+  std::string hundred = "16 100 1";
+  for (int j = 0; j < 1600; ++j) hundred += " 0.1";
+  std::string shortOne = "16 2 1";
+  for (int j = 0; j < 31; ++j) shortOne += " 0.25";
+  fe.files = {WriteTemp("v_d2.vec", "16 5 2"),    WriteTemp("v_r.vec", "14 1 1"),
+              WriteTemp("v_100.vec", hundred),    WriteTemp("v_0.vec", "16 0 1"),
+              WriteTemp("v_short.vec", shortOne), WriteTemp("v_word.vec", "16 1 1 x"),
+              WriteTemp("v_head.vec", "16 1")};
+  for (int run = 0; run < 7; ++run) ShapeVectorsClick(s, fe);
+  ASSERT_EQ(fe.messages.size(), 7u);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(fe.messages[static_cast<size_t>(i)].text, "Incorrect Vector file");
+  EXPECT_EQ(fe.messages[4].text, "Input failed");
+  EXPECT_EQ(fe.messages[5].text, "Input failed");
+  EXPECT_EQ(fe.messages[6].text, "Invalid file");
+  for (const auto& message : fe.messages) EXPECT_EQ(message.icon, Icon::Stop);
+  EXPECT_EQ(fe.toolbarUpdates, updates);
+  for (int j = 0; j < 16; ++j)
+    for (int t = 0; t < 2; ++t) EXPECT_EQ(s.Pcs[j][t], before.Pcs[j][t]);
+  EXPECT_EQ(s.Scores[0][0], before.Scores[0][0]);
+}
+
+TEST(OpenFactor, SizesFileReadsBackAsTheFactor) {
+  Session s;
+  ScriptedFrontend fe;
+  Analyse(s, fe, "gorilla.dat");
+  const Session before = s;
+  const std::string sizes = Save(SaveSizeClick, s, fe, "gor_sizes.vec");
+  fe.files.push_back(sizes);
+  OpenFactorClick(s, fe);
+  ASSERT_TRUE(fe.messages.empty());
+  EXPECT_EQ(fe.log.back(), "Factor File : " + sizes);
+  const int n = s.SpecimenCount;
+  for (int i = 0; i < n; ++i) {
+    EXPECT_NEAR(s.Factor[i], before.Factor[i], 1e-4);  // centred sizes, to the file's precision
+    EXPECT_NEAR(s.Scores[i][96], before.Scores[i][96], 1e-6);
+  }
+  EXPECT_NEAR(ColumnLength(s.Scores, n, 96), s.SingularValues[0], 1e-12);
+}
+
+TEST(OpenFactor, RefusedFactorsChangeNothing) {
+  Session s;
+  ScriptedFrontend fe;
+  Analyse(s, fe, "gorilla.dat");
+  const Session before = s;
+  const std::size_t logLines = fe.log.size();
+  std::string constant = "59 1 1";
+  for (int i = 0; i < 59; ++i) constant += " 0.1";
+  fe.files = {WriteTemp("f_n.vec", "58 1 1 1 2 3"), WriteTemp("f_const.vec", constant),
+              WriteTemp("f_short.vec", "59 1 1 1 2 3"), WriteTemp("f_head.vec", "59 1"),
+              std::nullopt};
+  for (int run = 0; run < 5; ++run) OpenFactorClick(s, fe);
+  ASSERT_EQ(fe.messages.size(), 4u);
+  EXPECT_EQ(fe.messages[0].text, "Factor not correct");
+  EXPECT_EQ(fe.messages[0].icon, Icon::Exclamation);
+  EXPECT_EQ(fe.messages[1].text, "Factor not correct");
+  EXPECT_EQ(fe.messages[2].text, "Input failed");
+  EXPECT_EQ(fe.messages[2].icon, Icon::Stop);
+  EXPECT_EQ(fe.messages[3].text, "Invalid file");
+  EXPECT_EQ(fe.log.size(), logLines);
+  for (int i = 0; i < s.SpecimenCount; ++i) {
+    EXPECT_EQ(s.Factor[i], before.Factor[i]);
+    EXPECT_EQ(s.Scores[i][96], before.Scores[i][96]);
+  }
+}
+
+// The saved files match the outputs computed independently for the same analysis.
+TEST(ResultFilesOnRealData, MatchTheReferenceOutputs) {
+  const std::filesystem::path expected =
+      std::filesystem::path(VREL_SOURCE_DIR) / "tests" / "expected" / "gorilla";
+  if (!std::filesystem::exists(expected)) GTEST_SKIP() << "no reference outputs";
+  Session s;
+  ScriptedFrontend fe;
+  Open(s, fe, "gorilla.dat");
+  GpaClick(s, fe);
+  std::vector<std::pair<std::string, std::string>> files = {
+      {Save(SaveResidualsClick, s, fe, "gor_residuals.txt"), "residuals.txt"},
+      {Save(SaveConsensusClick, s, fe, "gor_consensus.dat"), "consensus.dat"},
+      {Save(SaveSizeClick, s, fe, "gor_sizes2.vec"), "sizes.vec"}};
+  PcsClick(s, fe);
+  files.push_back({Save(SaveScoresClick, s, fe, "gor_scores.txt", 12), "scores.txt"});
+  files.push_back({Save(SavePcsClick, s, fe, "gor_pcs.vec", 12), "pcs.vec"});
+  files.push_back({Save(SaveSingleScoreClick, s, fe, "gor_csfac.txt", 97), "cs_fac.txt"});
+  fe.files.push_back(test::DataFile("gorilla_sex.vec"));
+  OpenFactorClick(s, fe);
+  files.push_back({Save(SaveSingleScoreClick, s, fe, "gor_factor.txt", 97), "factor_column.txt"});
+  fe.files.push_back(test::DataFile("direction_x1.dat"));
+  DeflationClick(s, fe);
+  files.push_back({Save(SaveResidualsClick, s, fe, "gor_res_hyper.txt"), "residuals_hyper.txt"});
+  PcsClick(s, fe);
+  files.push_back({Save(SaveScoresClick, s, fe, "gor_scores_hyper.txt", 5), "scores_hyper.txt"});
+  ASSERT_TRUE(fe.messages.empty());
+  for (const auto& [saved, reference] : files)
+    EXPECT_EQ(ReadAll(saved), ReadAll((expected / reference).string())) << reference;
+}
+
+}  // namespace
+}  // namespace vrel

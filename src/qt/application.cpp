@@ -1,0 +1,75 @@
+#include "qt/application.h"
+
+#include <QMessageBox>
+#include <exception>
+
+#include "qt/about_box.h"
+#include "qt/drawing_form.h"
+#include "qt/log_window.h"
+#include "qt/main_form.h"
+#include "qt/qt_support.h"
+#include "qt/vrel_dialog.h"
+
+namespace vrel {
+
+VrelApplication::VrelApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName("Vrel");
+  setApplicationVersion("2.42");
+  InitResources();
+  setWindowIcon(SvgIcon(":/icons/vrel.svg", 32));
+}
+
+bool VrelApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& failure) {
+    ShowException(QString::fromLocal8Bit(failure.what()));
+  } catch (...) {
+    ShowException("Unknown error");
+  }
+  return false;
+}
+
+void VrelApplication::ShowException(const QString& text) {
+  QMessageBox box(QMessageBox::Critical, applicationName(), text, QMessageBox::Ok);
+  box.setObjectName("ExceptionMessage");
+  box.exec();
+}
+
+Forms::Forms(int failAtAllocation) {
+  InitResources();
+  MainForm = std::make_unique<TMainForm>(failAtAllocation);
+  VrelDialog = std::make_unique<TVrelDialog>();
+  PlotDraw = std::make_unique<TPlotDraw>();
+  PcsDraw = std::make_unique<TPcsDraw>();
+  DrawWindow = std::make_unique<TDrawWindow>();
+  LogWindow = std::make_unique<TLogWindow>();
+  AboutBox = std::make_unique<TAboutBox>();
+  MainForm->AttachForms(Set());
+
+  // Shown in creation order, so the About box, made last, stands in front.
+  MainForm->show();
+  PlotDraw->show();
+  PcsDraw->show();
+  DrawWindow->show();
+  LogWindow->show();
+  AboutBox->show();
+  AboutBox->raise();
+  AboutBox->activateWindow();
+}
+
+Forms::~Forms() = default;
+
+FormSet Forms::Set() const {
+  FormSet set;
+  set.MainForm = MainForm.get();
+  set.VrelDialog = VrelDialog.get();
+  set.PlotDraw = PlotDraw.get();
+  set.PcsDraw = PcsDraw.get();
+  set.DrawWindow = DrawWindow.get();
+  set.LogWindow = LogWindow.get();
+  set.AboutBox = AboutBox.get();
+  return set;
+}
+
+}  // namespace vrel

@@ -1,0 +1,7 @@
+#include "qt/application.h"
+
+int main(int argc, char** argv) {
+  vrel::VrelApplication app(argc, argv);
+  vrel::Forms forms;
+  return app.exec();
+}

@@ -1,0 +1,270 @@
+#include "qt/qt_frontend.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QSlider>
+#include <climits>
+#include <cstdlib>
+
+#include "qt/about_box.h"
+#include "qt/drawing_form.h"
+#include "qt/log_window.h"
+#include "qt/main_form.h"
+#include "qt/qt_support.h"
+#include "qt/vrel_dialog.h"
+#include "shell/file_dialogs.h"
+
+namespace vrel {
+
+namespace {
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// Runs a plain window modally: the rest of the program waits until it is hidden.
+class ModalRun : public QObject {
+ public:
+  explicit ModalRun(QWidget* window) : window_(window) {}
+
+  void Exec() {
+    const Qt::WindowModality before = window_->windowModality();
+    const bool wasVisible = window_->isVisible();
+    if (wasVisible) window_->hide();  // modality only takes effect when shown anew
+    window_->setWindowModality(Qt::ApplicationModal);
+    window_->installEventFilter(this);
+    BringToFront(window_);
+    loop_.exec();
+    window_->removeEventFilter(this);
+    window_->setWindowModality(before);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::Hide) loop_.quit();
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+  QEventLoop loop_;
+};
+
+}  // namespace
+
+QString QtFileFilter(const char* filter) {
+  const QStringList parts = QString(filter).split('|');
+  QStringList entries;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    if (description.contains('('))
+      entries << description;
+    else
+      entries << QString("%1 (%2)").arg(description, patterns.simplified());
+  }
+  return entries.join(";;");
+}
+
+QMessageBox::Icon QtMessageIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Stop:
+      return QMessageBox::Critical;
+    case Icon::Exclamation:
+      return QMessageBox::Warning;
+    case Icon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QtFrontend::QtFrontend(TMainForm& mainForm)
+    : main_(mainForm), quit_([] { std::exit(0); }) {
+  forms_.MainForm = &mainForm;
+}
+
+QtFrontend::~QtFrontend() = default;
+
+QWidget* QtFrontend::WindowWidget(Window window) const {
+  switch (window) {
+    case Window::Specimens:
+      return forms_.DrawWindow;
+    case Window::Vectors:
+      return forms_.PcsDraw;
+    case Window::Plot:
+      return forms_.PlotDraw;
+    case Window::Log:
+      return forms_.LogWindow;
+    case Window::About:
+      return forms_.AboutBox;
+  }
+  return nullptr;
+}
+
+QComboBox* QtFrontend::ComboWidget(Combo combo) const {
+  switch (combo) {
+    case Combo::Indi:
+      return main_.ComboBoxIndi;
+    case Combo::Comp:
+      return main_.ComboBoxComp;
+    case Combo::Xaxis:
+      return main_.ComboXaxis;
+    case Combo::Yaxis:
+      return main_.ComboYaxis;
+  }
+  return nullptr;
+}
+
+QWidget* QtFrontend::DialogParent() const { return &main_; }
+
+int QtFrontend::AskNumber(const std::string& question) {
+  if (forms_.VrelDialog == nullptr) return 0;
+  return forms_.VrelDialog->Ask(FromStd(question));
+}
+
+std::optional<std::string> QtFrontend::ChooseFile(FileDialog dialog) {
+  const FileDialogSpec& spec = DialogSpec(dialog);
+  QFileDialog box(DialogParent());
+  box.setObjectName(spec.name);
+  box.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  box.setFileMode(spec.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (spec.title[0] != '\0') box.setWindowTitle(spec.title);
+  box.setNameFilter(QtFileFilter(spec.filter));
+  box.setOption(QFileDialog::DontConfirmOverwrite, !spec.overwritePrompt);
+  box.setOption(QFileDialog::ReadOnly, false);
+  // The name is used as typed: no extension is added.
+  box.setDefaultSuffix(QString());
+  if (!lastDirectory_.isEmpty()) box.setDirectory(lastDirectory_);
+  if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
+  const QString path = QFileInfo(box.selectedFiles().first()).absoluteFilePath();
+  lastDirectory_ = QFileInfo(path).absolutePath();
+  return QFile::encodeName(path).toStdString();
+}
+
+void QtFrontend::ShowMessage(const std::string& text, const std::string& caption, Icon icon) {
+  const QString title = caption.empty() ? QCoreApplication::applicationName() : FromStd(caption);
+  QMessageBox box(QtMessageIcon(icon), title, FromStd(text), QMessageBox::Ok, DialogParent());
+  box.exec();
+}
+
+void QtFrontend::AppendLog(const std::string& line) {
+  if (forms_.LogWindow != nullptr) forms_.LogWindow->AddLine(FromStd(line));
+}
+
+void QtFrontend::ClearLog() {
+  if (forms_.LogWindow != nullptr) forms_.LogWindow->Clear();
+}
+
+void QtFrontend::ShowWindow(Window window) { BringToFront(WindowWidget(window)); }
+
+void QtFrontend::HideWindow(Window window) {
+  if (QWidget* widget = WindowWidget(window)) widget->hide();
+}
+
+bool QtFrontend::IsWindowVisible(Window window) {
+  QWidget* widget = WindowWidget(window);
+  return widget != nullptr && widget->isVisible();
+}
+
+void QtFrontend::ShowModal(Window window) {
+  QWidget* widget = WindowWidget(window);
+  if (widget == nullptr) return;
+  if (auto* dialog = qobject_cast<QDialog*>(widget)) {
+    dialog->exec();
+    return;
+  }
+  ModalRun(widget).Exec();
+}
+
+void QtFrontend::Invalidate(Window window) {
+  switch (window) {
+    case Window::Specimens:
+      if (forms_.DrawWindow) forms_.DrawWindow->PaintBox1->update();
+      break;
+    case Window::Vectors:
+      if (forms_.PcsDraw) forms_.PcsDraw->PaintBox1->update();
+      break;
+    case Window::Plot:
+      if (forms_.PlotDraw) forms_.PlotDraw->PaintBox1->update();
+      break;
+    case Window::Log:
+      if (forms_.LogWindow) forms_.LogWindow->MemoVrel->viewport()->update();
+      break;
+    case Window::About:
+      if (forms_.AboutBox) forms_.AboutBox->update();
+      break;
+  }
+}
+
+void QtFrontend::SetComboIndex(Combo combo, int index) {
+  QComboBox* box = ComboWidget(combo);
+  box->setCurrentIndex(index);
+  // An editable list keeps typed text; make it show the chosen item.
+  box->setEditText(index >= 0 && index < box->count() ? box->itemText(index) : QString());
+}
+
+int QtFrontend::ComboIndex(Combo combo) {
+  QComboBox* box = ComboWidget(combo);
+  const int current = box->currentIndex();
+  if (current >= 0 && box->itemText(current) == box->currentText()) return current;
+  // The text shown is what was chosen: an entry that names no item chooses nothing (-1).
+  return box->findText(box->currentText(), Qt::MatchExactly);
+}
+
+void QtFrontend::SetComboText(Combo combo, const std::string& text) {
+  ComboWidget(combo)->setEditText(FromStd(text));
+}
+
+std::string QtFrontend::ComboText(Combo combo) {
+  return ComboWidget(combo)->currentText().toStdString();
+}
+
+void QtFrontend::SetTrackBarPosition(int position) { main_.TrackBar1->setValue(position); }
+
+int QtFrontend::TrackBarPosition() { return main_.TrackBar1->value(); }
+
+void QtFrontend::SetToolbarEnabled(const ToolbarEnabling& enabled) {
+  const auto controls = main_.ToolbarControls();
+  for (int i = 0; i < ToolbarControlCount; ++i) controls[i]->setEnabled(enabled[i]);
+}
+
+bool QtFrontend::Progress(long done, long total) {
+  if (total <= 0 || done >= total) {
+    if (progress_) {
+      progress_->setValue(progress_->maximum());
+      progress_.reset();
+    }
+    return true;
+  }
+  if (!progress_) {
+    progressScale_ = total > INT_MAX ? total / INT_MAX + 1 : 1;
+    progress_ = std::make_unique<QProgressDialog>("Computing...", "Cancel", 0,
+                                                  static_cast<int>(total / progressScale_),
+                                                  DialogParent());
+    progress_->setObjectName("ProgressDialog");
+    progress_->setWindowTitle(QCoreApplication::applicationName());
+    progress_->setWindowModality(Qt::ApplicationModal);
+    progress_->setMinimumDuration(1000);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->setValue(0);
+  }
+  progress_->setValue(static_cast<int>(done / progressScale_));
+  QCoreApplication::processEvents();
+  if (progress_->wasCanceled()) {
+    progress_.reset();
+    return false;
+  }
+  return true;
+}
+
+void QtFrontend::ShowHelp() { main_.ShowHelp(); }
+
+void QtFrontend::QuitProgram() { quit_(); }
+
+}  // namespace vrel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+class QWidget;
+
+namespace vrel {
+
+// Registers the program's compiled-in resources (icons, glyphs, help pages). The resources
+// live in a static library, so they must be pulled in explicitly.
+void InitResources();
+
+// Renders one of the bundled SVG pictures at the given size.
+QPixmap SvgPixmap(const QString& resource, int width, int height);
+QIcon SvgIcon(const QString& resource, int size);
+
+// Places a top-level window: its frame at (left, top) and its size as given.
+void PlaceForm(QWidget* form, int left, int top, int width, int height);
+
+// Shows a window if hidden and brings it to the front.
+void BringToFront(QWidget* form);
+
+}  // namespace vrel

@@ -170,8 +170,11 @@ TEST(ReloadPcs, FillsOnlyTheSavedColumnsAndTheSizeColumn) {
   EXPECT_NEAR(s.SingularValues[0], ColumnLength(s.Scores, n, 0), 1e-15);
   EXPECT_NEAR(ColumnLength(s.Scores, n, 96), ColumnLength(s.Scores, n, 0), 1e-12);
 
+  const double secondScore = s.Scores[7][1];
   fe2.files.push_back(regression);
   ShapeVectorsClick(s, fe2);
+  EXPECT_EQ(s.Scores[7][1], secondScore);
+  for (int i = 0; i < n; ++i) EXPECT_NEAR(s.Scores[i][0], first.Scores[i][2], 1e-6);
   for (int j = 0; j < 16; ++j) EXPECT_NEAR(s.Pcs[j][0], first.Pcs[j][2], 5e-7);
   for (int j = 0; j < 16; ++j) EXPECT_NEAR(s.Pcs[j][1], first.Pcs[j][1], 5e-7);  // kept
 }
@@ -248,10 +251,13 @@ TEST(OpenFactor, RefusedFactorsChangeNothing) {
   }
 }
 
+std::filesystem::path Reference(const std::string& study) {
+  return std::filesystem::path(VREL_SOURCE_DIR) / "tests" / "expected" / study;
+}
+
 // The saved files match the outputs computed independently for the same analysis.
 TEST(ResultFilesOnRealData, MatchTheReferenceOutputs) {
-  const std::filesystem::path expected =
-      std::filesystem::path(VREL_SOURCE_DIR) / "tests" / "expected" / "gorilla";
+  const std::filesystem::path expected = Reference("gorilla");
   if (!std::filesystem::exists(expected)) GTEST_SKIP() << "no reference outputs";
   Session s;
   ScriptedFrontend fe;
@@ -273,6 +279,35 @@ TEST(ResultFilesOnRealData, MatchTheReferenceOutputs) {
   files.push_back({Save(SaveResidualsClick, s, fe, "gor_res_hyper.txt"), "residuals_hyper.txt"});
   PcsClick(s, fe);
   files.push_back({Save(SaveScoresClick, s, fe, "gor_scores_hyper.txt", 5), "scores_hyper.txt"});
+  ASSERT_TRUE(fe.messages.empty());
+  for (const auto& [saved, reference] : files)
+    EXPECT_EQ(ReadAll(saved), ReadAll((expected / reference).string())) << reference;
+}
+
+TEST(ResultFilesOnRealData, ReloadsMatchTheReferenceOutputs) {
+  const std::filesystem::path expected = Reference("macaques");
+  if (!std::filesystem::exists(expected)) GTEST_SKIP() << "no reference outputs";
+  Session first;
+  ScriptedFrontend fe;
+  Open(first, fe, "macaques.dat");
+  GpaClick(first, fe);
+  const std::string consensus = Save(SaveConsensusClick, first, fe, "mac_ref_consensus.dat");
+  PcsClick(first, fe);
+  const std::string pcs = Save(SavePcsClick, first, fe, "mac_ref_pcs5.vec", 5);
+
+  Session s;
+  Open(s, fe, "macaques.dat");
+  fe.files.push_back(consensus);
+  ConsensusClick(s, fe);
+  std::vector<std::pair<std::string, std::string>> files = {
+      {consensus, "consensus.dat"},
+      {pcs, "pcs5.vec"},
+      {Save(SaveResidualsClick, s, fe, "mac_ref_res.txt"), "residuals_reloaded.txt"}};
+  fe.files.push_back(pcs);
+  ShapeVectorsClick(s, fe);
+  files.push_back({Save(SaveScoresClick, s, fe, "mac_ref_scores.txt", 5), "scores_reloaded.txt"});
+  files.push_back(
+      {Save(SaveSingleScoreClick, s, fe, "mac_ref_csfac.txt", 97), "cs_fac_reloaded.txt"});
   ASSERT_TRUE(fe.messages.empty());
   for (const auto& [saved, reference] : files)
     EXPECT_EQ(ReadAll(saved), ReadAll((expected / reference).string())) << reference;

@@ -1,0 +1,143 @@
+// The whole road from a data file to components, on every real data set.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "batch/batch_runner.h"
+#include "files/file_commands.h"
+#include "numerics/numeric_commands.h"
+#include "numerics/svd_oracle.h"
+#include "support/scripted_frontend.h"
+#include "support/test_data.h"
+
+namespace vrel {
+namespace {
+
+using test::ScriptedFrontend;
+
+std::vector<std::string> LandmarkDataSets() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(VREL_TEST_DATA_DIR)) {
+    const std::string name = entry.path().filename().string();
+    // The direction file is a single unit vector in the consensus layout, not a sample.
+    if (entry.path().extension() == ".dat" && name != "direction_x1.dat") names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(RealData, EveryDataSetRunsThroughSuperimpositionAndComponents) {
+  const std::vector<std::string> names = LandmarkDataSets();
+  ASSERT_GE(names.size(), 8u);
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    Session s;
+    ScriptedFrontend fe;
+    fe.files.push_back(test::DataFile(name));
+    OpenDataClick(s, fe);
+    ASSERT_TRUE(s.DataLoaded);
+    GpaClick(s, fe);
+    ASSERT_TRUE(s.Superimposed);
+    const int n = s.SpecimenCount;
+    const int m = s.CoordinateCount();
+
+    double length = 0.0;
+    for (int j = 0; j < m; ++j) length += s.Consensus[j] * s.Consensus[j];
+    EXPECT_NEAR(std::sqrt(length), 1.0, 1e-14);
+    for (int i = 0; i < n; ++i) {
+      double dot = 0.0;
+      for (int j = 0; j < m; ++j) dot += s.Residuals[i][j] * s.Consensus[j];
+      EXPECT_NEAR(dot, 0.0, 1e-14) << "specimen " << i + 1;
+    }
+
+    const Matrix residuals = s.Residuals;
+    PcsClick(s, fe);
+    ASSERT_TRUE(s.ComponentsComputed);
+    EXPECT_TRUE(fe.messages.empty());
+
+    double total = 0.0, shares = 0.0;
+    for (int c = 0; c < m; ++c) total += s.SingularValues[c] * s.SingularValues[c];
+    for (int c = 0; c < m; ++c) {
+      shares += s.SingularValues[c] * s.SingularValues[c] * 100.0 / total;
+      if (c > 0) {
+        EXPECT_GE(s.SingularValues[c - 1], s.SingularValues[c]);
+      }
+      double pcsLength = 0.0, scoreLength = 0.0;
+      for (int r = 0; r < m; ++r) pcsLength += s.Pcs[r][c] * s.Pcs[r][c];
+      EXPECT_NEAR(std::sqrt(pcsLength), 1.0, 1e-12) << "component " << c + 1;
+      if (c < SizeColumn) {
+        for (int i = 0; i < n; ++i) scoreLength += s.Scores[i][c] * s.Scores[i][c];
+        EXPECT_NEAR(std::sqrt(scoreLength), s.SingularValues[c], 1e-12) << "component " << c + 1;
+      }
+    }
+    EXPECT_NEAR(shares, 100.0, 1e-10);
+    double sizeLength = 0.0;
+    for (int i = 0; i < n; ++i) sizeLength += s.Scores[i][SizeColumn] * s.Scores[i][SizeColumn];
+    EXPECT_NEAR(std::sqrt(sizeLength), s.SingularValues[0], 1e-12);
+
+    // The scores on the components rebuild the residuals.
+    for (int i = 0; i < n; ++i)
+      for (int j = 0; j < m; ++j) {
+        double sum = 0.0;
+        for (int c = 0; c < m; ++c) sum += s.Scores[i][c] * s.Pcs[j][c];
+        EXPECT_NEAR(sum, residuals[i][j], 1e-13);
+      }
+#ifdef VREL_HAVE_LAPACK
+    test::ExpectSameSingularValues(residuals, n, m);
+#endif
+  }
+}
+
+std::string RunScript(const std::string& script) {
+  Session s;
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatchScript(s, "test.vrel", in, out, err, false), 0) << err.str();
+  return out.str();
+}
+
+TEST(RealData, GorillaSkullsLogTheirVarianceShares) {
+  const std::string path = test::DataFile("gorilla.dat");
+  EXPECT_EQ(RunScript("open-data " + path + "\nsuperimpose\ncomponents\n"),
+            "Data File : " + path + "\n" +
+                "Data: 59 Specimens, 8 Points, 2 Dimensions.\n"
+                "All specimen superimposed by GLS method\n"
+                "Sum of Squared Deviations =  0.181038\n"
+                "PCS and scores computed\n"
+                "Percentages of variance for the 8 first PCS\n"
+                "46.079111%                  46.079111%\n"
+                "16.916881%                  62.995992%\n"
+                "10.604193%                  73.600185%\n"
+                "6.308994%                  79.909179%\n"
+                "5.247192%                  85.156371%\n"
+                "3.776098%                  88.932468%\n"
+                "2.936314%                  91.868783%\n"
+                "2.504229%                  94.373012%\n");
+}
+
+TEST(RealData, MacaqueSkullsInThreeDimensions) {
+  const std::string path = test::DataFile("macaques.dat");
+  EXPECT_EQ(RunScript("open-data " + path + "\nsuperimpose\ncomponents\n"),
+            "Data File : " + path + "\n" +
+                "Data: 18 Specimens, 7 Points, 3 Dimensions.\n"
+                "All specimen superimposed by GLS method\n"
+                "Sum of Squared Deviations =  0.099769\n"
+                "PCS and scores computed\n"
+                "Percentages of variance for the 8 first PCS\n"
+                "31.282804%                  31.282804%\n"
+                "20.075300%                  51.358104%\n"
+                "14.654657%                  66.012761%\n"
+                "10.553607%                  76.566368%\n"
+                "6.201418%                  82.767786%\n"
+                "5.628045%                  88.395831%\n"
+                "3.612445%                  92.008276%\n"
+                "3.439065%                  95.447341%\n");
+}
+
+}  // namespace
+}  // namespace vrel

@@ -1,0 +1,125 @@
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressDialog>
+
+#include "qt/log_window.h"
+#include "qt/qt_frontend.h"
+#include "qt_test_support.h"
+
+namespace vrel::test {
+namespace {
+
+TEST(QtFileFilter, TurnsDescriptionPatternPairsIntoQtFilters) {
+  EXPECT_EQ(QtFileFilter("DAT|*.dat"), "DAT (*.dat)");
+  EXPECT_EQ(QtFileFilter("TXT|*.txt|ALL|*.*"), "TXT (*.txt);;ALL (*.*)");
+  EXPECT_EQ(QtFileFilter("Link|*.lie"), "Link (*.lie)");
+  EXPECT_EQ(QtFileFilter("Pictures (*.svg *.pdf *.png)|*.svg;*.pdf;*.png"),
+            "Pictures (*.svg *.pdf *.png)");
+  EXPECT_EQ(QtFileFilter("A|*.a;*.b"), "A (*.a *.b)");
+}
+
+using Frontend = FormsTest;
+
+TEST_F(Frontend, MessageBoxesUseTheIconAndTheProgramTitleAsDefaultCaption) {
+  struct Case {
+    const char* caption;
+    Icon icon;
+    QString title;
+    QMessageBox::Icon shown;
+  };
+  const Case cases[] = {{"", Icon::Stop, "Vrel", QMessageBox::Critical},
+                        {"", Icon::Exclamation, "Vrel", QMessageBox::Warning},
+                        {"WARNING", Icon::None, "WARNING", QMessageBox::NoIcon}};
+  for (const Case& c : cases) {
+    QMessageBox* seen = nullptr;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    WhenModal([&](QWidget* modal) {
+      seen = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(seen, nullptr);
+      title = seen->windowTitle();
+      text = seen->text();
+      icon = seen->icon();
+      seen->button(QMessageBox::Ok)->click();
+    });
+    Main().Front().ShowMessage("Input failed", c.caption, c.icon);
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(title, c.title);
+    EXPECT_EQ(text, "Input failed");
+    EXPECT_EQ(icon, c.shown);
+  }
+}
+
+TEST_F(Frontend, SaveDialogsAskBeforeOverwritingAndAddNoExtension) {
+  const QString path = QDir::temp().filePath("vrel_scores_test");
+  WhenModal([path](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog->defaultSuffix(), "");
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"TXT (*.txt)", "ALL (*.*)"}));
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(Main().Front().ChooseFile(FileDialog::SaveText), path.toStdString());
+
+  WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+  EXPECT_EQ(Main().Front().ChooseFile(FileDialog::OpenLink), std::nullopt);
+}
+
+TEST_F(Frontend, ComboIndexFollowsWhatTheBoxShows) {
+  QtFrontend& fe = Main().Front();
+  fe.SetComboIndex(Combo::Comp, 97);
+  EXPECT_EQ(fe.ComboText(Combo::Comp), "Regres");
+  EXPECT_EQ(fe.ComboIndex(Combo::Comp), 97);
+  fe.SetComboText(Combo::Comp, "");
+  EXPECT_EQ(fe.ComboIndex(Combo::Comp), -1);
+  // Text typed by the user that names an item chooses it.
+  Main().ComboXaxis->setEditText("Cs/Fac");
+  EXPECT_EQ(fe.ComboIndex(Combo::Xaxis), 96);
+  Main().ComboXaxis->setEditText("500");
+  EXPECT_EQ(fe.ComboIndex(Combo::Xaxis), -1);
+  EXPECT_EQ(Main().ComboXaxis->count(), 99);  // typing adds no item
+  fe.SetTrackBarPosition(-10);
+  EXPECT_EQ(fe.TrackBarPosition(), -10);
+}
+
+TEST_F(Frontend, WindowsShowHideAndTheLogKeepsItsLines) {
+  QtFrontend& fe = Main().Front();
+  fe.HideWindow(Window::Plot);
+  EXPECT_FALSE(fe.IsWindowVisible(Window::Plot));
+  fe.ShowWindow(Window::Plot);
+  EXPECT_TRUE(fe.IsWindowVisible(Window::Plot));
+  fe.HideWindow(Window::About);
+  EXPECT_FALSE(fe.IsWindowVisible(Window::About));
+
+  fe.AppendLog("PCS 1 :  0.123456");
+  fe.AppendLog("");
+  fe.AppendLog("end");
+  EXPECT_EQ(forms->LogWindow->Lines(), QStringList({"PCS 1 :  0.123456", "", "end"}));
+  EXPECT_TRUE(forms->LogWindow->MemoVrel->isReadOnly());
+  fe.ClearLog();
+  EXPECT_TRUE(forms->LogWindow->Lines().isEmpty());
+}
+
+TEST_F(Frontend, ProgressCanBeCancelledAndClosesWhenDone) {
+  QtFrontend& fe = Main().Front();
+  EXPECT_TRUE(fe.Progress(0, 100));
+  ASSERT_NE(fe.ProgressDialog(), nullptr);
+  EXPECT_EQ(fe.ProgressDialog()->minimumDuration(), 1000);
+  EXPECT_TRUE(fe.Progress(50, 100));
+  EXPECT_TRUE(fe.Progress(100, 100));
+  EXPECT_EQ(fe.ProgressDialog(), nullptr);
+
+  EXPECT_TRUE(fe.Progress(1, 1000));
+  fe.ProgressDialog()->cancel();
+  EXPECT_FALSE(fe.Progress(2, 1000));
+  EXPECT_EQ(fe.ProgressDialog(), nullptr);
+}
+
+}  // namespace
+}  // namespace vrel::test

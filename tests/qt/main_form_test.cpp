@@ -1,0 +1,241 @@
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QComboBox>
+#include <QMenu>
+#include <QSlider>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "qt/about_box.h"
+#include "qt/help_window.h"
+#include "qt/log_window.h"
+#include "qt/qt_frontend.h"
+#include "qt_test_support.h"
+
+
+namespace vrel::test {
+namespace {
+
+using MainWindow = FormsTest;
+
+// Opens and closes a top-level menu, as a user glancing at it would.
+void Open(QMenu* menu) {
+  ASSERT_NE(menu, nullptr);
+  menu->popup(QPoint(0, 0));
+  menu->hide();
+}
+
+TEST_F(MainWindow, MenuEnablingFollowsTheSessionWhenTheMenuOpens) {
+  auto enabled = [this](CommandId id) { return Main().MenuAction(id)->isEnabled(); };
+  Open(Main().Menu("FileMenu"));
+  EXPECT_TRUE(enabled(CommandId::OpenData));
+  EXPECT_FALSE(enabled(CommandId::OpenLink));
+  EXPECT_FALSE(enabled(CommandId::OpenSelect));
+  EXPECT_FALSE(enabled(CommandId::Consensus));
+  EXPECT_FALSE(enabled(CommandId::SaveResiduals));
+  EXPECT_FALSE(enabled(CommandId::SaveSinglePcs));
+  EXPECT_TRUE(enabled(CommandId::ClearSession));
+  EXPECT_TRUE(enabled(CommandId::Quit));
+
+  State().DataLoaded = true;
+  // Nothing changes until the menu opens again.
+  EXPECT_FALSE(enabled(CommandId::OpenLink));
+  Open(Main().Menu("FileMenu"));
+  EXPECT_TRUE(enabled(CommandId::OpenLink));
+  EXPECT_TRUE(enabled(CommandId::OpenSelect));
+  EXPECT_TRUE(enabled(CommandId::Consensus));
+  EXPECT_FALSE(enabled(CommandId::ShapeVectors));
+
+  State().Superimposed = true;
+  State().ComponentsComputed = true;
+  Open(Main().Menu("ComputeMenu"));
+  EXPECT_FALSE(enabled(CommandId::Gpa));
+  EXPECT_FALSE(enabled(CommandId::Pcs));
+  EXPECT_TRUE(enabled(CommandId::Regression));
+  EXPECT_FALSE(enabled(CommandId::Discrimination));
+  State().GroupLimit = 10;
+  Open(Main().Menu("ComputeMenu"));
+  EXPECT_TRUE(enabled(CommandId::Discrimination));
+  Open(Main().Menu("View1"));
+  EXPECT_TRUE(enabled(CommandId::ViewPlot));
+
+  State().ColorOption = false;
+  State().ExtremesOption = true;
+  Open(Main().Menu("Options1"));
+  EXPECT_FALSE(Main().MenuAction(CommandId::OptionColor)->isChecked());
+  EXPECT_TRUE(Main().MenuAction(CommandId::Enveloppe)->isChecked());
+}
+
+TEST_F(MainWindow, WindowLogShowsTheHiddenLogWithItsLines) {
+  Main().Front().AppendLog("Data File : a.dat");
+  Main().Front().AppendLog("second line");
+  forms->LogWindow->hide();
+  Main().MenuAction(CommandId::ViewLog)->trigger();
+  EXPECT_TRUE(forms->LogWindow->isVisible());
+  EXPECT_EQ(forms->LogWindow->Lines(), QStringList({"Data File : a.dat", "second line"}));
+}
+
+TEST_F(MainWindow, ClearSessionEmptiesTheLogAndResetsTheToolbar) {
+  State().DataLoaded = true;
+  ActiverBoutons(State(), Main().Front());
+  EXPECT_TRUE(Main().BoutonGpa->isEnabled());
+  Main().TrackBar1->setValue(-7);
+  Main().Front().AppendLog("line");
+  forms->LogWindow->hide();
+
+  Main().MenuAction(CommandId::ClearSession)->trigger();
+  EXPECT_FALSE(State().DataLoaded);
+  EXPECT_FALSE(Main().BoutonGpa->isEnabled());
+  EXPECT_EQ(Main().TrackBar1->value(), 4);
+  EXPECT_TRUE(forms->LogWindow->Lines().isEmpty());
+  EXPECT_TRUE(forms->LogWindow->isVisible());
+}
+
+TEST_F(MainWindow, AboutRaisesAVisibleBoxAndOtherwiseRunsItModally) {
+  Main().MenuAction(CommandId::ViewAbout)->trigger();  // visible: only brought to the front
+  EXPECT_TRUE(forms->AboutBox->isVisible());
+  forms->AboutBox->Button1->click();
+  ASSERT_FALSE(forms->AboutBox->isVisible());
+
+  bool shownModally = false;
+  WhenModal([&](QWidget* modal) {
+    shownModally = modal == forms->AboutBox.get();
+    // Another command while the box is up does not run.
+    forms->LogWindow->hide();
+    Main().MenuAction(CommandId::ViewLog)->trigger();
+    EXPECT_FALSE(forms->LogWindow->isVisible());
+    EXPECT_TRUE(Main().CommandRunning());
+    forms->AboutBox->Button1->click();
+  });
+  Main().MenuAction(CommandId::ViewAbout)->trigger();
+  EXPECT_TRUE(shownModally);
+  EXPECT_FALSE(forms->AboutBox->isVisible());
+  EXPECT_FALSE(Main().CommandRunning());
+  Main().MenuAction(CommandId::ViewLog)->trigger();
+  EXPECT_TRUE(forms->LogWindow->isVisible());
+}
+
+TEST_F(MainWindow, HelpOpensTheGuideAndClosesWithTheMainWindowButNotOnQuit) {
+  bool quit = false;
+  Main().Front().SetQuitAction([&quit] { quit = true; });
+  Main().MenuAction(CommandId::Help1)->trigger();
+  THelpWindow* help = Main().HelpWindow();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->HelpBrowser->source(), QUrl(HelpContentsUrl));
+  EXPECT_FALSE(help->HelpBrowser->documentTitle().isEmpty());
+
+  Main().MenuAction(CommandId::Quit)->trigger();
+  EXPECT_TRUE(quit);
+  EXPECT_TRUE(help->isVisible());
+
+  Main().close();
+  EXPECT_FALSE(help->isVisible());
+}
+
+TEST_F(MainWindow, EveryPageOfTheGuideIsBundled) {
+  Main().ShowHelp();
+  QTextBrowser* browser = Main().HelpWindow()->HelpBrowser;
+  const QStringList pages = {"index",   "introduction", "first_analysis", "menus",
+                             "toolbar", "data_files",   "windows"};
+  for (const QString& page : pages) {
+    SCOPED_TRACE(page.toStdString());
+    browser->setSource(QUrl("qrc:/help/" + page + ".html"));
+    EXPECT_FALSE(browser->documentTitle().isEmpty());
+    EXPECT_GT(browser->toPlainText().size(), 200);
+    // Every link of the page leads to a bundled page or to a place on one.
+    const QString html = browser->toHtml();
+    qsizetype at = 0;
+    while ((at = html.indexOf("href=\"", at)) >= 0) {
+      at += 6;
+      const QString target = html.mid(at, html.indexOf('"', at) - at).section('#', 0, 0);
+      if (target.isEmpty()) continue;
+      EXPECT_TRUE(QFile::exists(":/help/" + target)) << target.toStdString();
+    }
+  }
+}
+
+TEST_F(MainWindow, UnbuiltCommandsSaySoAndDoNothing) {
+  const CommandInfo* unbuilt = nullptr;
+  for (const CommandInfo& info : CommandTable())
+    if (info.handler == nullptr && MenuItemEnabled(State(), info.id)) unbuilt = &info;
+  if (unbuilt == nullptr) GTEST_SKIP() << "every command is built";
+  for (QMenu* menu : Main().findChildren<QMenu*>()) Open(menu);
+  QAction* action = Main().MenuAction(unbuilt->id);
+  EXPECT_EQ(action->statusTip(), NotAvailableTip);
+  action->trigger();
+  EXPECT_FALSE(Main().CommandRunning());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindow, OpenDataThroughItsDialogThenSuperimposeFromTheToolbar) {
+  if (Command(CommandId::OpenData).handler == nullptr || Command(CommandId::Gpa).handler == nullptr)
+    GTEST_SKIP() << "Open Data or the superimposition is not built yet";
+  const QString file = QFileInfo(__FILE__).dir().filePath("../data/gorilla.dat");
+  WhenModal([file](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Open Data");
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"DAT (*.dat)"}));
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+    dialog->selectFile(file);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  Main().MenuAction(CommandId::OpenData)->trigger();
+  ASSERT_TRUE(State().DataLoaded);
+  ASSERT_FALSE(forms->LogWindow->Lines().isEmpty());
+  EXPECT_TRUE(forms->LogWindow->Lines().first().endsWith("gorilla.dat"));
+  EXPECT_TRUE(Main().BoutonGpa->isEnabled());
+
+  Main().BoutonGpa->click();
+  EXPECT_TRUE(State().Superimposed);
+  EXPECT_FALSE(Main().BoutonGpa->isEnabled());
+  EXPECT_TRUE(Main().BoutonUp->isEnabled());
+  EXPECT_TRUE(Main().ComboBoxIndi->isEnabled());
+  EXPECT_FALSE(Main().TrackBar1->isEnabled());
+}
+
+TEST(MainWindowStartUp, NotEnoughMemoryIsSaidAndEndsTheProgram) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        QString shown;
+        WhenModal([&shown](QWidget* modal) {
+          auto* box = qobject_cast<QMessageBox*>(modal);
+          if (box != nullptr && box->text() == "Not enough memory" &&
+              box->icon() == QMessageBox::NoIcon && box->windowTitle().isEmpty())
+            fprintf(stderr, "said: Not enough memory\n");
+          modal->close();
+        });
+        TMainForm form(4);
+      },
+      ::testing::ExitedWithCode(EXIT_FAILURE), "said: Not enough memory");
+}
+
+// A receiver whose event handler fails.
+class Failing : public QObject {
+ protected:
+  bool event(QEvent*) override { throw std::runtime_error("Range check error"); }
+};
+
+TEST(Application, AnEscapedFailureIsShownAndTheProgramCarriesOn) {
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  WhenModal([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    text = box->text();
+    icon = box->icon();
+    box->close();
+  });
+  Failing receiver;
+  QEvent event(QEvent::User);
+  QApplication::sendEvent(&receiver, &event);
+  EXPECT_EQ(text, "Range check error");
+  EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+}  // namespace
+}  // namespace vrel::test

@@ -1,0 +1,85 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "qt/qt_frontend.h"
+#include "qt/vrel_dialog.h"
+#include "qt_test_support.h"
+
+namespace vrel::test {
+namespace {
+
+class Prompt : public ::testing::Test {
+ protected:
+  // Asks a question and answers it as the given user action; returns the prompt's answer.
+  int Answer(const QString& typed, std::function<void(TVrelDialog&)> finish) {
+    WhenModal([this, typed, finish](QWidget* modal) {
+      EXPECT_EQ(modal, &dialog);
+      EXPECT_EQ(dialog.Label1->text(), "How many Pcs?");
+      EXPECT_TRUE(dialog.Edit1->hasFocus());
+      TypeText(dialog.Edit1, typed);
+      finish(dialog);
+    });
+    return dialog.Ask("How many Pcs?");
+  }
+
+  static void Enter(TVrelDialog& d) { PressKey(d.Edit1, Qt::Key_Return, "\r"); }
+  static void Cancel(TVrelDialog& d) { d.CancelBtn->click(); }
+
+  TVrelDialog dialog;
+};
+
+TEST_F(Prompt, EnterTakesTheNumberAndEmptiesTheBox) {
+  EXPECT_EQ(Answer("5", Enter), 5);
+  EXPECT_EQ(dialog.Edit1->text(), "");
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(Answer("-3", [](TVrelDialog& d) { d.OKBtn->click(); }), -3);
+}
+
+TEST_F(Prompt, TextThatIsNotAnIntegerAnswersZero) {
+  EXPECT_EQ(Answer("abc", Enter), 0);
+  EXPECT_EQ(dialog.Edit1->text(), "");
+  EXPECT_EQ(Answer("2.5", Enter), 0);
+  EXPECT_EQ(Answer("", Enter), 0);
+}
+
+TEST_F(Prompt, CancelAnswersZeroAndKeepsTheText) {
+  EXPECT_EQ(Answer("12", Cancel), 0);
+  EXPECT_EQ(dialog.Edit1->text(), "12");
+  // The kept text is still there for the next prompt, which can take it as it stands.
+  EXPECT_EQ(Answer("", Enter), 12);
+  EXPECT_EQ(Answer("9", [](TVrelDialog& d) { PressKey(d.Edit1, Qt::Key_Escape); }), 0);
+  EXPECT_EQ(dialog.Edit1->text(), "9");
+}
+
+TEST_F(Prompt, CloseButtonCountsAsCancelNotAsTheEarlierAnswer) {
+  ASSERT_EQ(Answer("7", Enter), 7);
+  EXPECT_EQ(Answer("8", [](TVrelDialog& d) { d.close(); }), 0);
+  EXPECT_EQ(dialog.Answer(), 0);
+  EXPECT_EQ(dialog.Edit1->text(), "8");
+}
+
+TEST_F(Prompt, LayoutOfTheDialog) {
+  EXPECT_EQ(dialog.size(), QSize(361, 104));
+  EXPECT_EQ(dialog.Edit1->geometry(), QRect(144, 40, 49, 21));
+  EXPECT_EQ(dialog.Bevel1->geometry(), QRect(8, 8, 345, 57));
+  EXPECT_EQ(dialog.Label1->font().pixelSize(), 13);
+  EXPECT_TRUE(dialog.OKBtn->isDefault());
+  EXPECT_EQ(dialog.CancelBtn->text(), "Annuler");
+}
+
+using PromptThroughFrontend = FormsTest;
+
+TEST_F(PromptThroughFrontend, AskNumberRunsThePromptModally) {
+  WhenModal([this](QWidget* modal) {
+    EXPECT_EQ(modal, forms->VrelDialog.get());
+    EXPECT_EQ(forms->VrelDialog->Label1->text(), "Number of Projections");
+    TypeText(forms->VrelDialog->Edit1, "4");
+    forms->VrelDialog->OKBtn->click();
+  });
+  EXPECT_EQ(AskPrompt(State(), Main().Front(), "Number of Projections"), 4);
+  EXPECT_EQ(State().PromptResult, 4);
+}
+
+}  // namespace
+}  // namespace vrel::test

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace vrel::test {
+
+// Acts on the next modal window once it is up: the test's stand-in for the user at a dialog.
+inline void WhenModal(std::function<void(QWidget*)> act) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    timer->stop();
+    timer->deleteLater();
+    act(modal);
+  });
+  timer->start();
+}
+
+inline void PressKey(QWidget* widget, int key, const QString& text = QString()) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &release);
+}
+
+// Types the text key by key, as a user would.
+inline void TypeText(QWidget* widget, const QString& text) {
+  for (QChar c : text) {
+    int key = c.toUpper().unicode();
+    if (c == '-') key = Qt::Key_Minus;
+    PressKey(widget, key, QString(c));
+  }
+}
+
+}  // namespace vrel::test
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "qt/application.h"
+#include "qt/main_form.h"
+
+namespace vrel::test {
+
+// A fresh set of the program's windows for each test.
+class FormsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { forms = std::make_unique<Forms>(); }
+  void TearDown() override {
+    forms.reset();
+    QApplication::processEvents();
+  }
+
+  TMainForm& Main() { return *forms->MainForm; }
+  Session& State() { return forms->MainForm->State(); }
+
+  std::unique_ptr<Forms> forms;
+};
+
+}  // namespace vrel::test

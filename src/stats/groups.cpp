@@ -15,10 +15,17 @@ namespace vrel {
 namespace {
 
 // The group codes centred over the n specimens, as the discrimination commands use them.
+// Codes that no longer follow the groups (left from a data file with fewer specimens) are
+// set again from the group limit.
 Vector CentredGroupCodes(const Session& s) {
+  const int n = s.SpecimenCount;
+  const int limit = s.GroupLimit;
   Vector codes = AllocVector(MaxSpecimens);
-  for (int i = 0; i < s.SpecimenCount; ++i) codes[i] = s.GroupCodes[i];
-  CentreSegment(codes, 0, s.SpecimenCount);
+  for (int i = 0; i < n; ++i) codes[i] = s.GroupCodes[i];
+  if (!IsConstantSegment(codes, 0, limit) || !IsConstantSegment(codes, limit, n) ||
+      !(codes[0] < codes[limit]))
+    for (int i = 0; i < n; ++i) codes[i] = i < limit ? 0.0 : 1.0;
+  CentreSegment(codes, 0, n);
   return codes;
 }
 

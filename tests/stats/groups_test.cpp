@@ -95,5 +95,17 @@ TEST_F(Groups, DiscriminationTestEqualsTheRegressionTestOfTheCodes) {
   EXPECT_FALSE(s.DiscriminationVectorReady);  // the test leaves the vector alone
 }
 
+TEST_F(Groups, CodesLeftFromASmallerFileFollowTheGroupsAgain) {
+  // Groups defined on 12 specimens, then a file of 20 specimens: codes 12..19 are stale zeros.
+  s.SpecimenCount = 12;
+  fe.numbers = {6};
+  DefineGroupsClick(s, fe);
+  s.SpecimenCount = 20;
+  for (int i = 12; i < 20; ++i) s.GroupCodes[i] = 0.0;
+  fe.numbers = {3};
+  DiscriminationClick(s, fe);
+  for (int i = 0; i < 20; ++i) EXPECT_DOUBLE_EQ(s.GroupCodes[i], i < 5 ? -0.75 : 0.25) << i;
+}
+
 }  // namespace
 }  // namespace vrel

@@ -6,8 +6,8 @@
 
 namespace vrel {
 
-DrawingForm::DrawingForm(const char* name, const QString& caption, int left, int top,
-                         int width, int height)
+DrawingForm::DrawingForm(const char* name, const QString& caption, int left, int top, int width,
+                         int height)
     : QWidget(nullptr, Qt::Window) {
   setObjectName(name);
   setWindowTitle(caption);

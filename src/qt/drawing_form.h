@@ -12,8 +12,7 @@ class DrawingForm : public QWidget {
   Q_OBJECT
 
  public:
-  DrawingForm(const char* name, const QString& caption, int left, int top, int width,
-              int height);
+  DrawingForm(const char* name, const QString& caption, int left, int top, int width, int height);
 
   PaintBox* PaintBox1;
 };

@@ -21,7 +21,8 @@ THelpWindow::THelpWindow() : QWidget(nullptr, Qt::Window) {
   auto* forward = new QPushButton("Forward", this);
   back->setEnabled(false);
   forward->setEnabled(false);
-  connect(contents, &QPushButton::clicked, this, [this] { HelpBrowser->setSource(QUrl(HelpContentsUrl)); });
+  connect(contents, &QPushButton::clicked, this,
+          [this] { HelpBrowser->setSource(QUrl(HelpContentsUrl)); });
   connect(back, &QPushButton::clicked, HelpBrowser, &QTextBrowser::backward);
   connect(forward, &QPushButton::clicked, HelpBrowser, &QTextBrowser::forward);
   connect(HelpBrowser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);

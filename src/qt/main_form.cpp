@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSlider>
@@ -143,9 +143,7 @@ QAction* TMainForm::MenuAction(CommandId id) const {
   return it == actions_.end() ? nullptr : it->second;
 }
 
-QMenu* TMainForm::Menu(const QString& name) const {
-  return menuBar()->findChild<QMenu*>(name);
-}
+QMenu* TMainForm::Menu(const QString& name) const { return menuBar()->findChild<QMenu*>(name); }
 
 void TMainForm::RunCommand(CommandId id) {
   const CommandHandler handler = Command(id).handler;
@@ -193,11 +191,14 @@ void TMainForm::BuildToolbar() {
   TrackBar1->setGeometry(228, 0, 150, ToolbarHeight);
 
   QStringList vectors = Numbers(97);
-  vectors << "Regres" << "Discrim";
+  vectors << "Regres"
+          << "Discrim";
   ComboBoxComp = ListCombo(strip, "ComboBoxComp", 378, 58, "Vector selection", vectors);
   BoutonPlot = SpeedButton(strip, "BoutonPlot", 436, "Plot scores", "plot");
   QStringList columns = Numbers(96);
-  columns << "Cs/Fac" << "Regres" << "Discrim";
+  columns << "Cs/Fac"
+          << "Regres"
+          << "Discrim";
   ComboXaxis = ListCombo(strip, "ComboXaxis", 461, 51, "X-axis", columns);
   ComboYaxis = ListCombo(strip, "ComboYaxis", 512, 51, "Y-axis", columns);
   BoutonLabel = SpeedButton(strip, "BoutonLabel", 563, "Labels", "labels");
@@ -227,9 +228,9 @@ void TMainForm::BuildToolbar() {
 }
 
 std::array<QWidget*, ToolbarControlCount> TMainForm::ToolbarControls() const {
-  return {BoutonGpa,    BoutonPcs, BoutonZoomPlus, BoutonZoomMoins, BoutonUp,
-          BoutonRight,  BoutonAll, ComboBoxIndi,   TrackBar1,       ComboBoxComp,
-          BoutonPlot,   ComboXaxis, ComboYaxis,    BoutonLabel};
+  return {BoutonGpa,   BoutonPcs,  BoutonZoomPlus, BoutonZoomMoins, BoutonUp,
+          BoutonRight, BoutonAll,  ComboBoxIndi,   TrackBar1,       ComboBoxComp,
+          BoutonPlot,  ComboXaxis, ComboYaxis,     BoutonLabel};
 }
 
 void TMainForm::ShowHelp() {

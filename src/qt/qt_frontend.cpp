@@ -83,8 +83,7 @@ QMessageBox::Icon QtMessageIcon(Icon icon) {
   return QMessageBox::NoIcon;
 }
 
-QtFrontend::QtFrontend(TMainForm& mainForm)
-    : main_(mainForm), quit_([] { std::exit(0); }) {
+QtFrontend::QtFrontend(TMainForm& mainForm) : main_(mainForm), quit_([] { std::exit(0); }) {
   forms_.MainForm = &mainForm;
 }
 
@@ -243,9 +242,8 @@ bool QtFrontend::Progress(long done, long total) {
   }
   if (!progress_) {
     progressScale_ = total > INT_MAX ? total / INT_MAX + 1 : 1;
-    progress_ = std::make_unique<QProgressDialog>("Computing...", "Cancel", 0,
-                                                  static_cast<int>(total / progressScale_),
-                                                  DialogParent());
+    progress_ = std::make_unique<QProgressDialog>(
+        "Computing...", "Cancel", 0, static_cast<int>(total / progressScale_), DialogParent());
     progress_->setObjectName("ProgressDialog");
     progress_->setWindowTitle(QCoreApplication::applicationName());
     progress_->setWindowModality(Qt::ApplicationModal);

@@ -99,10 +99,10 @@ TEST_F(StartUp, MenusHoldTheCaptionsInOrder) {
                          "Save &Sizes", "-", "Save S&cores", "Save one Projection", "Save &PCS",
                          "Save one PCS", "-", "Clear Session", "Quit"}));
   EXPECT_EQ(contents[1],
-            QStringList({"&Superimposition", "&Components", "-", "&Regression",
-                         "Regression T&est", "-", "Mean Regression", "Mean Regression Test",
-                         "Homogeneity Test", "-", "&Discrimination", "Discrimination &Test", "-",
-                         "Hyperprojection", "Shape difference"}));
+            QStringList({"&Superimposition", "&Components", "-", "&Regression", "Regression T&est",
+                         "-", "Mean Regression", "Mean Regression Test", "Homogeneity Test", "-",
+                         "&Discrimination", "Discrimination &Test", "-", "Hyperprojection",
+                         "Shape difference"}));
   EXPECT_EQ(contents[2], QStringList({"Specimens", "Vectors", "Plot", "Log"}));
   EXPECT_EQ(contents[3], QStringList({"Define groups", "-", "Color", "Extremes"}));
   EXPECT_EQ(contents[4], QStringList({"&Help", "-", "About"}));

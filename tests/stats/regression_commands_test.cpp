@@ -157,6 +157,31 @@ TEST_F(StatsCommand, ConstantFactorIsRefusedAndChangesNothing) {
   EXPECT_FALSE(fe.Invalidated(Window::Vectors));
 }
 
+TEST_F(StatsCommand, FactorUncorrelatedWithTheScoresHasNoDirection) {
+  Build(8, 3, 2);
+  // Exactly orthogonal sign patterns: every cross-product is zero, the factor is not constant.
+  const double first[8] = {1, 1, -1, -1, 1, 1, -1, -1};
+  const double second[8] = {1, 1, 1, 1, -1, -1, -1, -1};
+  for (int i = 0; i < 8; ++i) {
+    s.Scores[i][0] = first[i];
+    s.Scores[i][1] = second[i];
+    s.Factor[i] = i % 2 ? -1.0 : 1.0;
+  }
+  s.Coefficients[0] = 9.0;
+  fe.numbers = {2};
+  RegressionClick(s, fe);
+  ASSERT_EQ(fe.messages.size(), 1u);
+  EXPECT_EQ(fe.messages[0].icon, Icon::Exclamation);
+  EXPECT_TRUE(fe.log.empty());
+  EXPECT_FALSE(s.RegressionVectorReady);
+  EXPECT_EQ(s.Coefficients[0], 9.0);
+  // The test of the same regression is defined: R² = 0, F = 0, p = 1.
+  fe.numbers = {2};
+  RegressionTestClick(s, fe);
+  ASSERT_EQ(fe.log.size(), 2u);
+  EXPECT_EQ(fe.log[1], "R\u00b2= 0.000000, F= 0.000000 with 2 and 5 DF, p< 1.000000");
+}
+
 TEST_F(StatsCommand, FactorConstantWithinGroupsHasNoPooledRegression) {
   Build(20, 5, 2);
   test::DefineGroupLimit(s, 5);

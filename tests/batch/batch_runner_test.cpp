@@ -58,6 +58,21 @@ TEST(BatchScript, RefusalsNameTheScriptAndLineAndStopTheRun) {
   EXPECT_EQ(run.err, "job.vrel:1: 'clear-session' takes 0 arguments, 1 given\n");
 }
 
+TEST(BatchScript, ACommandThatIsDisabledNowIsRefused) {
+  Session s;
+  const ScriptRun run = RunScript(s, "superimpose\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "job.vrel:1: 'superimpose' is not available now\n");
+  EXPECT_FALSE(s.Superimposed);
+}
+
+TEST(BatchScript, AMessageStopsTheRunAfterItsLine) {
+  Session s;
+  const ScriptRun run = RunScript(s, "open-data /nonexistent/file.dat\nclear-session\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "job.vrel:1: Invalid file\n");
+}
+
 TEST(BatchScript, KeepGoingReportsEveryRefusalAndStillFails) {
   Session s;
   const ScriptRun run = RunScript(s, "nope\nclear-session\nnope again\n", true);

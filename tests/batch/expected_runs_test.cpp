@@ -54,3 +54,18 @@ TEST(ExpectedAnalyses, MacaquesThreeDimensional) { RunAnalysis("macaques"); }
 
 }  // namespace
 }  // namespace vrel
+
+namespace vrel {
+namespace {
+
+TEST(Examples, GorillaScriptPrintsItsRecordedLog) {
+  const fs::path root(VREL_SOURCE_DIR);
+  const fs::path output = fs::path(testing::TempDir()) / "vrel-example-gorilla.txt";
+  const std::string command = "cd '" + root.string() + "' && '" + VREL_BATCH_PATH +
+                              "' examples/gorilla/analysis.vrel > '" + output.string() + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  EXPECT_EQ(ReadFile(output), ReadFile(root / "examples" / "gorilla" / "expected-log.txt"));
+}
+
+}  // namespace
+}  // namespace vrel

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QSlider>
 #include <climits>
 #include <cstdlib>
@@ -25,6 +26,16 @@ namespace vrel {
 namespace {
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// The main window is a strip at the top of the screen: dialogs centred on it would hang off
+// the top, so they are centred on the screen instead.
+void CentreOnScreen(QWidget* dialog) {
+  QScreen* screen = dialog->screen();
+  if (screen == nullptr) return;
+  QRect frame(QPoint(0, 0), dialog->size());
+  frame.moveCenter(screen->availableGeometry().center());
+  dialog->move(frame.topLeft());
+}
 
 // Runs a plain window modally: the rest of the program waits until it is hidden.
 class ModalRun : public QObject {
@@ -139,6 +150,7 @@ std::optional<std::string> QtFrontend::ChooseFile(FileDialog dialog) {
   // The name is used as typed: no extension is added.
   box.setDefaultSuffix(QString());
   if (!lastDirectory_.isEmpty()) box.setDirectory(lastDirectory_);
+  CentreOnScreen(&box);
   if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
   const QString path = QFileInfo(box.selectedFiles().first()).absoluteFilePath();
   lastDirectory_ = QFileInfo(path).absolutePath();
@@ -148,6 +160,8 @@ std::optional<std::string> QtFrontend::ChooseFile(FileDialog dialog) {
 void QtFrontend::ShowMessage(const std::string& text, const std::string& caption, Icon icon) {
   const QString title = caption.empty() ? QCoreApplication::applicationName() : FromStd(caption);
   QMessageBox box(QtMessageIcon(icon), title, FromStd(text), QMessageBox::Ok, DialogParent());
+  box.adjustSize();
+  CentreOnScreen(&box);
   box.exec();
 }
 

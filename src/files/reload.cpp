@@ -100,6 +100,7 @@ void ShapeVectorsClick(Session& s, Frontend& fe) {
   const int n = s.SpecimenCount;
   for (int j = 0; j < r; ++j)
     for (int t = 0; t < c; ++t) s.Pcs[j][t] = vectors[j][t];
+  ForgetOverwrittenResultVectors(s, c);
   // The superimposed coordinates, not the residuals, are projected.
   for (int i = 0; i < n; ++i)
     for (int t = 0; t < c; ++t) {

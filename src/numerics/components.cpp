@@ -50,4 +50,9 @@ double ScaleFactorColumn(Session& s) {
   return length;
 }
 
+void ForgetOverwrittenResultVectors(Session& s, int columnsWritten) {
+  if (columnsWritten > RegressionColumn) s.RegressionVectorReady = false;
+  if (columnsWritten > DiscriminationColumn) s.DiscriminationVectorReady = false;
+}
+
 }  // namespace vrel

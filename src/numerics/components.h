@@ -14,4 +14,8 @@ void SortComponents(Matrix& u, Vector& w, Matrix& v, const DataDimensions& dims)
 // zeros. Returns the length of the centred factor.
 double ScaleFactorColumn(Session& s);
 
+// Component columns 97 and 98 hold the regression and discrimination vectors; when new
+// components are written over them (columnsWritten > 97 or > 98), those vectors are gone.
+void ForgetOverwrittenResultVectors(Session& s, int columnsWritten);
+
 }  // namespace vrel

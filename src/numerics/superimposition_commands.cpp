@@ -84,6 +84,7 @@ void PcsClick(Session& s, Frontend& fe) {
   for (int c = 0; c < m; ++c) s.SingularValues[c] = w[c];
   for (int r = 0; r < m; ++r)
     for (int c = 0; c < m; ++c) s.Pcs[r][c] = v[r][c];
+  ForgetOverwrittenResultVectors(s, m);
   for (int i = 0; i < n; ++i)
     for (int c = 0; c < m; ++c) s.Scores[i][c] = u[i][c] * s.SingularValues[c];
 

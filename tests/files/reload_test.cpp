@@ -207,6 +207,22 @@ TEST(ReloadPcs, RefusedFilesLeaveComponentsAlone) {
   EXPECT_EQ(s.Scores[0][0], before.Scores[0][0]);
 }
 
+TEST(ReloadPcs, VectorsReloadedOverTheResultSlotsRetireTheirVectors) {
+  Session s;
+  ScriptedFrontend fe;
+  Analyse(s, fe, "gorilla.dat");
+  s.RegressionVectorReady = s.DiscriminationVectorReady = true;
+  for (const int columns : {97, 98, 99}) {
+    std::string file = "16 " + std::to_string(columns) + " 1";
+    for (int j = 0; j < 16 * columns; ++j) file += j % 17 == 0 ? " 0.25" : " 0";
+    fe.files = {WriteTemp("v_slots.vec", file)};
+    ShapeVectorsClick(s, fe);
+    ASSERT_TRUE(fe.messages.empty()) << fe.LastMessage();
+    EXPECT_EQ(s.RegressionVectorReady, columns <= 97) << columns;
+    EXPECT_EQ(s.DiscriminationVectorReady, columns <= 98) << columns;
+  }
+}
+
 TEST(OpenFactor, SizesFileReadsBackAsTheFactor) {
   Session s;
   ScriptedFrontend fe;

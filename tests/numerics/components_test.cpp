@@ -216,3 +216,23 @@ TEST(Components, EqualCentroidSizesGiveAZeroSizeColumn) {
 
 }  // namespace
 }  // namespace vrel
+
+namespace vrel {
+namespace {
+
+TEST(Components, ComponentsWrittenOverTheResultSlotsRetireTheirVectors) {
+  // 98 and 99 one-dimensional landmarks give components in columns 97 and 98 too.
+  for (const int p : {97, 98, 99}) {
+    SCOPED_TRACE(testing::Message() << p << " landmarks");
+    Session s = RandomSuperimposed(6, p, 1, 5u);
+    s.RegressionVectorReady = s.DiscriminationVectorReady = true;
+    ScriptedFrontend fe;
+    PcsClick(s, fe);
+    ASSERT_TRUE(s.ComponentsComputed);
+    EXPECT_EQ(s.RegressionVectorReady, p <= 97);
+    EXPECT_EQ(s.DiscriminationVectorReady, p <= 98);
+  }
+}
+
+}  // namespace
+}  // namespace vrel

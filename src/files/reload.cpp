@@ -18,13 +18,6 @@ namespace {
 
 void Refuse(Frontend& fe, const char* text) { fe.ShowMessage(text, "", Icon::Stop); }
 
-bool AllFinite(const Matrix& x, int rows, int cols) {
-  for (int i = 0; i < rows; ++i)
-    for (int j = 0; j < cols; ++j)
-      if (!std::isfinite(x[i][j])) return false;
-  return true;
-}
-
 }  // namespace
 
 void ConsensusClick(Session& s, Frontend& fe) {
@@ -61,20 +54,8 @@ void ConsensusClick(Session& s, Frontend& fe) {
     ProjectToTangentSpace(coordinates, s.Dimensions(), distances.data());
     if (!AllFinite(coordinates, n, m))
       throw DegenerateData("superimposition gave values that are not finite");
-    const double deviations = SumOfSquaredDeviations(coordinates, s.Dimensions(), consensus);
-
-    s.Coordinates = std::move(coordinates);
-    s.Consensus = std::move(consensus);
-    s.Sizes = sizes;
-    for (int i = 0; i < n; ++i)
-      for (int j = 0; j < m; ++j) {
-        s.Scores[i][j] = s.Coordinates[i][j] - s.Consensus[j];
-        s.Residuals[i][j] = s.Scores[i][j];
-      }
-    s.Superimposed = true;
-    s.ComponentsComputed = false;
-    fe.AppendLog("All specimen superimposed on reloaded consensus");
-    fe.AppendLog(Format("Sum of Squared Deviations =  %f", deviations));
+    StoreSuperimposition(s, fe, std::move(coordinates), std::move(consensus), sizes,
+                         "All specimen superimposed on reloaded consensus");
     ActiverBoutons(s, fe);
   } catch (const DegenerateData&) {
     fe.ShowMessage("Incorrect data", "", Icon::Exclamation);

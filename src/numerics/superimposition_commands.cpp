@@ -13,19 +13,6 @@ namespace vrel {
 
 namespace {
 
-bool AllFinite(const Matrix& x, int rows, int cols) {
-  for (int i = 0; i < rows; ++i)
-    for (int j = 0; j < cols; ++j)
-      if (!std::isfinite(x[i][j])) return false;
-  return true;
-}
-
-bool AllFinite(const Vector& v, int count) {
-  for (int i = 0; i < count; ++i)
-    if (!std::isfinite(v[i])) return false;
-  return true;
-}
-
 void ShowIncorrectData(Frontend& fe) { fe.ShowMessage("Incorrect data", "", Icon::Exclamation); }
 
 }  // namespace
@@ -41,20 +28,8 @@ void GpaClick(Session& s, Frontend& fe) {
     Superimpose(coordinates, s.Dimensions(), consensus, sizes.data());
     if (!AllFinite(coordinates, n, m) || !AllFinite(consensus, m))
       throw DegenerateData("superimposition gave values that are not finite");
-    const double deviations = SumOfSquaredDeviations(coordinates, s.Dimensions(), consensus);
-
-    s.Coordinates = std::move(coordinates);
-    s.Consensus = std::move(consensus);
-    s.Sizes = sizes;
-    for (int i = 0; i < n; ++i)
-      for (int j = 0; j < m; ++j) {
-        s.Scores[i][j] = s.Coordinates[i][j] - s.Consensus[j];
-        s.Residuals[i][j] = s.Scores[i][j];
-      }
-    s.Superimposed = true;
-    s.ComponentsComputed = false;
-    fe.AppendLog("All specimen superimposed by GLS method");
-    fe.AppendLog(Format("Sum of Squared Deviations =  %f", deviations));
+    StoreSuperimposition(s, fe, std::move(coordinates), std::move(consensus), sizes,
+                         "All specimen superimposed by GLS method");
   } catch (...) {
     ShowIncorrectData(fe);
   }

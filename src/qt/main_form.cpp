@@ -84,11 +84,11 @@ void TMainForm::AttachForms(const FormSet& forms) { frontend_->SetForms(forms); 
 void TMainForm::BuildMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
-  for (const MenuSpec& spec : MenuBar()) {
-    QMenu* menu = bar->addMenu(spec.caption);
-    menu->setObjectName(spec.name);
+  for (const MenuSpec& menuInfo : MenuBar()) {
+    QMenu* menu = bar->addMenu(menuInfo.caption);
+    menu->setObjectName(menuInfo.name);
     menu->setToolTipsVisible(true);
-    for (const MenuEntry& entry : spec.entries) {
+    for (const MenuEntry& entry : menuInfo.entries) {
       switch (entry.kind) {
         case MenuEntry::Item:
           AddCommand(menu, entry.id);

@@ -138,14 +138,14 @@ int QtFrontend::AskNumber(const std::string& question) {
 }
 
 std::optional<std::string> QtFrontend::ChooseFile(FileDialog dialog) {
-  const FileDialogSpec& spec = DialogSpec(dialog);
+  const FileDialogSpec& layout = DialogSpec(dialog);
   QFileDialog box(DialogParent());
-  box.setObjectName(spec.name);
-  box.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  box.setFileMode(spec.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  if (spec.title[0] != '\0') box.setWindowTitle(spec.title);
-  box.setNameFilter(QtFileFilter(spec.filter));
-  box.setOption(QFileDialog::DontConfirmOverwrite, !spec.overwritePrompt);
+  box.setObjectName(layout.name);
+  box.setAcceptMode(layout.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  box.setFileMode(layout.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (layout.title[0] != '\0') box.setWindowTitle(layout.title);
+  box.setNameFilter(QtFileFilter(layout.filter));
+  box.setOption(QFileDialog::DontConfirmOverwrite, !layout.overwritePrompt);
   box.setOption(QFileDialog::ReadOnly, false);
   // The name is used as typed: no extension is added.
   box.setDefaultSuffix(QString());

@@ -203,8 +203,7 @@ TEST(MainWindowStartUp, NotEnoughMemoryIsSaidAndEndsTheProgram) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(
       {
-        QString shown;
-        WhenModal([&shown](QWidget* modal) {
+        WhenModal([](QWidget* modal) {
           auto* box = qobject_cast<QMessageBox*>(modal);
           if (box != nullptr && box->text() == "Not enough memory" &&
               box->icon() == QMessageBox::NoIcon && box->windowTitle().isEmpty())

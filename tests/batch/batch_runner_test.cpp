@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "batch/batch_frontend.h"
+#include "support/test_data.h"
 
 namespace vrel {
 namespace {
@@ -108,7 +109,7 @@ std::string ReadAll(FILE* pipe) {
 }
 
 int RunProgram(const std::string& script, std::string& output) {
-  const std::string path = testing::TempDir() + "program_test.vrel";
+  const std::string path = test::ScratchDir() + "program_test.vrel";
   std::ofstream(path) << script;
   const std::string command = std::string(VREL_BATCH_PATH) + " " + path + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");

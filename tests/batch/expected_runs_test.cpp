@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/test_data.h"
+
 namespace vrel {
 namespace {
 
@@ -32,7 +34,7 @@ std::string WithoutClearMarks(const std::string& log) {
 
 void RunAnalysis(const std::string& name) {
   const fs::path expected = fs::path(VREL_SOURCE_DIR) / "tests" / "expected" / name;
-  const fs::path work = fs::path(testing::TempDir()) / ("vrel-expected-" + name);
+  const fs::path work = fs::path(test::ScratchDir()) / ("vrel-expected-" + name);
   fs::remove_all(work);
   fs::create_directories(work);
   fs::create_directory_symlink(fs::path(VREL_TEST_DATA_DIR), work / "data");
@@ -60,7 +62,7 @@ namespace {
 
 TEST(Examples, GorillaScriptPrintsItsRecordedLog) {
   const fs::path root(VREL_SOURCE_DIR);
-  const fs::path output = fs::path(testing::TempDir()) / "vrel-example-gorilla.txt";
+  const fs::path output = fs::path(test::ScratchDir()) / "vrel-example-gorilla.txt";
   const std::string command = "cd '" + root.string() + "' && '" + VREL_BATCH_PATH +
                               "' examples/gorilla/analysis.vrel > '" + output.string() + "'";
   ASSERT_EQ(std::system(command.c_str()), 0);

@@ -6,6 +6,7 @@
 
 #include "files/file_commands.h"
 #include "support/scripted_frontend.h"
+#include "support/test_data.h"
 
 namespace vrel {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 using test::ScriptedFrontend;
 
 std::string WriteTemp(const std::string& name, const std::string& text) {
-  const std::string path = testing::TempDir() + "vrel_cf_" + name;
+  const std::string path = test::ScratchDir() + "vrel_cf_" + name;
   std::ofstream(path) << text;
   return path;
 }
@@ -113,7 +114,7 @@ TEST(OpenSelection, RefusedFilesChangeNothing) {
   OpenSelection(s, fe, "sel6.vec", "1 3 1 1 0");  // one value short
   OpenSelection(s, fe, "sel7.vec", "1 3 1 1 zero 1");
   OpenSelection(s, fe, "sel8.vec", "1 3");
-  fe.files.push_back(testing::TempDir() + "no_such_selection.vec");
+  fe.files.push_back(test::ScratchDir() + "no_such_selection.vec");
   OpenSelectClick(s, fe);
   ASSERT_EQ(fe.messages.size(), 5u);
   EXPECT_EQ(fe.messages[1].text, "Input failed");

@@ -6,6 +6,7 @@
 
 #include "files/file_commands.h"
 #include "support/scripted_frontend.h"
+#include "support/test_data.h"
 
 namespace vrel {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 using test::ScriptedFrontend;
 
 std::string WriteFile(const std::string& name, const std::string& content) {
-  const std::string path = testing::TempDir() + "vrel_data_file_" + name;
+  const std::string path = test::ScratchDir() + "vrel_data_file_" + name;
   std::ofstream(path) << content;
   return path;
 }
@@ -147,7 +148,7 @@ TEST(OpenData, RefusesHeadersInTheirOrderWithAStopIcon) {
 TEST(OpenData, AMissingFileIsInvalid) {
   Session s;
   ScriptedFrontend fe;
-  Open(s, fe, testing::TempDir() + "vrel_no_such_file.dat");
+  Open(s, fe, test::ScratchDir() + "vrel_no_such_file.dat");
   EXPECT_EQ(fe.LastMessage(), "Invalid file");
   EXPECT_EQ(fe.toolbarUpdates, 0);
   EXPECT_FALSE(s.DataLoaded);

@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <fstream>
 
+#include "support/test_data.h"
+
 namespace vrel {
 namespace {
 
 std::string WriteTemp(const std::string& name, const std::string& text) {
-  const std::string path = testing::TempDir() + name;
+  const std::string path = test::ScratchDir() + name;
   std::ofstream(path) << text;
   return path;
 }

@@ -17,7 +17,7 @@ namespace {
 
 using test::ScriptedFrontend;
 
-std::string TempPath(const std::string& name) { return testing::TempDir() + "vrel_rl_" + name; }
+std::string TempPath(const std::string& name) { return test::ScratchDir() + "vrel_rl_" + name; }
 
 std::string WriteTemp(const std::string& name, const std::string& text) {
   const std::string path = TempPath(name);

@@ -8,13 +8,14 @@
 
 #include "files/file_commands.h"
 #include "support/scripted_frontend.h"
+#include "support/test_data.h"
 
 namespace vrel {
 namespace {
 
 using test::ScriptedFrontend;
 
-std::string TempPath(const std::string& name) { return testing::TempDir() + "vrel_rf_" + name; }
+std::string TempPath(const std::string& name) { return test::ScratchDir() + "vrel_rf_" + name; }
 
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

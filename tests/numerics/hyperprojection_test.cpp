@@ -9,6 +9,7 @@
 
 #include "numerics/numeric_commands.h"
 #include "support/scripted_frontend.h"
+#include "support/test_data.h"
 
 namespace vrel {
 namespace {
@@ -16,7 +17,7 @@ namespace {
 using test::ScriptedFrontend;
 
 std::string WriteTemp(const std::string& name, const std::string& text) {
-  const std::string path = testing::TempDir() + "vrel_hp_" + name;
+  const std::string path = test::ScratchDir() + "vrel_hp_" + name;
   std::ofstream(path) << text;
   return path;
 }
@@ -134,7 +135,7 @@ TEST(Deflation, RefusedFilesChangeNothing) {
               WriteTemp("short.dat", "1 3 2 1 0 0 0 0"),
               WriteTemp("word.dat", "1 3 2 1 0 0 x 0 0"),
               WriteTemp("head.dat", "1 3"),
-              testing::TempDir() + "no_such_direction.dat"};
+              test::ScratchDir() + "no_such_direction.dat"};
   for (int run = 0; run < 8; ++run) DeflationClick(s, fe);
   ASSERT_EQ(fe.messages.size(), 8u);
   for (const auto& message : fe.messages) {

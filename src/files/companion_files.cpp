@@ -4,6 +4,7 @@
 #include "files/file_commands.h"
 #include "files/number_reader.h"
 #include "numerics/components.h"
+#include "numerics/vector_arithmetic.h"
 #include "shell/capacities.h"
 #include "shell/format.h"
 
@@ -52,15 +53,13 @@ void OpenFactorClick(Session& s, Frontend& fe) {
   int n = 0, unused1 = 0, unused2 = 0;
   if (!in.ReadInt(n) || !in.ReadInt(unused1) || !in.ReadInt(unused2)) return InvalidFile(fe);
   if (n != s.SpecimenCount) return FactorNotCorrect(fe);
-  std::vector<double> values(static_cast<std::size_t>(n));
-  for (double& value : values)
-    if (!in.ReadDouble(value)) return InputFailed(fe);
+  Vector values = AllocVector(n);
+  for (int i = 0; i < n; ++i)
+    if (!in.ReadDouble(values[i])) return InputFailed(fe);
   // A factor without variation centres to zero and cannot be rescaled.
-  bool constant = true;
-  for (double value : values) constant = constant && value == values.front();
-  if (constant) return FactorNotCorrect(fe);
+  if (IsConstantSegment(values, 0, n)) return FactorNotCorrect(fe);
 
-  for (int i = 0; i < n; ++i) s.Factor[i] = values[static_cast<std::size_t>(i)];
+  for (int i = 0; i < n; ++i) s.Factor[i] = values[i];
   ScaleFactorColumn(s);
   fe.AppendLog("Factor File : " + *path);
 }

@@ -30,9 +30,7 @@ void SortComponents(Matrix& u, Vector& w, Matrix& v, const DataDimensions& dims)
 double ScaleFactorColumn(Session& s) {
   const int n = s.SpecimenCount;
   // A constant factor centres to exact zeros, whatever the rounding of its mean.
-  bool constant = true;
-  for (int i = 1; i < n; ++i)
-    if (s.Factor[i] != s.Factor[0]) constant = false;
+  const bool constant = IsConstantSegment(s.Factor, 0, n);
   CentreSegment(s.Factor, 0, n);
   if (constant)
     for (int i = 0; i < n; ++i) s.Factor[i] = 0.0;

@@ -36,6 +36,12 @@ void CombineColumns(const Matrix& m, const Vector& x, Vector& out, int cols, int
   MultiplyRows(m, x, out, rows, cols);
 }
 
+bool IsConstantSegment(const Vector& v, int from, int to) {
+  for (int i = from + 1; i < to; ++i)
+    if (v[i] != v[from]) return false;
+  return true;
+}
+
 double ColumnAngle(const Matrix& m, int rows, int a, int b) {
   double dot = 0.0;
   for (int i = 0; i < rows; ++i) dot += m[i][a] * m[i][b];

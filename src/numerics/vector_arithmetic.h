@@ -14,6 +14,9 @@ void MultiplyRows(const Matrix& m, const Vector& x, Vector& out, int rows, int c
 // The same product, counts in the other order: builds a shape vector from the first cols
 // columns of the components.
 void CombineColumns(const Matrix& m, const Vector& x, Vector& out, int cols, int rows);
+// Whether v[from..to) holds one value only: then it varies not at all, even where centring
+// would leave rounding residue in it.
+bool IsConstantSegment(const Vector& v, int from, int to);
 // Angle in degrees between two unit columns of m over rows [0, rows).
 double ColumnAngle(const Matrix& m, int rows, int a, int b);
 

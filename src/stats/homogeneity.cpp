@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "numerics/vector_arithmetic.h"
 #include "shell/capacities.h"
 #include "shell/commands.h"
 #include "shell/format.h"

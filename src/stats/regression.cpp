@@ -47,12 +47,6 @@ double AddCentredCrossProducts(const Vector& y, const Matrix& scores, int from, 
 
 }  // namespace
 
-bool IsConstantSegment(const Vector& y, int from, int to) {
-  for (int i = from + 1; i < to; ++i)
-    if (y[i] != y[from]) return false;
-  return true;
-}
-
 double FactorCrossProducts(const Matrix& scores, const Vector& y, Vector& b, int from, int to,
                            int q) {
   const double meanY = RangeMean(y, from, to);

@@ -11,10 +11,6 @@ namespace vrel {
 double FactorCrossProducts(const Matrix& scores, const Vector& y, Vector& b, int from, int to,
                            int q);
 
-// Whether y[from..to) holds one value only (then it explains nothing, even once centring has
-// left rounding residue in it).
-bool IsConstantSegment(const Vector& y, int from, int to);
-
 // Least-squares slopes b of y on the first q score columns over [from, to), and
 // R^2 = (SSy - SSres) / SSy with both sums taken about zero and the fit without intercept.
 // With y and the scores centred over the whole sample this is the usual R^2.

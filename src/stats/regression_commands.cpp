@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "numerics/vector_arithmetic.h"
 #include "shell/capacities.h"
 #include "shell/format.h"
 #include "stats/component_count.h"

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "numerics/vector_arithmetic.h"
 #include "stats/stats_fixture.h"
 
 namespace vrel {

@@ -3,8 +3,10 @@
 #include <sstream>
 #include <vector>
 
+#include "app/command_table.h"
 #include "batch/batch_frontend.h"
-#include "shell/commands.h"
+#include "shell/enabling.h"
+#include "shell/prompt.h"
 
 namespace vrel {
 
@@ -45,16 +47,16 @@ bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>
   for (std::size_t i = 0; i < command->args.size(); ++i) {
     const std::string& arg = words[i + 1];
     if (command->args[i] == ArgKind::File) {
-      fe.QueueFile(arg == "-" ? std::nullopt : std::optional<std::string>(arg));
+      fe.files.push_back(arg == "-" ? std::nullopt : std::optional<std::string>(arg));
     } else {
       int value = 0;
       if (arg == "cancel" || !ParseInteger(arg, value)) value = 0;
-      fe.QueueNumber(value);
+      fe.numbers.push_back(value);
     }
   }
-  const int messagesBefore = fe.MessageCount();
+  const int messagesBefore = fe.messageCount;
   command->handler(session, fe);
-  return fe.MessageCount() == messagesBefore;
+  return fe.messageCount == messagesBefore;
 }
 
 }  // namespace

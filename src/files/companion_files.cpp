@@ -3,26 +3,23 @@
 
 #include "files/file_commands.h"
 #include "files/number_reader.h"
-#include "numerics/components.h"
+#include "numerics/components_commands.h"
 #include "numerics/vector_arithmetic.h"
 #include "shell/capacities.h"
 #include "shell/format.h"
+#include "shell/messages.h"
 
 namespace vrel {
 
 namespace {
 
-void InvalidFile(Frontend& fe) { fe.ShowMessage("Invalid file", "", Icon::Stop); }
-void InputFailed(Frontend& fe) { fe.ShowMessage("Input failed", "", Icon::Stop); }
-void FactorNotCorrect(Frontend& fe) { fe.ShowMessage("Factor not correct", "", Icon::Exclamation); }
-
 // Reads the link table into temporary storage; the session changes only once it has all been read.
 void ReadLinks(Session& s, Frontend& fe, const std::string& path) {
   NumberReader in(path);
   int count = 0;
-  if (!in.ReadInt(count)) return InvalidFile(fe);
+  if (!in.ReadInt(count)) return ShowProgramMessage(fe, Message::InvalidFile);
   if (2 * static_cast<long long>(count) >= 2 * MaxLinks + 1) {
-    fe.ShowMessage("Too many links", "", Icon::Exclamation);
+    ShowProgramMessage(fe, Message::TooManyLinks);
     s.LinkCount = 0;
     return;
   }
@@ -30,7 +27,7 @@ void ReadLinks(Session& s, Frontend& fe, const std::string& path) {
   if (count < 0) count = 0;
   std::vector<int> links(static_cast<std::size_t>(2 * count));
   for (int& end : links)
-    if (!in.ReadInt(end)) return InputFailed(fe);
+    if (!in.ReadInt(end)) return ShowProgramMessage(fe, Message::InputFailed);
   // Endpoints beyond the current landmarks are kept: a later data set may have more of them,
   // and the drawings skip what they cannot place.
   for (std::size_t i = 0; i < links.size(); ++i) s.Links[i] = links[i];
@@ -50,14 +47,15 @@ void OpenFactorClick(Session& s, Frontend& fe) {
   const auto path = fe.ChooseFile(FileDialog::OpenVector);
   if (!path) return;
   NumberReader in(*path);
-  int n = 0, unused1 = 0, unused2 = 0;
-  if (!in.ReadInt(n) || !in.ReadInt(unused1) || !in.ReadInt(unused2)) return InvalidFile(fe);
-  if (n != s.SpecimenCount) return FactorNotCorrect(fe);
+  const auto header = ReadHeader(in);
+  if (!header) return ShowProgramMessage(fe, Message::InvalidFile);
+  const int n = header->first;
+  if (n != s.SpecimenCount) return ShowProgramMessage(fe, Message::FactorNotCorrect);
   Vector values = AllocVector(n);
   for (int i = 0; i < n; ++i)
-    if (!in.ReadDouble(values[i])) return InputFailed(fe);
+    if (!in.ReadDouble(values[i])) return ShowProgramMessage(fe, Message::InputFailed);
   // A factor without variation centres to zero and cannot be rescaled.
-  if (IsConstantSegment(values, 0, n)) return FactorNotCorrect(fe);
+  if (IsConstantSegment(values, 0, n)) return ShowProgramMessage(fe, Message::FactorNotCorrect);
 
   for (int i = 0; i < n; ++i) s.Factor[i] = values[i];
   ScaleFactorColumn(s);
@@ -68,16 +66,16 @@ void OpenSelectClick(Session& s, Frontend& fe) {
   const auto path = fe.ChooseFile(FileDialog::OpenVector);
   if (!path) return;
   NumberReader in(*path);
-  int a = 0, b = 0, c = 0;
-  if (!in.ReadInt(a) || !in.ReadInt(b) || !in.ReadInt(c)) return InvalidFile(fe);
+  const auto header = ReadHeader(in);
+  if (!header) return ShowProgramMessage(fe, Message::InvalidFile);
   const int p = s.LandmarkCount;
   const int k = s.DimensionCount;
-  if (b != p) {
-    fe.ShowMessage("Data not congruent", "", Icon::Exclamation);
+  if (header->second != p) {
+    ShowProgramMessage(fe, Message::DataNotCongruent);
   } else {
     std::vector<double> selection(static_cast<std::size_t>(p));
     for (double& value : selection)
-      if (!in.ReadDouble(value)) return InputFailed(fe);
+      if (!in.ReadDouble(value)) return ShowProgramMessage(fe, Message::InputFailed);
     for (int l = 0; l < p; ++l) s.LandmarkSelection[l] = selection[static_cast<std::size_t>(l)];
 
     // Pack the kept landmarks at the front of every row, in their order.

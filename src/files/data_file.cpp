@@ -3,8 +3,9 @@
 
 #include "files/file_commands.h"
 #include "files/number_reader.h"
-#include "shell/commands.h"
+#include "shell/enabling.h"
 #include "shell/format.h"
+#include "shell/messages.h"
 
 namespace vrel {
 
@@ -18,28 +19,17 @@ void OpenDataClick(Session& s, Frontend& fe) {
   }
 
   NumberReader reader(*path);
-  int n = 0, p = 0, k = 0;
-  reader.ReadInt(n);
-  reader.ReadInt(p);
-  reader.ReadInt(k);
-  if (reader.Failed()) {
-    fe.ShowMessage("Invalid file", "", Icon::Stop);
-    return;
-  }
-  if (n < 1 || n > MaxSpecimens) {
-    fe.ShowMessage("Incorrect number of specimens", "", Icon::Stop);
-    return;
-  }
+  const auto header = ReadHeader(reader);
+  if (!header) return ShowProgramMessage(fe, Message::InvalidFile);
+  const int n = header->first;
+  const int p = header->second;
+  const int k = header->third;
+  if (n < 1 || n > MaxSpecimens) return ShowProgramMessage(fe, Message::IncorrectSpecimenCount);
   // Without landmarks there is no shape to analyse; the product is taken in 64 bits so that
   // huge counts cannot wrap round into range.
-  if (p < 1 || static_cast<long long>(p) * k > MaxCoordinates) {
-    fe.ShowMessage("Incorrect number of landmarks", "", Icon::Stop);
-    return;
-  }
-  if (k < 1 || k > MaxDimensions) {
-    fe.ShowMessage("Incorrect number of dimensions", "", Icon::Stop);
-    return;
-  }
+  if (p < 1 || static_cast<long long>(p) * k > MaxCoordinates)
+    return ShowProgramMessage(fe, Message::IncorrectLandmarkCount);
+  if (k < 1 || k > MaxDimensions) return ShowProgramMessage(fe, Message::IncorrectDimensionCount);
 
   // Read into scratch storage so that a short file leaves the session's data untouched.
   const int m = p * k;
@@ -48,7 +38,7 @@ void OpenDataClick(Session& s, Frontend& fe) {
     for (int j = 0; j < m; ++j)
       if (!reader.ReadDouble(coordinates[i][j])) break;
   if (reader.Failed()) {
-    fe.ShowMessage("Input failed", "", Icon::Stop);
+    ShowProgramMessage(fe, Message::InputFailed);
     ActiverBoutons(s, fe);
     return;
   }

@@ -19,5 +19,6 @@ void SaveScoresClick(Session& s, Frontend& fe);
 void SaveSingleScoreClick(Session& s, Frontend& fe);
 void SavePcsClick(Session& s, Frontend& fe);
 void SaveSinglePcsClick(Session& s, Frontend& fe);
+void DeflationClick(Session& s, Frontend& fe);  // Compute > Hyperprojection: reads a direction
 
 }  // namespace vrel

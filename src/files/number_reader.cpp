@@ -51,4 +51,11 @@ bool NumberReader::ReadDouble(double& value) {
   return true;
 }
 
+std::optional<FileHeader> ReadHeader(NumberReader& in) {
+  FileHeader header;
+  if (!in.ReadInt(header.first) || !in.ReadInt(header.second) || !in.ReadInt(header.third))
+    return std::nullopt;
+  return header;
+}
+
 }  // namespace vrel

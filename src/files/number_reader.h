@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fstream>
+#include <optional>
 #include <string>
 
 namespace vrel {
@@ -28,5 +29,15 @@ class NumberReader {
   bool open_ = false;
   bool failed_ = false;
 };
+
+// The three integers that head every input file (counts, or a shape's layout).
+struct FileHeader {
+  int first = 0;
+  int second = 0;
+  int third = 0;
+};
+
+// Reads the header; nothing when one of the three is missing or not an integer.
+std::optional<FileHeader> ReadHeader(NumberReader& in);
 
 }  // namespace vrel

@@ -3,8 +3,9 @@
 
 #include "files/file_commands.h"
 #include "shell/capacities.h"
-#include "shell/commands.h"
 #include "shell/format.h"
+#include "shell/messages.h"
+#include "shell/prompt.h"
 
 namespace vrel {
 
@@ -22,7 +23,7 @@ void WriteResultFile(Frontend& fe, const std::string& path, const std::string& t
     written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     written = std::fclose(file) == 0 && written;
   }
-  if (!written) fe.ShowMessage("Cannot write file " + path, "", Icon::Stop);
+  if (!written) ShowProgramMessage(fe, Message::CannotWriteFile, path);
 }
 
 // Rows 0..rows-1 of m, columns 0..cols-1, one row per line.

@@ -2,10 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <utility>
 
 #include "numerics/svd.h"
-#include "shell/format.h"
 
 namespace vrel {
 
@@ -162,39 +160,6 @@ double SumOfSquaredDeviations(const Matrix& x, const DataDimensions& dims,
         sum += d * d;
       }
   return sum;
-}
-
-bool AllFinite(const Matrix& x, int rows, int cols) {
-  for (int i = 0; i < rows; ++i)
-    for (int j = 0; j < cols; ++j)
-      if (!std::isfinite(x[i][j])) return false;
-  return true;
-}
-
-bool AllFinite(const Vector& v, int count) {
-  for (int i = 0; i < count; ++i)
-    if (!std::isfinite(v[i])) return false;
-  return true;
-}
-
-void StoreSuperimposition(Session& s, Frontend& fe, Matrix coordinates, Vector consensus,
-                          const std::array<double, MaxSpecimens>& sizes,
-                          const std::string& methodLine) {
-  const int n = s.SpecimenCount;
-  const int m = s.CoordinateCount();
-  s.Coordinates = std::move(coordinates);
-  s.Consensus = std::move(consensus);
-  s.Sizes = sizes;
-  for (int i = 0; i < n; ++i)
-    for (int j = 0; j < m; ++j) {
-      s.Scores[i][j] = s.Coordinates[i][j] - s.Consensus[j];
-      s.Residuals[i][j] = s.Scores[i][j];
-    }
-  s.Superimposed = true;
-  s.ComponentsComputed = false;
-  fe.AppendLog(methodLine);
-  fe.AppendLog(Format("Sum of Squared Deviations =  %f",
-                      SumOfSquaredDeviations(s.Coordinates, s.Dimensions(), s.Consensus)));
 }
 
 }  // namespace vrel

@@ -1,10 +1,7 @@
 #pragma once
 
-#include <array>
 #include <stdexcept>
-#include <string>
 
-#include "shell/frontend.h"
 #include "shell/matrix.h"
 #include "shell/session.h"
 
@@ -28,15 +25,5 @@ void DistancesToConsensus(const Matrix& x, const DataDimensions& dims, const Vec
 void ProjectToTangentSpace(Matrix& x, const DataDimensions& dims, const double* distances);
 void Superimpose(Matrix& x, const DataDimensions& dims, Vector& consensus, double* sizes);
 double SumOfSquaredDeviations(const Matrix& x, const DataDimensions& dims, const Vector& consensus);
-
-bool AllFinite(const Matrix& x, int rows, int cols);
-bool AllFinite(const Vector& v, int count);
-
-// Makes a finished fit the session's: the coordinates, consensus and sizes, the residuals in
-// Residuals and Scores, the stage flags, and the two log lines (the method, then the sum of
-// squared deviations).
-void StoreSuperimposition(Session& s, Frontend& fe, Matrix coordinates, Vector consensus,
-                          const std::array<double, MaxSpecimens>& sizes,
-                          const std::string& methodLine);
 
 }  // namespace vrel

@@ -52,4 +52,17 @@ double ColumnAngle(const Matrix& m, int rows, int a, int b) {
   return static_cast<double>(std::acos(static_cast<long double>(dot)) * degreesPerRadian);
 }
 
+bool AllFinite(const Matrix& x, int rows, int cols) {
+  for (int i = 0; i < rows; ++i)
+    for (int j = 0; j < cols; ++j)
+      if (!std::isfinite(x[i][j])) return false;
+  return true;
+}
+
+bool AllFinite(const Vector& v, int count) {
+  for (int i = 0; i < count; ++i)
+    if (!std::isfinite(v[i])) return false;
+  return true;
+}
+
 }  // namespace vrel

@@ -20,4 +20,8 @@ bool IsConstantSegment(const Vector& v, int from, int to);
 // Angle in degrees between two unit columns of m over rows [0, rows).
 double ColumnAngle(const Matrix& m, int rows, int a, int b);
 
+// Whether the first rows x cols elements of x (the first count of v) are all finite.
+bool AllFinite(const Matrix& x, int rows, int cols);
+bool AllFinite(const Vector& v, int count);
+
 }  // namespace vrel

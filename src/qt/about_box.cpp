@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "qt/qt_support.h"
+#include "shell/version.h"
 
 namespace vrel {
 
@@ -32,7 +33,7 @@ TAboutBox::TAboutBox() {
   Label1->setFont(big);
   Label1->setGeometry(160, 36, 120, 44);
 
-  Label4 = new QLabel("Version 2.42", Panel1);
+  Label4 = new QLabel(QString("Version ") + ProgramVersion, Panel1);
   Label4->setObjectName("Label4");
   QFont medium = Label4->font();
   medium.setPixelSize(19);

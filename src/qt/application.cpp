@@ -9,12 +9,13 @@
 #include "qt/main_form.h"
 #include "qt/qt_support.h"
 #include "qt/vrel_dialog.h"
+#include "shell/version.h"
 
 namespace vrel {
 
 VrelApplication::VrelApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName("Vrel");
-  setApplicationVersion("2.42");
+  setApplicationVersion(ProgramVersion);
   InitResources();
   setWindowIcon(SvgIcon(":/icons/vrel.svg", 32));
 }

@@ -16,6 +16,7 @@
 #include "qt/help_window.h"
 #include "qt/qt_frontend.h"
 #include "qt/qt_support.h"
+#include "shell/enabling.h"
 
 namespace vrel {
 

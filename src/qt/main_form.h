@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "shell/commands.h"
+#include "app/command_table.h"
 #include "shell/session.h"
 
 class QComboBox;

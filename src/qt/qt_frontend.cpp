@@ -221,7 +221,7 @@ void QtFrontend::SetComboIndex(Combo combo, int index) {
   box->setEditText(index >= 0 && index < box->count() ? box->itemText(index) : QString());
 }
 
-int QtFrontend::ComboIndex(Combo combo) {
+int QtFrontend::ComboIndex(Combo combo) const {
   QComboBox* box = ComboWidget(combo);
   const int current = box->currentIndex();
   if (current >= 0 && box->itemText(current) == box->currentText()) return current;
@@ -233,25 +233,26 @@ void QtFrontend::SetComboText(Combo combo, const std::string& text) {
   ComboWidget(combo)->setEditText(FromStd(text));
 }
 
-std::string QtFrontend::ComboText(Combo combo) {
+std::string QtFrontend::ComboText(Combo combo) const {
   return ComboWidget(combo)->currentText().toStdString();
 }
 
 void QtFrontend::SetTrackBarPosition(int position) { main_.TrackBar1->setValue(position); }
 
-int QtFrontend::TrackBarPosition() { return main_.TrackBar1->value(); }
+int QtFrontend::TrackBarPosition() const { return main_.TrackBar1->value(); }
 
 void QtFrontend::SetToolbarEnabled(const ToolbarEnabling& enabled) {
   const auto controls = main_.ToolbarControls();
   for (int i = 0; i < ToolbarControlCount; ++i) controls[i]->setEnabled(enabled[i]);
 }
 
-bool QtFrontend::Progress(long done, long total) {
-  if (total <= 0 || done >= total) {
-    if (progress_) {
-      progress_->setValue(progress_->maximum());
-      progress_.reset();
-    }
+bool QtFrontend::Progress(const ProgressReport& report) {
+  const long done = report.done;
+  const long total = report.total;
+  // The run is over (or there is nothing to show): the dialog goes, so that the next run
+  // starts with a new one.
+  if (report.finished || total <= 0) {
+    progress_.reset();
     return true;
   }
   if (!progress_) {
@@ -268,11 +269,8 @@ bool QtFrontend::Progress(long done, long total) {
   }
   progress_->setValue(static_cast<int>(done / progressScale_));
   QCoreApplication::processEvents();
-  if (progress_->wasCanceled()) {
-    progress_.reset();
-    return false;
-  }
-  return true;
+  // The dialog stays until the run's final report, which closes it.
+  return !progress_->wasCanceled();
 }
 
 void QtFrontend::ShowHelp() { main_.ShowHelp(); }

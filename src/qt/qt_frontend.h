@@ -58,13 +58,14 @@ class QtFrontend : public Frontend {
   void ShowModal(Window window) override;
   void Invalidate(Window window) override;
   void SetComboIndex(Combo combo, int index) override;
-  int ComboIndex(Combo combo) override;
   void SetComboText(Combo combo, const std::string& text) override;
-  std::string ComboText(Combo combo) override;
   void SetTrackBarPosition(int position) override;
-  int TrackBarPosition() override;
   void SetToolbarEnabled(const ToolbarEnabling& enabled) override;
-  bool Progress(long done, long total) override;
+  // What the main window's lists and track bar now show.
+  int ComboIndex(Combo combo) const;
+  std::string ComboText(Combo combo) const;
+  int TrackBarPosition() const;
+  bool Progress(const ProgressReport& report) override;
   void ShowHelp() override;
   void QuitProgram() override;
 

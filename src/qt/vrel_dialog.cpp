@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "shell/commands.h"
+#include "shell/prompt.h"
 
 namespace vrel {
 

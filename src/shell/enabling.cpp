@@ -1,4 +1,4 @@
-#include "shell/commands.h"
+#include "shell/enabling.h"
 
 namespace vrel {
 

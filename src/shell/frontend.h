@@ -35,6 +35,13 @@ enum class ToolbarControl {
 inline constexpr int ToolbarControlCount = 14;
 using ToolbarEnabling = std::array<bool, ToolbarControlCount>;
 
+struct ProgressReport {
+  long done = 0;
+  long total = 0;
+  bool finished = false;  // the run is over: nothing more will be reported
+  bool stopped = false;   // with finished: the run ended before done reached total
+};
+
 // The one way a command talks to its user. The Qt windows, the test script and vrel-batch
 // each implement it.
 class Frontend {
@@ -61,18 +68,18 @@ class Frontend {
   // Asks the window to repaint from the session later.
   virtual void Invalidate(Window window) = 0;
 
+  // The main window's controls follow the session; a control's value reaches its handler as
+  // an argument, so the port only sets them.
   virtual void SetComboIndex(Combo combo, int index) = 0;
-  virtual int ComboIndex(Combo combo) = 0;
   virtual void SetComboText(Combo combo, const std::string& text) = 0;
-  virtual std::string ComboText(Combo combo) = 0;
   virtual void SetTrackBarPosition(int position) = 0;
-  virtual int TrackBarPosition() = 0;
   virtual void SetToolbarEnabled(const ToolbarEnabling& enabled) = 0;
 
-  // Long computations report how far they are; false means the user asked to stop.
-  virtual bool Progress(long done, long total) {
-    (void)done;
-    (void)total;
+  // A long computation reports how far it is; the answer false asks it to stop. Every run ends
+  // with exactly one report whose `finished` is set (see ProgressRun), also when it stopped
+  // early, so that whatever shows the progress can close.
+  virtual bool Progress(const ProgressReport& report) {
+    (void)report;
     return true;
   }
 

@@ -8,6 +8,13 @@
 
 namespace vrel {
 
+// Track bar position at start-up and after Clear Session.
+inline constexpr int DefaultTrackBarPosition = 4;
+
+// The shape change magnitude of a track bar position: position x 0.025, the product formed in
+// extended precision and kept as a float.
+constexpr float MagnitudeOfPosition(int position) { return static_cast<float>(position * 0.025L); }
+
 // The three counts, passed together to the numerical routines.
 struct DataDimensions {
   std::int32_t SpecimenCount = 0;
@@ -68,7 +75,7 @@ struct Session : DataDimensions {
 
   float Zoom = 1.0f;
   float DrawScale = 1000.0f;
-  float ShapeMagnitude = 0.1f;
+  float ShapeMagnitude = MagnitudeOfPosition(DefaultTrackBarPosition);
   std::array<double, 6> Rotation{1, 0, 0, 0, 1, 0};
   float TiltAngle = 0.0f;
   float TurnAngle = 0.0f;
@@ -82,8 +89,5 @@ struct Session : DataDimensions {
 
   SubtractiveRandomState Random;
 };
-
-// Track bar position at start-up and after Clear Session; ShapeMagnitude = position x 0.025.
-inline constexpr int DefaultTrackBarPosition = 4;
 
 }  // namespace vrel

@@ -1,6 +1,7 @@
 #include "stats/component_count.h"
 
-#include "shell/commands.h"
+#include "shell/messages.h"
+#include "shell/prompt.h"
 
 namespace vrel {
 
@@ -11,8 +12,7 @@ int CapComponentCount(const Session& s, int q) {
   return q;
 }
 
-int AskComponentCount(Session& s, Frontend& fe, const std::string& notEnoughText,
-                      const std::string& caption) {
+int AskComponentCount(Session& s, Frontend& fe, Message notEnough) {
   int q = AskPrompt(s, fe, "How many Pcs?");
   s.PcsRetained = q;
   if (q <= 0) return 0;
@@ -21,7 +21,7 @@ int AskComponentCount(Session& s, Frontend& fe, const std::string& notEnoughText
   // A shape space without dimension leaves nothing to compute.
   if (q <= 0) return 0;
   if (q >= s.SpecimenCount - 1) {
-    fe.ShowMessage(notEnoughText, caption, Icon::Exclamation);
+    ShowProgramMessage(fe, notEnough);
     return 0;
   }
   return q;
@@ -38,7 +38,7 @@ int AskHomogeneityComponentCount(Session& s, Frontend& fe) {
 bool CheckGroups(const Session& s, Frontend& fe) {
   // A limit kept from an earlier, larger data file would read specimens that are not loaded.
   if (s.GroupLimit >= 1 && s.GroupLimit <= s.SpecimenCount - 2) return true;
-  fe.ShowMessage("The groups do not fit the data: define them again", "", Icon::Exclamation);
+  ShowProgramMessage(fe, Message::GroupsDoNotFit);
   return false;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <string>
-
 #include "shell/frontend.h"
+#include "shell/messages.h"
 #include "shell/session.h"
 
 namespace vrel {
@@ -16,10 +15,8 @@ int CapComponentCount(const Session& s, int q);
 
 // Asks "How many Pcs?" and turns the answer into the number of components to use, kept in
 // PcsRetained. Returns 0 when the command is to stop: a non-positive answer, a shape space
-// without dimension, or too few specimens (then the message is shown with this caption).
-int AskComponentCount(Session& s, Frontend& fe,
-                      const std::string& notEnoughText = "Not enough specimens",
-                      const std::string& caption = "");
+// without dimension, or too few specimens (then the notEnough message is shown).
+int AskComponentCount(Session& s, Frontend& fe, Message notEnough = Message::NotEnoughSpecimens);
 
 // The homogeneity test's reading of the same answer: a non-positive or cancelled answer means
 // one component, and the specimens are not counted. Returns 0 when even one component does not

@@ -62,6 +62,12 @@ double FactorCrossProducts(const Matrix& scores, const Vector& y, Vector& b, int
   return ss;
 }
 
+void GroupCrossProducts(const Matrix& scores, const Vector& y, Vector& b1, Vector& b2, int limit,
+                        int n, int q) {
+  FactorCrossProducts(scores, y, b1, 0, limit, q);
+  FactorCrossProducts(scores, y, b2, limit, n, q);
+}
+
 double MultipleRegression(const Vector& y, const Matrix& scores, Vector& b, int from, int to,
                           int q) {
   Matrix a = AllocMatrix(MaxComponents, MaxComponents);

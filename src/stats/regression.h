@@ -11,6 +11,10 @@ namespace vrel {
 double FactorCrossProducts(const Matrix& scores, const Vector& y, Vector& b, int from, int to,
                            int q);
 
+// FactorCrossProducts within each of the two groups, [0, limit) into b1 and [limit, n) into b2.
+void GroupCrossProducts(const Matrix& scores, const Vector& y, Vector& b1, Vector& b2, int limit,
+                        int n, int q);
+
 // Least-squares slopes b of y on the first q score columns over [from, to), and
 // R^2 = (SSy - SSres) / SSy with both sums taken about zero and the fit without intercept.
 // With y and the scores centred over the whole sample this is the usual R^2.

@@ -20,8 +20,4 @@ bool CombineToUnitVector(const Session& s, const Vector& b, int q, Vector& v);
 bool PublishResultVector(Session& s, Frontend& fe, const Vector& b, int q, int slot,
                          const std::string& header);
 
-// Shown when the coefficients give no direction to publish.
-inline constexpr const char* NoDirectionMessage =
-    "The coefficients are all zero: no direction to show";
-
 }  // namespace vrel

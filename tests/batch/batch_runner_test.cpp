@@ -85,9 +85,9 @@ TEST(BatchFrontend, AnswersComeFromArgumentsAndMessagesGoToStandardError) {
   std::ostringstream out, err;
   BatchFrontend fe(out, err);
   fe.SetLocation("a.vrel", 7);
-  fe.QueueNumber(12);
-  fe.QueueFile(std::string("x.txt"));
-  fe.QueueFile(std::nullopt);
+  fe.numbers.push_back(12);
+  fe.files.push_back(std::string("x.txt"));
+  fe.files.push_back(std::nullopt);
   EXPECT_EQ(fe.AskNumber("Number of PCS"), 12);
   EXPECT_EQ(fe.AskNumber("Number of PCS"), 0);  // nothing more queued: as Cancel
   EXPECT_EQ(fe.ChooseFile(FileDialog::SaveText), std::optional<std::string>("x.txt"));
@@ -96,7 +96,7 @@ TEST(BatchFrontend, AnswersComeFromArgumentsAndMessagesGoToStandardError) {
   fe.ShowMessage("Invalid file", "", Icon::Stop);
   EXPECT_EQ(out.str(), "a log line\n");
   EXPECT_EQ(err.str(), "a.vrel:7: Invalid file\n");
-  EXPECT_EQ(fe.MessageCount(), 1);
+  EXPECT_EQ(fe.messageCount, 1);
 }
 
 // The installed program: exit status and standard error as a shell script sees them.

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "files/file_commands.h"
-#include "numerics/numeric_commands.h"
+#include "numerics/components_commands.h"
+#include "numerics/hyperprojection_commands.h"
+#include "numerics/superimposition_commands.h"
 #include "support/scripted_frontend.h"
 #include "support/test_data.h"
 

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "numerics/numeric_commands.h"
+#include "files/file_commands.h"
+#include "numerics/components_commands.h"
+#include "numerics/hyperprojection_commands.h"
+#include "numerics/superimposition_commands.h"
 #include "support/scripted_frontend.h"
 #include "support/test_data.h"
 

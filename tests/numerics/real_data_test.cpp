@@ -10,7 +10,9 @@
 
 #include "batch/batch_runner.h"
 #include "files/file_commands.h"
-#include "numerics/numeric_commands.h"
+#include "numerics/components_commands.h"
+#include "numerics/hyperprojection_commands.h"
+#include "numerics/superimposition_commands.h"
 #include "numerics/svd_oracle.h"
 #include "support/scripted_frontend.h"
 #include "support/test_data.h"

@@ -6,7 +6,10 @@
 #include <random>
 #include <vector>
 
-#include "numerics/numeric_commands.h"
+#include "files/file_commands.h"
+#include "numerics/components_commands.h"
+#include "numerics/hyperprojection_commands.h"
+#include "numerics/superimposition_commands.h"
 #include "support/scripted_frontend.h"
 
 namespace vrel {

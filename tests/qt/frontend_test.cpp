@@ -106,18 +106,21 @@ TEST_F(Frontend, WindowsShowHideAndTheLogKeepsItsLines) {
   EXPECT_TRUE(forms->LogWindow->Lines().isEmpty());
 }
 
-TEST_F(Frontend, ProgressCanBeCancelledAndClosesWhenDone) {
+TEST_F(Frontend, ProgressDialogLastsUntilTheRunsFinalReport) {
   QtFrontend& fe = Main().Front();
-  EXPECT_TRUE(fe.Progress(0, 100));
+  EXPECT_TRUE(fe.Progress({0, 100}));
   ASSERT_NE(fe.ProgressDialog(), nullptr);
   EXPECT_EQ(fe.ProgressDialog()->minimumDuration(), 1000);
-  EXPECT_TRUE(fe.Progress(50, 100));
-  EXPECT_TRUE(fe.Progress(100, 100));
+  EXPECT_TRUE(fe.Progress({50, 100}));
+  EXPECT_NE(fe.ProgressDialog(), nullptr);
+  EXPECT_TRUE(fe.Progress({60, 100, true, true}));
   EXPECT_EQ(fe.ProgressDialog(), nullptr);
 
-  EXPECT_TRUE(fe.Progress(1, 1000));
+  // Cancel answers false until the command sends its final report.
+  EXPECT_TRUE(fe.Progress({1, 1000}));
   fe.ProgressDialog()->cancel();
-  EXPECT_FALSE(fe.Progress(2, 1000));
+  EXPECT_FALSE(fe.Progress({2, 1000}));
+  fe.Progress({2, 1000, true, true});
   EXPECT_EQ(fe.ProgressDialog(), nullptr);
 }
 

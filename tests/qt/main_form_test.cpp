@@ -13,6 +13,8 @@
 #include "qt/log_window.h"
 #include "qt/qt_frontend.h"
 #include "qt_test_support.h"
+#include "shell/enabling.h"
+#include "shell/prompt.h"
 
 namespace vrel::test {
 namespace {

@@ -1,3 +1,5 @@
+#include "shell/prompt.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -5,6 +7,7 @@
 #include "qt/qt_frontend.h"
 #include "qt/vrel_dialog.h"
 #include "qt_test_support.h"
+#include "shell/enabling.h"
 
 namespace vrel::test {
 namespace {

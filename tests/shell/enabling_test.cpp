@@ -1,9 +1,13 @@
+#include "shell/enabling.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "shell/commands.h"
+#include "app/command_table.h"
+#include "shell/prompt.h"
 #include "shell/session.h"
+#include "shell/shell_commands.h"
 
 namespace vrel {
 namespace {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/commands.h"
+#include "app/command_table.h"
+#include "shell/enabling.h"
+#include "shell/prompt.h"
+#include "shell/shell_commands.h"
 #include "support/scripted_frontend.h"
 
 namespace vrel {

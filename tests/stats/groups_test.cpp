@@ -2,9 +2,12 @@
 
 #include <cstdio>
 
+#include "app/command_table.h"
 #include "shell/capacities.h"
-#include "shell/commands.h"
-#include "stats/stats_commands.h"
+#include "shell/enabling.h"
+#include "shell/prompt.h"
+#include "shell/shell_commands.h"
+#include "stats/statistics_commands.h"
 #include "stats/stats_fixture.h"
 #include "support/scripted_frontend.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "stats/random.h"
-#include "stats/stats_commands.h"
+#include "stats/statistics_commands.h"
 #include "stats/stats_fixture.h"
 #include "support/scripted_frontend.h"
 
@@ -143,7 +143,7 @@ TEST_F(Homogeneity, CancelledPromptsMeanOneComponentAndNoPermutation) {
 }
 
 TEST_F(Homogeneity, CancelReportsTheCountsReached) {
-  fe.cancelProgressAt = 2 * PermutationProgressInterval;
+  fe.stopProgressAt = 2 * PermutationProgressInterval;
   Run(3, 100000);
   EXPECT_NE(fe.log.back().find(" on " + std::to_string(2 * PermutationProgressInterval)),
             std::string::npos)

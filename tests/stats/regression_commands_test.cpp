@@ -5,7 +5,7 @@
 
 #include "shell/capacities.h"
 #include "stats/component_count.h"
-#include "stats/stats_commands.h"
+#include "stats/statistics_commands.h"
 #include "stats/stats_fixture.h"
 #include "support/scripted_frontend.h"
 

@@ -1,9 +1,11 @@
-#include <map>
+#include "app/command_table.h"
 
 #include "files/file_commands.h"
-#include "numerics/numeric_commands.h"
-#include "shell/commands.h"
-#include "stats/stats_commands.h"
+#include "numerics/components_commands.h"
+#include "numerics/hyperprojection_commands.h"
+#include "numerics/superimposition_commands.h"
+#include "shell/shell_commands.h"
+#include "stats/statistics_commands.h"
 
 namespace vrel {
 
@@ -77,18 +79,23 @@ const std::vector<MenuSpec>& MenuBar() {
       {"FileMenu",
        "&File",
        {item(C::OpenData), item(C::OpenLink), item(C::OpenFactor), item(C::OpenSelect), separator,
-        MenuEntry{MenuEntry::Submenu, C::Consensus, "Reload", "Reload ", {C::Consensus, C::ShapeVectors}},
+        MenuEntry{
+            MenuEntry::Submenu, C::Consensus, "Reload", "Reload ", {C::Consensus, C::ShapeVectors}},
         separator, item(C::SaveResiduals), item(C::SaveConsensus), item(C::SaveSize), separator,
         item(C::SaveScores), item(C::SaveSingleScore), item(C::SavePcs), item(C::SaveSinglePcs),
         separator, item(C::ClearSession), item(C::Quit)}},
       {"ComputeMenu",
        "&Compute",
-       {item(C::Gpa), item(C::Pcs), separator, item(C::Regression), item(C::RegressionTest), separator,
-        item(C::MeanRegression), item(C::MeanRegressionTest), item(C::MantelTest), separator,
-        item(C::Discrimination), item(C::DiscriminationTest), separator, item(C::Deflation),
-        item(C::Difference)}},
-      {"View1", "&Window", {item(C::ViewAll), item(C::ViewPcs), item(C::ViewPlot), item(C::ViewLog)}},
-      {"Options1", "&Options", {item(C::DefineGroups), separator, item(C::OptionColor), item(C::Enveloppe)}},
+       {item(C::Gpa), item(C::Pcs), separator, item(C::Regression), item(C::RegressionTest),
+        separator, item(C::MeanRegression), item(C::MeanRegressionTest), item(C::MantelTest),
+        separator, item(C::Discrimination), item(C::DiscriminationTest), separator,
+        item(C::Deflation), item(C::Difference)}},
+      {"View1",
+       "&Window",
+       {item(C::ViewAll), item(C::ViewPcs), item(C::ViewPlot), item(C::ViewLog)}},
+      {"Options1",
+       "&Options",
+       {item(C::DefineGroups), separator, item(C::OptionColor), item(C::Enveloppe)}},
       {"About1", "&About", {item(C::Help1), separator, item(C::ViewAbout)}},
   };
   return menus;

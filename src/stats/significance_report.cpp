@@ -1,4 +1,4 @@
-#include "stats/test_statistic.h"
+#include "stats/significance_report.h"
 
 #include "shell/format.h"
 #include "stats/f_probability.h"

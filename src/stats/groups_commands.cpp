@@ -2,13 +2,14 @@
 
 #include "numerics/vector_arithmetic.h"
 #include "shell/capacities.h"
-#include "shell/commands.h"
 #include "shell/format.h"
+#include "shell/messages.h"
+#include "shell/prompt.h"
 #include "stats/component_count.h"
 #include "stats/regression.h"
 #include "stats/result_vector.h"
-#include "stats/stats_commands.h"
-#include "stats/test_statistic.h"
+#include "stats/significance_report.h"
+#include "stats/statistics_commands.h"
 
 namespace vrel {
 
@@ -53,8 +54,7 @@ void DiscriminationClick(Session& s, Frontend& fe) {
   MultipleRegression(codes, s.Scores, b, 0, s.SpecimenCount, q);
   if (!PublishResultVector(s, fe, b, q, DiscriminationColumn,
                            Format("Discrimination coefficient (normalized) with %5d PCS.", q))) {
-    fe.ShowMessage(NoDirectionMessage, "", Icon::Exclamation);
-    return;
+    return ShowProgramMessage(fe, Message::NoDirection);
   }
   CommitGroupCodes(s, codes);
   for (int j = 0; j < q; ++j) s.Coefficients[j] = b[j];
@@ -62,17 +62,13 @@ void DiscriminationClick(Session& s, Frontend& fe) {
 
 void DiscriminationTestClick(Session& s, Frontend& fe) {
   if (!CheckGroups(s, fe)) return;
-  const int q = AskComponentCount(s, fe, "Not enoug specimens", "ERROR");
+  const int q = AskComponentCount(s, fe, Message::NotEnoughSpecimensForDiscrimination);
   if (q <= 0) return;
   const int n = s.SpecimenCount;
   const Vector codes = CentredGroupCodes(s);
   Vector b = AllocVector(MaxCoordinates);
   const double r2 = MultipleRegression(codes, s.Scores, b, 0, n, q);
-  if (!std::isfinite(r2)) {
-    fe.ShowMessage("The discrimination cannot be computed with these components", "",
-                   Icon::Exclamation);
-    return;
-  }
+  if (!std::isfinite(r2)) return ShowProgramMessage(fe, Message::DiscriminationNotComputable);
   CommitGroupCodes(s, codes);
   for (int j = 0; j < q; ++j) s.Coefficients[j] = b[j];
   LogTestStatistic(fe, Format("Discrimination statistic for %5d components.", q), r2, q, n);

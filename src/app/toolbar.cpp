@@ -1,0 +1,84 @@
+#include "app/toolbar.h"
+
+#include "shell/session.h"
+
+namespace vrel {
+
+namespace {
+
+std::vector<std::string> Numbers(int last) {
+  std::vector<std::string> items;
+  for (int i = 1; i <= last; ++i) items.push_back(std::to_string(i));
+  return items;
+}
+
+// "1" to "97", then the two result vectors: the columns of Pcs.
+std::vector<std::string> VectorItems() {
+  std::vector<std::string> items = Numbers(97);
+  items.insert(items.end(), {"Regres", "Discrim"});
+  return items;
+}
+
+// "1" to "96", then the size-or-factor column and the two projections: the columns of Scores.
+std::vector<std::string> ColumnItems() {
+  std::vector<std::string> items = Numbers(96);
+  items.insert(items.end(), {"Cs/Fac", "Regres", "Discrim"});
+  return items;
+}
+
+ToolbarControlInfo Button(ToolbarControl id, const char* name, int x, const char* hint,
+                          const char* glyph, std::optional<CommandId> command = std::nullopt) {
+  ToolbarControlInfo info{id, name, ControlKind::SpeedButton, x, SpeedButtonWidth, hint, glyph, {}};
+  info.command = command;
+  return info;
+}
+
+ToolbarControlInfo List(ToolbarControl id, const char* name, int x, int width, const char* hint,
+                        std::vector<std::string> items, int start,
+                        std::optional<CommandId> command = std::nullopt) {
+  ToolbarControlInfo info{id, name, ControlKind::ComboBox, x, width, hint, "", std::move(items)};
+  info.start = start;
+  info.command = command;
+  return info;
+}
+
+std::vector<ToolbarControlInfo> BuildToolbar() {
+  using T = ToolbarControl;
+  ToolbarControlInfo track{
+      T::TrackBar1, "TrackBar1", ControlKind::TrackBar, 228, 150, "Shape change magnitude", "", {}};
+  track.minimum = -10;
+  track.maximum = 10;
+  track.start = DefaultTrackBarPosition;
+  // Nothing chosen at start-up in the specimen and vector lists; the axis lists start on the
+  // first two score columns.
+  return {
+      Button(T::BoutonGpa, "BoutonGpa", 0, "Compute superimposition", "gpa", CommandId::Gpa),
+      Button(T::BoutonPcs, "BoutonPcs", 25, "Compute components", "pcs", CommandId::Pcs),
+      Button(T::BoutonZoomPlus, "BoutonZoomPlus", 50, "Enlargement", "zoom_plus"),
+      Button(T::BoutonZoomMoins, "BoutonZoomMoins", 75, "Reduction", "zoom_minus"),
+      Button(T::BoutonUp, "BoutonUp", 100, "Rotate up", "rotate_up"),
+      Button(T::BoutonRight, "BoutonRight", 125, "Rotate right", "rotate_right"),
+      Button(T::BoutonAll, "BoutonAll", 150, "Superimposed specimens", "all", CommandId::ViewAll),
+      List(T::ComboBoxIndi, "ComboBoxIndi", 173, 55, "Specimen selection", Numbers(MaxSpecimens),
+           -1),
+      track,
+      List(T::ComboBoxComp, "ComboBoxComp", 378, 58, "Vector selection", VectorItems(), -1),
+      Button(T::BoutonPlot, "BoutonPlot", 436, "Plot scores", "plot", CommandId::ViewPlot),
+      List(T::ComboXaxis, "ComboXaxis", 461, 51, "X-axis", ColumnItems(), 0, CommandId::ViewPlot),
+      List(T::ComboYaxis, "ComboYaxis", 512, 51, "Y-axis", ColumnItems(), 1, CommandId::ViewPlot),
+      Button(T::BoutonLabel, "BoutonLabel", 563, "Labels", "labels"),
+  };
+}
+
+}  // namespace
+
+const std::vector<ToolbarControlInfo>& ToolbarTable() {
+  static const std::vector<ToolbarControlInfo> table = BuildToolbar();
+  return table;
+}
+
+const ToolbarControlInfo& ToolbarControlDetails(ToolbarControl id) {
+  return ToolbarTable()[static_cast<std::size_t>(id)];
+}
+
+}  // namespace vrel

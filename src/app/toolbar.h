@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/command_ids.h"
+#include "shell/frontend.h"
+
+namespace vrel {
+
+inline constexpr int ToolbarHeight = 29;
+inline constexpr int SpeedButtonWidth = 23;
+inline constexpr int SpeedButtonHeight = 21;
+
+enum class ControlKind { SpeedButton, ComboBox, TrackBar };
+
+// One control of the main window's toolbar, as the front ends build it.
+struct ToolbarControlInfo {
+  ToolbarControl id;
+  const char* name;
+  ControlKind kind;
+  int x;  // left edge in the toolbar, in pixels
+  int width;
+  const char* hint;                // shown as the tooltip
+  const char* glyph;               // speed buttons: the picture's name under resources/toolbar
+  std::vector<std::string> items;  // combo boxes: the list, item 0 first
+  int minimum = 0;                 // the track bar's range
+  int maximum = 0;
+  int start = 0;  // the track bar's position, or the combo box's item index (-1: none)
+  // What the control runs: a menu command, or a handler that takes the control's value.
+  // Neither: the control is not available in this version.
+  std::optional<CommandId> command;
+  ControlHandler handler = nullptr;
+};
+
+// The toolbar's controls from left to right, in ToolbarControl order.
+const std::vector<ToolbarControlInfo>& ToolbarTable();
+const ToolbarControlInfo& ToolbarControlDetails(ToolbarControl id);
+
+}  // namespace vrel

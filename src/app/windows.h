@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include "shell/frontend.h"
+
+namespace vrel {
+
+// An item of a drawing window's right-click menu; the caption "-" is a separator line.
+struct PopupItem {
+  const char* name;
+  const char* caption;
+};
+
+// One of the three drawing windows, as the front ends build it.
+struct DrawingWindowInfo {
+  Window id;
+  const char* name;  // the form's name
+  const char* caption;
+  int left, top, width, height;   // the frame at start-up
+  int clientWidth, clientHeight;  // the drawing area at start-up: the frame less its border
+  const char* popupName;
+  bool popupOnPaintBox;  // else on the form
+  std::vector<PopupItem> popup;
+};
+
+// Specimens, vectors and plot, in that order.
+const std::vector<DrawingWindowInfo>& DrawingWindowTable();
+const DrawingWindowInfo& DrawingWindowDetails(Window id);
+
+}  // namespace vrel

@@ -1,0 +1,90 @@
+#include "numerics/components_commands.h"
+
+#include <cmath>
+
+#include "numerics/components.h"
+#include "numerics/superimposition.h"
+#include "numerics/svd.h"
+#include "numerics/vector_arithmetic.h"
+#include "shell/enabling.h"
+#include "shell/format.h"
+#include "shell/messages.h"
+
+namespace vrel {
+
+double ScaleFactorColumn(Session& s) {
+  const int n = s.SpecimenCount;
+  // A constant factor centres to exact zeros, whatever the rounding of its mean.
+  const bool constant = IsConstantSegment(s.Factor, 0, n);
+  CentreSegment(s.Factor, 0, n);
+  if (constant)
+    for (int i = 0; i < n; ++i) s.Factor[i] = 0.0;
+
+  double sum = 0.0;
+  for (int i = 0; i < n; ++i)
+    sum = static_cast<double>(static_cast<long double>(sum) +
+                              std::pow(static_cast<long double>(s.Factor[i]), 2.0L));
+  const double length = std::sqrt(sum);
+  const double t = length / s.SingularValues[0];
+  // Without variation in the factor, or without a first component to match, there is
+  // nothing to rescale: the column stays zero instead of turning into NaN.
+  const bool usable = length > 0.0 && std::isfinite(t) && t > 0.0;
+  for (int i = 0; i < n; ++i) s.Scores[i][SizeColumn] = usable ? s.Factor[i] / t : 0.0;
+  return length;
+}
+
+void ForgetOverwrittenResultVectors(Session& s, int columnsWritten) {
+  if (columnsWritten > RegressionColumn) s.RegressionVectorReady = false;
+  if (columnsWritten > DiscriminationColumn) s.DiscriminationVectorReady = false;
+}
+
+void FinishComponents(Session& s, Frontend& fe) {
+  for (int i = 0; i < s.SpecimenCount; ++i) s.Factor[i] = s.Sizes[static_cast<std::size_t>(i)];
+  ScaleFactorColumn(s);
+  s.ComponentsComputed = true;
+  fe.SetComboText(Combo::Comp, "");
+  fe.SetComboIndex(Combo::Xaxis, s.PlotAxisX);
+  fe.SetComboIndex(Combo::Yaxis, s.PlotAxisY);
+  ActiverBoutons(s, fe);
+}
+
+void PcsClick(Session& s, Frontend& fe) {
+  const int n = s.SpecimenCount;
+  const int m = s.CoordinateCount();
+
+  // Decompose a copy of the residuals; the session changes only once the result is usable.
+  Matrix u = s.Scores;
+  Vector w(MaxComponents);
+  Matrix v(MaxComponents, MaxComponents);
+  Svd(u, n, m, w, v);
+  SortComponents(u, w, v, s.Dimensions());
+
+  double total = 0.0;
+  for (int c = 0; c < m; ++c) total += w[c] * w[c];
+  // Residuals without any variation have no principal axes and no percentages.
+  if (!(total > 0.0) || !std::isfinite(total) || !AllFinite(u, n, m) || !AllFinite(v, m, m)) {
+    ShowProgramMessage(fe, Message::IncorrectData);
+    ActiverBoutons(s, fe);
+    return;
+  }
+
+  for (int c = 0; c < m; ++c) s.SingularValues[c] = w[c];
+  for (int r = 0; r < m; ++r)
+    for (int c = 0; c < m; ++c) s.Pcs[r][c] = v[r][c];
+  ForgetOverwrittenResultVectors(s, m);
+  for (int i = 0; i < n; ++i)
+    for (int c = 0; c < m; ++c) s.Scores[i][c] = u[i][c] * s.SingularValues[c];
+
+  const int count = m > 8 ? 8 : m - 1;
+  fe.AppendLog("PCS and scores computed");
+  fe.AppendLog(Format("Percentages of variance for the %d first PCS", count));
+  double cumulative = 0.0;
+  for (int c = 0; c < count; ++c) {
+    const double share = s.SingularValues[c] * s.SingularValues[c] * 100.0 / total;
+    cumulative = cumulative + share;
+    fe.AppendLog(Format("%f%%                  %f%%", share, cumulative));
+  }
+  FinishComponents(s, fe);
+}
+
+}  // namespace vrel

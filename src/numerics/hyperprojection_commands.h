@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/frontend.h"
+#include "shell/session.h"
+
+namespace vrel {
+
+// Removes the shape direction from the residuals, rebuilds the coordinates from them and the
+// consensus, and logs where the direction came from. The components are gone afterwards.
+void ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& direction,
+                          const std::string& source);
+
+void DifferenceClick(Session& s, Frontend& fe);  // Compute > Shape difference
+
+}  // namespace vrel

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <vector>
+
+#include "shell/frontend.h"
+#include "shell/session.h"
+
+namespace vrel {
+
+// Every command of the main window's menus, in menu order.
+enum class CommandId {
+  OpenData,
+  OpenLink,
+  OpenFactor,
+  OpenSelect,
+  Consensus,
+  ShapeVectors,
+  SaveResiduals,
+  SaveConsensus,
+  SaveSize,
+  SaveScores,
+  SaveSingleScore,
+  SavePcs,
+  SaveSinglePcs,
+  ClearSession,
+  Quit,
+  Gpa,
+  Pcs,
+  Regression,
+  RegressionTest,
+  MeanRegression,
+  MeanRegressionTest,
+  MantelTest,
+  Discrimination,
+  DiscriminationTest,
+  Deflation,
+  Difference,
+  ViewAll,
+  ViewPcs,
+  ViewPlot,
+  ViewLog,
+  DefineGroups,
+  OptionColor,
+  Enveloppe,
+  Help1,
+  ViewAbout,
+};
+
+using CommandHandler = void (*)(Session&, Frontend&);
+
+// A toolbar control's or a key's handler: takes the control's value (item index, position or
+// key), which the Qt layer reads from its widget and vrel-batch takes from the script.
+using ControlHandler = void (*)(Session&, Frontend&, int value);
+
+// What a vrel-batch argument answers: the number prompt or a file dialog.
+enum class ArgKind { Number, File };
+
+struct CommandInfo {
+  CommandId id;
+  const char* name;           // the menu item's name
+  const char* caption;        // with & before the access key
+  CommandHandler handler;     // null while the command is not available in this version
+  const char* batchWord;      // null when vrel-batch has no word for it
+  std::vector<ArgKind> args;  // the prompts and file dialogs the handler runs, in order
+};
+
+// The menu bar: each menu's items in order; separators, and the "Reload " item that opens a
+// submenu.
+struct MenuEntry {
+  enum Kind { Item, Separator, Submenu } kind;
+  CommandId id;                         // Item
+  const char* name;                     // Submenu
+  const char* caption;                  // Submenu
+  std::vector<CommandId> submenuItems;  // Submenu
+};
+
+struct MenuSpec {
+  const char* name;
+  const char* caption;
+  std::vector<MenuEntry> entries;
+};
+
+}  // namespace vrel

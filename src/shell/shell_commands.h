@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/frontend.h"
+#include "shell/session.h"
+
+namespace vrel {
+
+// Commands of the application shell.
+void ClearSessionClick(Session& s, Frontend& fe);
+void QuitClick(Session& s, Frontend& fe);
+void ViewLogClick(Session& s, Frontend& fe);
+void ViewAboutClick(Session& s, Frontend& fe);
+void Help1Click(Session& s, Frontend& fe);
+
+}  // namespace vrel

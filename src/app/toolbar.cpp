@@ -26,9 +26,22 @@ std::vector<std::string> ColumnItems() {
   return items;
 }
 
+ToolbarControlInfo Control(ToolbarControl id, const char* name, ControlKind kind, int x, int width,
+                           const char* hint) {
+  ToolbarControlInfo info;
+  info.id = id;
+  info.name = name;
+  info.kind = kind;
+  info.x = x;
+  info.width = width;
+  info.hint = hint;
+  return info;
+}
+
 ToolbarControlInfo Button(ToolbarControl id, const char* name, int x, const char* hint,
                           const char* glyph, std::optional<CommandId> command = std::nullopt) {
-  ToolbarControlInfo info{id, name, ControlKind::SpeedButton, x, SpeedButtonWidth, hint, glyph, {}};
+  ToolbarControlInfo info = Control(id, name, ControlKind::SpeedButton, x, SpeedButtonWidth, hint);
+  info.glyph = glyph;
   info.command = command;
   return info;
 }
@@ -36,7 +49,8 @@ ToolbarControlInfo Button(ToolbarControl id, const char* name, int x, const char
 ToolbarControlInfo List(ToolbarControl id, const char* name, int x, int width, const char* hint,
                         std::vector<std::string> items, int start,
                         std::optional<CommandId> command = std::nullopt) {
-  ToolbarControlInfo info{id, name, ControlKind::ComboBox, x, width, hint, "", std::move(items)};
+  ToolbarControlInfo info = Control(id, name, ControlKind::ComboBox, x, width, hint);
+  info.items = std::move(items);
   info.start = start;
   info.command = command;
   return info;
@@ -44,8 +58,8 @@ ToolbarControlInfo List(ToolbarControl id, const char* name, int x, int width, c
 
 std::vector<ToolbarControlInfo> BuildToolbar() {
   using T = ToolbarControl;
-  ToolbarControlInfo track{
-      T::TrackBar1, "TrackBar1", ControlKind::TrackBar, 228, 150, "Shape change magnitude", "", {}};
+  ToolbarControlInfo track =
+      Control(T::TrackBar1, "TrackBar1", ControlKind::TrackBar, 228, 150, "Shape change magnitude");
   track.minimum = -10;
   track.maximum = 10;
   track.start = DefaultTrackBarPosition;

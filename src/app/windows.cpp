@@ -4,58 +4,30 @@
 
 namespace vrel {
 
+namespace {
+
+// Copy, Save to metafile and Print, with separators between them; only the separators' names
+// differ from window to window.
+std::vector<PopupItem> PictureMenu(const char* firstSeparator, const char* secondSeparator) {
+  return {{"Copy1", "Copy"},
+          {firstSeparator, "-"},
+          {"SauveMetafile", "Save to metafile"},
+          {secondSeparator, "-"},
+          {"Print1", "Print"}};
+}
+
+}  // namespace
+
 const std::vector<DrawingWindowInfo>& DrawingWindowTable() {
   // The client sizes are the frames less a border of 4 pixels on each side and a title bar:
   // the sizes the drawings are made for.
   static const std::vector<DrawingWindowInfo> table = {
-      {Window::Specimens,
-       "DrawWindow",
-       "Specimens Window",
-       40,
-       121,
-       576,
-       402,
-       568,
-       375,
-       "PopupMenu1",
-       true,
-       {{"Copy1", "Copy"},
-        {"N2", "-"},
-        {"SauveMetafile", "Save to metafile"},
-        {"N1", "-"},
-        {"Print1", "Print"}}},
-      {Window::Vectors,
-       "PcsDraw",
-       "Vectors Window",
-       19,
-       97,
-       568,
-       394,
-       560,
-       367,
-       "PopupMenu2",
-       false,
-       {{"Copy1", "Copy"},
-        {"N1", "-"},
-        {"SauveMetafile", "Save to metafile"},
-        {"N2", "-"},
-        {"Print1", "Print"}}},
-      {Window::Plot,
-       "PlotDraw",
-       "Plot Window",
-       0,
-       75,
-       558,
-       376,
-       550,
-       349,
-       "PopupMenu3",
-       false,
-       {{"Copy1", "Copy"},
-        {"N1", "-"},
-        {"SauveMetafile", "Save to metafile"},
-        {"N2", "-"},
-        {"Print1", "Print"}}},
+      {Window::Specimens, "DrawWindow", "Specimens Window", 40, 121, 576, 402, 568, 375,
+       "PopupMenu1", true, PictureMenu("N2", "N1")},
+      {Window::Vectors, "PcsDraw", "Vectors Window", 19, 97, 568, 394, 560, 367, "PopupMenu2",
+       false, PictureMenu("N1", "N2")},
+      {Window::Plot, "PlotDraw", "Plot Window", 0, 75, 558, 376, 550, 349, "PopupMenu3", false,
+       PictureMenu("N1", "N2")},
   };
   return table;
 }

@@ -1,33 +1,72 @@
 #include "files/number_reader.h"
 
-#include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "shell/format.h"
 
 namespace vrel {
 
-NumberReader::NumberReader(const std::string& path) : stream_(path) {
-  open_ = static_cast<bool>(stream_);
-  failed_ = !open_;
+namespace {
+
+// The separators of formatted input in the classic locale.
+bool IsSeparator(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool NumberReader::NextToken(std::string& token) {
+// A number too large or too small for a double: the C library's conversion in the C locale
+// gives the same result as ever (infinity, or the nearest tiny value), whatever the desktop's
+// language.
+double ConvertOutOfRange(std::string_view token) {
+  const ClassicNumbers classic;
+  const std::string text(token);
+  return std::strtod(text.c_str(), nullptr);
+}
+
+}  // namespace
+
+NumberReader::NumberReader(const std::string& path) {
+  std::ifstream stream(path, std::ios::binary);
+  open_ = static_cast<bool>(stream);
+  failed_ = !open_;
+  if (open_) text_.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
+NumberReader NumberReader::FromText(std::string text) {
+  NumberReader reader;
+  reader.text_ = std::move(text);
+  reader.open_ = true;
+  return reader;
+}
+
+bool NumberReader::NextToken(std::string_view& token) {
   if (failed_) return false;
-  if (!(stream_ >> token)) {
+  const std::size_t size = text_.size();
+  while (position_ < size && IsSeparator(text_[position_])) ++position_;
+  const std::size_t begin = position_;
+  while (position_ < size && !IsSeparator(text_[position_])) ++position_;
+  if (begin == position_) {
     failed_ = true;
     return false;
   }
+  token = std::string_view(text_).substr(begin, position_ - begin);
   return true;
 }
 
 bool NumberReader::ReadInt(int& value) {
-  std::string token;
+  std::string_view token;
   if (!NextToken(token)) return false;
-  errno = 0;
-  char* end = nullptr;
-  const long long parsed = std::strtoll(token.c_str(), &end, 10);
-  if (end == token.c_str() || *end != '\0' || errno == ERANGE || parsed > INT_MAX ||
+  std::string_view digits = token;
+  // A plus sign is allowed, as formatted input allows it.
+  if (digits.size() > 1 && digits[0] == '+' && digits[1] != '-') digits.remove_prefix(1);
+  long long parsed = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
+  if (error != std::errc() || end != digits.data() + digits.size() || parsed > INT_MAX ||
       parsed < INT_MIN) {
     failed_ = true;
     return false;
@@ -36,18 +75,31 @@ bool NumberReader::ReadInt(int& value) {
   return true;
 }
 
-bool NumberReader::ReadDouble(double& value) {
-  std::string token;
-  if (!NextToken(token)) return false;
-  char* end = nullptr;
-  const double parsed = std::strtod(token.c_str(), &end);
+std::optional<double> ParseDecimal(std::string_view token) {
   // Hexadecimal forms, "inf" and "nan" are not numbers of a data file.
-  const bool plainForm = token.find_first_of("xXnNiI") == std::string::npos;
-  if (end == token.c_str() || *end != '\0' || !plainForm || !std::isfinite(parsed)) {
+  if (token.find_first_of("xXnNiI") != std::string_view::npos) return std::nullopt;
+  std::string_view number = token;
+  if (number.size() > 1 && number[0] == '+' && number[1] != '-') number.remove_prefix(1);
+  double parsed = 0.0;
+  const char* last = number.data() + number.size();
+  const auto [end, error] =
+      std::from_chars(number.data(), last, parsed, std::chars_format::general);
+  if (end != last || (error != std::errc() && error != std::errc::result_out_of_range))
+    return std::nullopt;
+  if (error == std::errc::result_out_of_range) parsed = ConvertOutOfRange(number);
+  if (!std::isfinite(parsed)) return std::nullopt;
+  return parsed;
+}
+
+bool NumberReader::ReadDouble(double& value) {
+  std::string_view token;
+  if (!NextToken(token)) return false;
+  const std::optional<double> parsed = ParseDecimal(token);
+  if (!parsed) {
     failed_ = true;
     return false;
   }
-  value = parsed;
+  value = *parsed;
   return true;
 }
 

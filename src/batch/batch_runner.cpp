@@ -12,9 +12,11 @@ namespace vrel {
 
 std::vector<std::string> SplitScriptLine(const std::string& line) {
   std::vector<std::string> words;
-  std::istringstream stream(line.substr(0, line.find('#')));
+  std::istringstream stream(line);
   std::string word;
-  while (stream >> word) words.push_back(word);
+  // A word that starts with '#' starts a comment; a '#' inside a word (a file name such as
+  // res#1.txt) is part of it.
+  while (stream >> word && word[0] != '#') words.push_back(word);
   return words;
 }
 

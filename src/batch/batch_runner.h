@@ -14,7 +14,8 @@ namespace vrel {
 int RunBatchScript(Session& session, const std::string& scriptName, std::istream& script,
                    std::ostream& out, std::ostream& err, bool keepGoing);
 
-// Splits a script line into words; '#' starts a comment that runs to the end of the line.
+// Splits a script line into words; '#' at the start of the line or after white space starts a
+// comment that runs to the end of the line.
 std::vector<std::string> SplitScriptLine(const std::string& line);
 
 }  // namespace vrel

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -28,9 +29,16 @@ int main(int argc, char** argv) {
   }
   if (scriptPath == nullptr) return Usage();
 
+  // A script that cannot be read (missing, a folder, no permission) is not run at all: exit
+  // status 2, apart from 1 for a message during the run.
+  std::error_code error;
+  if (std::filesystem::is_directory(scriptPath, error)) {
+    std::cerr << scriptPath << ": cannot read the script: it is a folder\n";
+    return 2;
+  }
   std::ifstream script(scriptPath);
   if (!script) {
-    std::cerr << scriptPath << ": cannot open the script\n";
+    std::cerr << scriptPath << ": cannot read the script\n";
     return 2;
   }
   std::unique_ptr<vrel::Session> session;

@@ -54,6 +54,9 @@ void OpenFactorClick(Session& s, Frontend& fe) {
   Vector values = AllocVector(n);
   for (int i = 0; i < n; ++i)
     if (!in.ReadDouble(values[i])) return ShowProgramMessage(fe, Message::InputFailed);
+  // Values whose squares would overflow or underflow are brought to a moderate size by a power
+  // of two; the regressions depend only on the factor's direction.
+  BringIntoSquarableRange(values, n);
   // A factor without variation centres to zero and cannot be rescaled.
   if (IsConstantSegment(values, 0, n)) return ShowProgramMessage(fe, Message::FactorNotCorrect);
 

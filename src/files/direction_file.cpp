@@ -29,7 +29,8 @@ void DeflationClick(Session& s, Frontend& fe) {
   if (!path) return;
   const auto direction = ReadDirection(*path, s.Dimensions());
   if (!direction) return ShowProgramMessage(fe, Message::IncorrectFile);
-  ApplyHyperprojection(s, fe, *direction, *path);
+  if (!ApplyHyperprojection(s, fe, *direction, *path))
+    ShowProgramMessage(fe, Message::IncorrectFile);
 }
 
 }  // namespace vrel

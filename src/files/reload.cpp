@@ -7,6 +7,7 @@
 #include "numerics/components_commands.h"
 #include "numerics/superimposition.h"
 #include "numerics/superimposition_commands.h"
+#include "numerics/vector_arithmetic.h"
 #include "shell/capacities.h"
 #include "shell/enabling.h"
 #include "shell/messages.h"
@@ -65,20 +66,26 @@ void ShapeVectorsClick(Session& s, Frontend& fe) {
     for (int t = 0; t < c; ++t)
       if (!in.ReadDouble(vectors[j][t])) return ShowProgramMessage(fe, Message::InputFailed);
 
+  // The superimposed coordinates, not the residuals, are projected; into scratch storage, so
+  // that vectors too large for the arithmetic leave the session as it was.
   const int n = s.SpecimenCount;
-  for (int j = 0; j < r; ++j)
-    for (int t = 0; t < c; ++t) s.Pcs[j][t] = vectors[j][t];
-  ForgetOverwrittenResultVectors(s, c);
-  // The superimposed coordinates, not the residuals, are projected.
+  Matrix scores = AllocMatrix(MaxSpecimens, MaxComponents);
   for (int i = 0; i < n; ++i)
     for (int t = 0; t < c; ++t) {
       double sum = 0.0;
-      for (int j = 0; j < r; ++j) sum += s.Coordinates[i][j] * s.Pcs[j][t];
-      s.Scores[i][t] = sum;
+      for (int j = 0; j < r; ++j) sum += s.Coordinates[i][j] * vectors[j][t];
+      scores[i][t] = sum;
     }
-  double first = 0.0;
-  for (int i = 0; i < n; ++i) first += s.Scores[i][0] * s.Scores[i][0];
-  s.SingularValues[0] = std::sqrt(first);
+  const double first = ColumnLength(scores, n, 0);
+  if (!AllFinite(scores, n, c) || !std::isfinite(first))
+    return ShowProgramMessage(fe, Message::IncorrectVectorFile);
+
+  for (int j = 0; j < r; ++j)
+    for (int t = 0; t < c; ++t) s.Pcs[j][t] = vectors[j][t];
+  ForgetOverwrittenResultVectors(s, c);
+  for (int i = 0; i < n; ++i)
+    for (int t = 0; t < c; ++t) s.Scores[i][t] = scores[i][t];
+  s.SingularValues[0] = first;
 
   fe.AppendLog("Shape vectors reloaded and scores computed");
   FinishComponents(s, fe);

@@ -38,6 +38,13 @@ void ForgetOverwrittenResultVectors(Session& s, int columnsWritten) {
   if (columnsWritten > DiscriminationColumn) s.DiscriminationVectorReady = false;
 }
 
+namespace {
+
+// The root-mean-square residual per coordinate below which residuals are rounding noise.
+constexpr double NoiseLevel = 1e-12;
+
+}  // namespace
+
 void FinishComponents(Session& s, Frontend& fe) {
   for (int i = 0; i < s.SpecimenCount; ++i) s.Factor[i] = s.Sizes[static_cast<std::size_t>(i)];
   ScaleFactorColumn(s);
@@ -61,8 +68,12 @@ void PcsClick(Session& s, Frontend& fe) {
 
   double total = 0.0;
   for (int c = 0; c < m; ++c) total += w[c] * w[c];
-  // Residuals without any variation have no principal axes and no percentages.
-  if (!(total > 0.0) || !std::isfinite(total) || !AllFinite(u, n, m) || !AllFinite(v, m, m)) {
+  // Residuals without any variation have no principal axes and no percentages. The shapes have
+  // unit size, so the fit leaves rounding residue of about 1e-16 per coordinate where specimens
+  // are the same shape; real variation is many orders above 1e-12 per coordinate (the smallest
+  // studies measure about 1e-4). Variation below that is rounding noise, not shape.
+  const double noise = static_cast<double>(n) * m * NoiseLevel * NoiseLevel;
+  if (!(total > noise) || !std::isfinite(total) || !AllFinite(u, n, m) || !AllFinite(v, m, m)) {
     ShowProgramMessage(fe, Message::IncorrectData);
     ActiverBoutons(s, fe);
     return;

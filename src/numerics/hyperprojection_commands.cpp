@@ -1,21 +1,34 @@
 #include "numerics/hyperprojection_commands.h"
 
 #include "numerics/hyperprojection.h"
+#include "numerics/vector_arithmetic.h"
 #include "shell/enabling.h"
 #include "shell/format.h"
 #include "shell/messages.h"
 
 namespace vrel {
 
-void ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& direction,
+bool ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& direction,
                           const std::string& source) {
+  const int n = s.SpecimenCount;
   const int m = s.CoordinateCount();
-  for (int j = 0; j < m; ++j) s.ResultVector[j] = direction[static_cast<std::size_t>(j)];
-  Hyperproject(s.Residuals, s.Scores, s.Dimensions(), s.ResultVector);
-  for (int i = 0; i < s.SpecimenCount; ++i) {
+  // Project into scratch storage: a direction too large for the arithmetic leaves the session
+  // as it was.
+  Vector u = AllocVector(MaxCoordinates);
+  for (int j = 0; j < m; ++j) u[j] = direction[static_cast<std::size_t>(j)];
+  Matrix projected = AllocMatrix(MaxSpecimens, MaxCoordinates);
+  Hyperproject(s.Residuals, projected, s.Dimensions(), u);
+  Matrix coordinates = AllocMatrix(MaxSpecimens, MaxCoordinates);
+  for (int i = 0; i < n; ++i)
+    for (int c = 0; c < m; ++c) coordinates[i][c] = projected[i][c] + s.Consensus[c];
+  if (!AllFinite(projected, n, m) || !AllFinite(coordinates, n, m)) return false;
+
+  for (int j = 0; j < m; ++j) s.ResultVector[j] = u[j];
+  for (int i = 0; i < n; ++i) {
     for (int c = 0; c < m; ++c) {
-      s.Coordinates[i][c] = s.Scores[i][c] + s.Consensus[c];
-      s.Residuals[i][c] = s.Scores[i][c];
+      s.Scores[i][c] = projected[i][c];
+      s.Coordinates[i][c] = coordinates[i][c];
+      s.Residuals[i][c] = projected[i][c];
     }
   }
   s.ComponentsComputed = false;
@@ -26,6 +39,7 @@ void ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& d
   fe.Invalidate(Window::Plot);
   ActiverBoutons(s, fe);
   fe.AppendLog("Hyperprojection computed with " + source);
+  return true;
 }
 
 void DifferenceClick(Session& s, Frontend& fe) {

@@ -10,7 +10,8 @@ namespace vrel {
 
 // Removes the shape direction from the residuals, rebuilds the coordinates from them and the
 // consensus, and logs where the direction came from. The components are gone afterwards.
-void ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& direction,
+// Returns false, changing nothing and showing nothing, when the results would not be finite.
+bool ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& direction,
                           const std::string& source);
 
 void DifferenceClick(Session& s, Frontend& fe);  // Compute > Shape difference

@@ -1,6 +1,8 @@
 #include "numerics/vector_arithmetic.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vrel {
 
@@ -50,6 +52,36 @@ double ColumnAngle(const Matrix& m, int rows, int a, int b) {
   if (dot < -1.0) dot = -1.0;
   const long double degreesPerRadian = 57.2958L;
   return static_cast<double>(std::acos(static_cast<long double>(dot)) * degreesPerRadian);
+}
+
+double ColumnLength(const Matrix& m, int rows, int col) {
+  double sum = 0.0;
+  double largest = 0.0;
+  for (int i = 0; i < rows; ++i) {
+    sum += m[i][col] * m[i][col];
+    largest = std::max(largest, std::fabs(m[i][col]));
+  }
+  // Squares of very small or very large values lose their precision or overflow: only then
+  // are they summed scaled.
+  const bool plain = sum >= std::numeric_limits<double>::min() && std::isfinite(sum);
+  if (plain || largest == 0.0 || !std::isfinite(largest)) return std::sqrt(sum);
+  double scaled = 0.0;
+  for (int i = 0; i < rows; ++i) {
+    const double x = m[i][col] / largest;
+    scaled += x * x;
+  }
+  return largest * std::sqrt(scaled);
+}
+
+void BringIntoSquarableRange(Vector& v, int count) {
+  double largest = 0.0;
+  for (int i = 0; i < count; ++i) largest = std::max(largest, std::fabs(v[i]));
+  if (largest == 0.0 || !std::isfinite(largest)) return;
+  // Squares and sums of squares of up to a few hundred values stay normal numbers within
+  // 2^-500 .. 2^500.
+  const int exponent = std::ilogb(largest);
+  if (exponent >= -500 && exponent <= 500) return;
+  for (int i = 0; i < count; ++i) v[i] = std::ldexp(v[i], -exponent);
 }
 
 bool AllFinite(const Matrix& x, int rows, int cols) {

@@ -20,6 +20,16 @@ bool IsConstantSegment(const Vector& v, int from, int to);
 // Angle in degrees between two unit columns of m over rows [0, rows).
 double ColumnAngle(const Matrix& m, int rows, int a, int b);
 
+// The length of column col of m over rows [0, rows). Where the plain sum of squares would
+// overflow or underflow, the column is scaled first, so that a finite column never has an
+// infinite length nor a non-zero column a zero one.
+double ColumnLength(const Matrix& m, int rows, int col);
+
+// Scales v[0..count) by a power of two, which is exact, so that its largest magnitude is near 1
+// when its squares would otherwise overflow or underflow; values of moderate size are left
+// exactly as they are.
+void BringIntoSquarableRange(Vector& v, int count);
+
 // Whether the first rows x cols elements of x (the first count of v) are all finite.
 bool AllFinite(const Matrix& x, int rows, int cols);
 bool AllFinite(const Vector& v, int count);

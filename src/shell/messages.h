@@ -33,6 +33,7 @@ enum class Message {
   RegressionNotComputable,
   DiscriminationNotComputable,
   NoDirection,
+  StatisticOutOfRange,
 };
 
 struct MessageInfo {

@@ -10,7 +10,8 @@ namespace vrel {
 inline constexpr int MaxRetainedComponents = 96;
 
 // The largest number of components that the shape space of the loaded data allows, after the
-// answer q: capped at 3p - 7 in three dimensions, 2p - 4 in two, and at 96 in any case.
+// answer q: capped at 3p - 7 in three dimensions, 2p - 4 in two, p - 2 in one, and at 96 in any
+// case.
 int CapComponentCount(const Session& s, int q);
 
 // Asks "How many Pcs?" and turns the answer into the number of components to use, kept in

@@ -68,7 +68,7 @@ void DiscriminationTestClick(Session& s, Frontend& fe) {
   const Vector codes = CentredGroupCodes(s);
   Vector b = AllocVector(MaxCoordinates);
   const double r2 = MultipleRegression(codes, s.Scores, b, 0, n, q);
-  if (!std::isfinite(r2)) return ShowProgramMessage(fe, Message::DiscriminationNotComputable);
+  if (!UsableStatistic(fe, r2, Message::DiscriminationNotComputable)) return;
   CommitGroupCodes(s, codes);
   for (int j = 0; j < q; ++j) s.Coefficients[j] = b[j];
   LogTestStatistic(fe, Format("Discrimination statistic for %5d components.", q), r2, q, n);

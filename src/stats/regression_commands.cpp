@@ -68,7 +68,7 @@ void RegressionTestClick(Session& s, Frontend& fe) {
   if (IsConstantSegment(s.Factor, 0, n)) return ShowProgramMessage(fe, Message::ConstantFactor);
   Vector slopes = AllocVector(MaxCoordinates);
   const double r2 = MultipleRegression(s.Factor, s.Scores, slopes, 0, n, q);
-  if (!std::isfinite(r2)) return ShowProgramMessage(fe, Message::RegressionNotComputable);
+  if (!UsableStatistic(fe, r2, Message::RegressionNotComputable)) return;
   CopyCoefficients(slopes, s.Coefficients, q);
   LogTestStatistic(fe, Format("Regression statistic for %5d components.", q), r2, q, n);
 }
@@ -80,7 +80,7 @@ void MeanRegressionTestClick(Session& s, Frontend& fe) {
   if (ConstantWithinBothGroups(s))
     return ShowProgramMessage(fe, Message::ConstantFactorWithinGroups);
   const double r2 = PooledRegression(s.Factor, s.Scores, s.GroupLimit, s.SpecimenCount, q);
-  if (!std::isfinite(r2)) return ShowProgramMessage(fe, Message::RegressionNotComputable);
+  if (!UsableStatistic(fe, r2, Message::RegressionNotComputable)) return;
   LogTestStatistic(fe, Format("Mean regression statistic for %5d components.", q), r2, q,
                    s.SpecimenCount);
 }

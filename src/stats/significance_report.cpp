@@ -1,9 +1,23 @@
 #include "stats/significance_report.h"
 
+#include <cmath>
+
 #include "shell/format.h"
 #include "stats/f_probability.h"
 
 namespace vrel {
+
+bool UsableStatistic(Frontend& fe, double r2, Message notComputable) {
+  if (!std::isfinite(r2)) {
+    ShowProgramMessage(fe, notComputable);
+    return false;
+  }
+  if (r2 < 0.0 || r2 > 1.0) {
+    ShowProgramMessage(fe, Message::StatisticOutOfRange);
+    return false;
+  }
+  return true;
+}
 
 void LogTestStatistic(Frontend& fe, const std::string& heading, double r2, int q, int n) {
   const int df1 = q;

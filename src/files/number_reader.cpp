@@ -4,10 +4,9 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
+#include "files/text_source.h"
 #include "shell/format.h"
 
 namespace vrel {
@@ -31,10 +30,10 @@ double ConvertOutOfRange(std::string_view token) {
 }  // namespace
 
 NumberReader::NumberReader(const std::string& path) {
-  std::ifstream stream(path, std::ios::binary);
-  open_ = static_cast<bool>(stream);
+  std::optional<std::string> content = ReadTextFile(path);
+  open_ = content.has_value();
   failed_ = !open_;
-  if (open_) text_.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+  if (open_) text_ = std::move(*content);
 }
 
 NumberReader NumberReader::FromText(std::string text) {

@@ -1,0 +1,29 @@
+#include "files/text_source.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace vrel {
+
+namespace {
+InMemoryFiles* current = nullptr;
+}  // namespace
+
+InMemoryFiles::InMemoryFiles() : previous_(current) { current = this; }
+
+InMemoryFiles::~InMemoryFiles() { current = previous_; }
+
+const std::string* InMemoryFiles::Find(const std::string& path) const {
+  auto it = files_.find(path);
+  return it == files_.end() ? nullptr : &it->second;
+}
+
+std::optional<std::string> ReadTextFile(const std::string& path) {
+  if (current != nullptr)
+    if (const std::string* content = current->Find(path)) return *content;
+  std::ifstream stream(path, std::ios::binary);
+  if (!stream) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
+}  // namespace vrel

@@ -67,7 +67,8 @@ void ShapeVectorsClick(Session& s, Frontend& fe) {
       if (!in.ReadDouble(vectors[j][t])) return ShowProgramMessage(fe, Message::InputFailed);
 
   // The superimposed coordinates, not the residuals, are projected; into scratch storage, so
-  // that vectors too large for the arithmetic leave the session as it was.
+  // that vectors too large for the arithmetic (scores whose squares would overflow every later
+  // analysis) leave the session as it was.
   const int n = s.SpecimenCount;
   Matrix scores = AllocMatrix(MaxSpecimens, MaxComponents);
   for (int i = 0; i < n; ++i)
@@ -77,7 +78,7 @@ void ShapeVectorsClick(Session& s, Frontend& fe) {
       scores[i][t] = sum;
     }
   const double first = ColumnLength(scores, n, 0);
-  if (!AllFinite(scores, n, c) || !std::isfinite(first))
+  if (!AllSquarable(scores, n, c) || !std::isfinite(first))
     return ShowProgramMessage(fe, Message::IncorrectVectorFile);
 
   for (int j = 0; j < r; ++j)

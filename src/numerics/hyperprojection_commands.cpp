@@ -12,8 +12,8 @@ bool ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& d
                           const std::string& source) {
   const int n = s.SpecimenCount;
   const int m = s.CoordinateCount();
-  // Project into scratch storage: a direction too large for the arithmetic leaves the session
-  // as it was.
+  // Project into scratch storage: a direction too large for the arithmetic (residuals whose
+  // squares would overflow every later analysis) leaves the session as it was.
   Vector u = AllocVector(MaxCoordinates);
   for (int j = 0; j < m; ++j) u[j] = direction[static_cast<std::size_t>(j)];
   Matrix projected = AllocMatrix(MaxSpecimens, MaxCoordinates);
@@ -21,7 +21,7 @@ bool ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& d
   Matrix coordinates = AllocMatrix(MaxSpecimens, MaxCoordinates);
   for (int i = 0; i < n; ++i)
     for (int c = 0; c < m; ++c) coordinates[i][c] = projected[i][c] + s.Consensus[c];
-  if (!AllFinite(projected, n, m) || !AllFinite(coordinates, n, m)) return false;
+  if (!AllSquarable(projected, n, m) || !AllSquarable(coordinates, n, m)) return false;
 
   for (int j = 0; j < m; ++j) s.ResultVector[j] = u[j];
   for (int i = 0; i < n; ++i) {

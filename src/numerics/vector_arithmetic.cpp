@@ -84,6 +84,14 @@ void BringIntoSquarableRange(Vector& v, int count) {
   for (int i = 0; i < count; ++i) v[i] = std::ldexp(v[i], -exponent);
 }
 
+bool AllSquarable(const Matrix& x, int rows, int cols) {
+  const double limit = std::ldexp(1.0, 500);
+  for (int i = 0; i < rows; ++i)
+    for (int j = 0; j < cols; ++j)
+      if (!(std::fabs(x[i][j]) < limit)) return false;
+  return true;
+}
+
 bool AllFinite(const Matrix& x, int rows, int cols) {
   for (int i = 0; i < rows; ++i)
     for (int j = 0; j < cols; ++j)

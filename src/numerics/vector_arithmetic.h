@@ -30,6 +30,10 @@ double ColumnLength(const Matrix& m, int rows, int col);
 // exactly as they are.
 void BringIntoSquarableRange(Vector& v, int count);
 
+// Whether the first rows x cols elements of x are finite and small enough for sums of their
+// squares (below 2^500 in magnitude).
+bool AllSquarable(const Matrix& x, int rows, int cols);
+
 // Whether the first rows x cols elements of x (the first count of v) are all finite.
 bool AllFinite(const Matrix& x, int rows, int cols);
 bool AllFinite(const Vector& v, int count);

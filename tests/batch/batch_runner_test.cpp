@@ -30,6 +30,8 @@ TEST(BatchScript, SplitsWordsAndDropsComments) {
   EXPECT_EQ(SplitScriptLine("  save-scores\t12  scores.txt # twelve"),
             (std::vector<std::string>{"save-scores", "12", "scores.txt"}));
   EXPECT_TRUE(SplitScriptLine("# only a comment").empty());
+  EXPECT_EQ(SplitScriptLine("save-residuals res#1.txt #a comment"),
+            (std::vector<std::string>{"save-residuals", "res#1.txt"}));
   EXPECT_TRUE(SplitScriptLine("   ").empty());
 }
 
@@ -126,6 +128,19 @@ TEST(BatchProgram, ExitStatusFollowsTheScript) {
   EXPECT_EQ(RunProgram("clear-session\nunknown-word\n", output), 1);
   EXPECT_NE(output.find("program_test.vrel:2: unknown command 'unknown-word'"), std::string::npos)
       << output;
+}
+
+// A script that cannot be read is not run: status 2, apart from 1 for a message.
+TEST(BatchProgram, UnreadableScriptsExitWithStatusTwo) {
+  for (const std::string& script : {test::ScratchDir() + "missing.vrel", test::ScratchDir()}) {
+    const std::string command = std::string(VREL_BATCH_PATH) + " " + script + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    const std::string output = ReadAll(pipe);
+    const int status = pclose(pipe);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2) << script;
+    EXPECT_NE(output.find("cannot read the script"), std::string::npos) << output;
+  }
 }
 
 }  // namespace

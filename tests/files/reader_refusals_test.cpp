@@ -50,6 +50,7 @@ Session Prepared(At at) {
         GpaClick(s, fe);
         PcsClick(s, fe);
         s.ResultVector[0] = 7.0;
+        s.VectorsView = s.PlotView = 1;  // a refused direction leaves the windows as they are
       }
       EXPECT_TRUE(fe.messages.empty()) << fe.LastMessage();
       return s;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "files/file_commands.h"
+#include "support/checks.h"
 #include "support/scripted_frontend.h"
 #include "support/test_data.h"
 
@@ -12,12 +12,6 @@ namespace vrel {
 namespace {
 
 using test::ScriptedFrontend;
-
-std::string WriteTemp(const std::string& name, const std::string& text) {
-  const std::string path = test::ScratchDir() + "vrel_cf_" + name;
-  std::ofstream(path) << text;
-  return path;
-}
 
 // n specimens of p landmarks in k dimensions; coordinate j of specimen i is 100 i + j.
 void Load(Session& s, int n, int p, int k) {
@@ -40,7 +34,7 @@ std::vector<int> LinksOf(const Session& s) {
 
 void OpenSelection(Session& s, ScriptedFrontend& fe, const std::string& name,
                    const std::string& text) {
-  fe.files.push_back(WriteTemp(name, text));
+  fe.files.push_back(test::WriteScratch(name, text));
   OpenSelectClick(s, fe);
 }
 
@@ -98,49 +92,13 @@ TEST(OpenSelection, WorksForMoreThan33Landmarks) {
   EXPECT_EQ(LinksOf(s), (std::vector<int>{58, 59}));
 }
 
-TEST(OpenSelection, RefusedFilesChangeNothing) {
-  Session s;
-  Load(s, 2, 3, 2);
-  SetLinks(s, {1, 2});
-  const Session before = s;
-  ScriptedFrontend fe;
-
-  OpenSelection(s, fe, "sel5.vec", "1 4 1 1 1 1 1");
-  ASSERT_EQ(fe.messages.size(), 1u);
-  EXPECT_EQ(fe.messages[0].text, "Data not congruent");
-  EXPECT_EQ(fe.messages[0].icon, Icon::Exclamation);
-  EXPECT_EQ(fe.log, std::vector<std::string>{"New data : 2 Specimens, 3 Points, 2 Dimensions."});
-
-  OpenSelection(s, fe, "sel6.vec", "1 3 1 1 0");  // one value short
-  OpenSelection(s, fe, "sel7.vec", "1 3 1 1 zero 1");
-  OpenSelection(s, fe, "sel8.vec", "1 3");
-  fe.files.push_back(test::ScratchDir() + "no_such_selection.vec");
-  OpenSelectClick(s, fe);
-  ASSERT_EQ(fe.messages.size(), 5u);
-  EXPECT_EQ(fe.messages[1].text, "Input failed");
-  EXPECT_EQ(fe.messages[1].icon, Icon::Stop);
-  EXPECT_EQ(fe.messages[2].text, "Input failed");
-  EXPECT_EQ(fe.messages[3].text, "Invalid file");
-  EXPECT_EQ(fe.messages[4].text, "Invalid file");
-  EXPECT_EQ(fe.messages[4].icon, Icon::Stop);
-  EXPECT_EQ(fe.log.size(), 1u);
-
-  EXPECT_EQ(s.LandmarkCount, 3);
-  EXPECT_EQ(LinksOf(s), (std::vector<int>{1, 2}));
-  for (int j = 0; j < 6; ++j) EXPECT_EQ(s.Coordinates[1][j], before.Coordinates[1][j]);
-  EXPECT_EQ(s.LandmarkSelection[1], before.LandmarkSelection[1]);
-
-  OpenSelectClick(s, fe);  // cancelled
-  EXPECT_EQ(fe.log.size(), 1u);
-}
-
 TEST(OpenLink, ReadsUpTo49Links) {
   Session s;
   Load(s, 1, 49, 2);
   std::string text = "49\n";
   for (int l = 1; l <= 49; ++l) text += std::to_string(l) + " " + std::to_string(l % 49 + 1) + "\n";
   ScriptedFrontend fe;
-  const std::string path = WriteTemp("links49.lie", text);
+  const std::string path = test::WriteScratch("links49.lie", text);
   fe.files.push_back(path);
   OpenLinkClick(s, fe);
   EXPECT_EQ(s.LinkCount, 49);
@@ -152,11 +110,10 @@ TEST(OpenLink, ReadsUpTo49Links) {
 
   text = "50\n";
   for (int l = 1; l <= 50; ++l) text += "1 2\n";
-  fe.files.push_back(WriteTemp("links50.lie", text));
+  fe.files.push_back(test::WriteScratch("links50.lie", text));
   OpenLinkClick(s, fe);
   EXPECT_EQ(s.LinkCount, 0);
-  ASSERT_EQ(fe.messages.size(), 1u);
-  EXPECT_EQ(fe.messages[0].text, "Too many links");
+  test::ExpectOneMessage(fe, Message::TooManyLinks);
   EXPECT_EQ(fe.log.size(), 1u);
 }
 
@@ -164,31 +121,13 @@ TEST(OpenLink, KeepsEndpointsBeyondTheLandmarks) {
   Session s;
   Load(s, 1, 3, 2);
   ScriptedFrontend fe;
-  fe.files.push_back(WriteTemp("links_far.lie", "2  1 2  3 12"));
+  fe.files.push_back(test::WriteScratch("links_far.lie", "2  1 2  3 12"));
   OpenLinkClick(s, fe);
   EXPECT_EQ(LinksOf(s), (std::vector<int>{1, 2, 3, 12}));
 
-  fe.files.push_back(WriteTemp("links_neg.lie", "-3 1 2"));
+  fe.files.push_back(test::WriteScratch("links_neg.lie", "-3 1 2"));
   OpenLinkClick(s, fe);
   EXPECT_EQ(s.LinkCount, 0);
-}
-
-TEST(OpenLink, BadFilesKeepTheLinksAndCancelStillRepaints) {
-  Session s;
-  Load(s, 1, 4, 2);
-  SetLinks(s, {1, 2, 2, 3});
-  ScriptedFrontend fe;
-  fe.files = {WriteTemp("short.lie", "3 1 2 2 3 3"), WriteTemp("word.lie", "2 1 two 2 3"),
-              WriteTemp("empty.lie", ""), std::nullopt};
-  for (int run = 0; run < 4; ++run) OpenLinkClick(s, fe);
-  ASSERT_EQ(fe.messages.size(), 3u);
-  EXPECT_EQ(fe.messages[0].text, "Input failed");
-  EXPECT_EQ(fe.messages[1].text, "Input failed");
-  EXPECT_EQ(fe.messages[2].text, "Invalid file");
-  for (const auto& message : fe.messages) EXPECT_EQ(message.icon, Icon::Stop);
-  EXPECT_EQ(LinksOf(s), (std::vector<int>{1, 2, 2, 3}));
-  EXPECT_TRUE(fe.log.empty());
-  EXPECT_EQ(fe.Count("invalidate:Specimens"), 4);
 }
 
 }  // namespace

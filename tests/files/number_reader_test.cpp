@@ -3,21 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 
 #include "support/test_data.h"
 
 namespace vrel {
 namespace {
 
-std::string WriteTemp(const std::string& name, const std::string& text) {
-  const std::string path = test::ScratchDir() + name;
-  std::ofstream(path) << text;
-  return path;
-}
-
 TEST(NumberReader, ReadsNumbersAcrossAnyWhitespace) {
-  NumberReader reader(WriteTemp("nr1.txt", "2\t3\n\n 2 1.5e-3\n-4 .5 +7. trailing text"));
+  NumberReader reader(test::WriteScratch("nr1.txt", "2\t3\n\n 2 1.5e-3\n-4 .5 +7. trailing text"));
   int a = 0, b = 0, c = 0;
   double x = 0, y = 0, z = 0, w = 0;
   ASSERT_TRUE(reader.ReadInt(a) && reader.ReadInt(b) && reader.ReadInt(c));
@@ -34,20 +27,20 @@ TEST(NumberReader, ReadsNumbersAcrossAnyWhitespace) {
 TEST(NumberReader, FailsForGoodOnBadTokensAndAtTheEnd) {
   int i = 0;
   double d = 0;
-  NumberReader decimalAsInt(WriteTemp("nr2.txt", "3.5 4"));
+  NumberReader decimalAsInt(test::WriteScratch("nr2.txt", "3.5 4"));
   EXPECT_FALSE(decimalAsInt.ReadInt(i));
   EXPECT_FALSE(decimalAsInt.ReadInt(i));  // stays failed
-  NumberReader word(WriteTemp("nr3.txt", "1 abc"));
+  NumberReader word(test::WriteScratch("nr3.txt", "1 abc"));
   EXPECT_TRUE(word.ReadDouble(d));
   EXPECT_FALSE(word.ReadDouble(d));
   EXPECT_TRUE(word.Failed());
   for (const char* token : {"nan", "inf", "0x10", "1e999"}) {
-    NumberReader one(WriteTemp("nr4.txt", token));
+    NumberReader one(test::WriteScratch("nr4.txt", token));
     EXPECT_FALSE(one.ReadDouble(d)) << token;
   }
-  NumberReader huge(WriteTemp("nr6.txt", "99999999999"));
+  NumberReader huge(test::WriteScratch("nr6.txt", "99999999999"));
   EXPECT_FALSE(huge.ReadInt(i));
-  NumberReader empty(WriteTemp("nr7.txt", ""));
+  NumberReader empty(test::WriteScratch("nr7.txt", ""));
   EXPECT_FALSE(empty.ReadInt(i));
   NumberReader missing("/nonexistent/dir/file.dat");
   EXPECT_FALSE(missing.IsOpen());

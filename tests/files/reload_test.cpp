@@ -2,8 +2,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,21 +16,6 @@ namespace vrel {
 namespace {
 
 using test::ScriptedFrontend;
-
-std::string TempPath(const std::string& name) { return test::ScratchDir() + "vrel_rl_" + name; }
-
-std::string WriteTemp(const std::string& name, const std::string& text) {
-  const std::string path = TempPath(name);
-  std::ofstream(path) << text;
-  return path;
-}
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 void Open(Session& s, ScriptedFrontend& fe, const std::string& dataFile) {
   fe.files.push_back(test::DataFile(dataFile));
@@ -50,7 +33,7 @@ void Analyse(Session& s, ScriptedFrontend& fe, const std::string& dataFile) {
 
 std::string Save(void (*command)(Session&, Frontend&), Session& s, ScriptedFrontend& fe,
                  const std::string& name, int answer = 0) {
-  const std::string path = TempPath(name);
+  const std::string path = test::ScratchDir() + name;
   fe.numbers.push_back(answer);
   fe.files.push_back(path);
   command(s, fe);
@@ -103,42 +86,6 @@ TEST(ReloadConsensus, RefitsOnTheSavedConsensus) {
   }
 }
 
-TEST(ReloadConsensus, RefusedFilesAndDegenerateDataChangeNothing) {
-  Session s;
-  ScriptedFrontend fe;
-  Open(s, fe, "gorilla.dat");
-  const Session before = s;
-  std::string allZero = "1 8 2";
-  for (int j = 0; j < 16; ++j) allZero += " 0";
-  std::string shortOne = "1 8 2";
-  for (int j = 0; j < 15; ++j) shortOne += " 0.1";
-  fe.files = {WriteTemp("c_two.dat", "2 8 2 " + shortOne),
-              WriteTemp("c_p7.dat", "1 7 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0"),
-              WriteTemp("c_k3.dat", "1 8 3 0"),
-              WriteTemp("c_short.dat", shortOne),
-              WriteTemp("c_word.dat", shortOne.substr(0, shortOne.size() - 3) + "abc 1"),
-              WriteTemp("c_head.dat", "1 eight 2"),
-              TempPath("c_missing.dat"),
-              WriteTemp("c_zero.dat", allZero)};
-  for (int run = 0; run < 8; ++run) ConsensusClick(s, fe);
-  const std::vector<std::string> expected = {
-      "Incorrect consensus", "Incorrect Consensus", "Incorrect Consensus", "Input failed",
-      "Input failed",        "Invalid file",        "Invalid file",        "Incorrect data"};
-  ASSERT_EQ(fe.messages.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(fe.messages[i].text, expected[i]);
-    EXPECT_EQ(fe.messages[i].icon, i + 1 < expected.size() ? Icon::Stop : Icon::Exclamation);
-  }
-  EXPECT_FALSE(s.Superimposed);
-  EXPECT_EQ(fe.log.size(), 2u);
-  EXPECT_EQ(fe.toolbarUpdates, 1);  // the one of Open Data
-  for (int i = 0; i < s.SpecimenCount; ++i) {
-    EXPECT_EQ(s.Sizes[static_cast<std::size_t>(i)], before.Sizes[static_cast<std::size_t>(i)]);
-    for (int j = 0; j < 16; ++j) EXPECT_EQ(s.Coordinates[i][j], before.Coordinates[i][j]);
-  }
-  for (int j = 0; j < 16; ++j) EXPECT_EQ(s.Consensus[j], before.Consensus[j]);
-}
-
 TEST(ReloadPcs, FillsOnlyTheSavedColumnsAndTheSizeColumn) {
   Session first;
   ScriptedFrontend fe;
@@ -181,34 +128,6 @@ TEST(ReloadPcs, FillsOnlyTheSavedColumnsAndTheSizeColumn) {
   for (int j = 0; j < 16; ++j) EXPECT_NEAR(s.Pcs[j][1], first.Pcs[j][1], 5e-7);  // kept
 }
 
-TEST(ReloadPcs, RefusedFilesLeaveComponentsAlone) {
-  Session s;
-  ScriptedFrontend fe;
-  Analyse(s, fe, "gorilla.dat");
-  const Session before = s;
-  const int updates = fe.toolbarUpdates;
-  std::string hundred = "16 100 1";
-  for (int j = 0; j < 1600; ++j) hundred += " 0.1";
-  std::string shortOne = "16 2 1";
-  for (int j = 0; j < 31; ++j) shortOne += " 0.25";
-  fe.files = {WriteTemp("v_d2.vec", "16 5 2"),    WriteTemp("v_r.vec", "14 1 1"),
-              WriteTemp("v_100.vec", hundred),    WriteTemp("v_0.vec", "16 0 1"),
-              WriteTemp("v_short.vec", shortOne), WriteTemp("v_word.vec", "16 1 1 x"),
-              WriteTemp("v_head.vec", "16 1")};
-  for (int run = 0; run < 7; ++run) ShapeVectorsClick(s, fe);
-  ASSERT_EQ(fe.messages.size(), 7u);
-  for (int i = 0; i < 4; ++i)
-    EXPECT_EQ(fe.messages[static_cast<size_t>(i)].text, "Incorrect Vector file");
-  EXPECT_EQ(fe.messages[4].text, "Input failed");
-  EXPECT_EQ(fe.messages[5].text, "Input failed");
-  EXPECT_EQ(fe.messages[6].text, "Invalid file");
-  for (const auto& message : fe.messages) EXPECT_EQ(message.icon, Icon::Stop);
-  EXPECT_EQ(fe.toolbarUpdates, updates);
-  for (int j = 0; j < 16; ++j)
-    for (int t = 0; t < 2; ++t) EXPECT_EQ(s.Pcs[j][t], before.Pcs[j][t]);
-  EXPECT_EQ(s.Scores[0][0], before.Scores[0][0]);
-}
-
 TEST(ReloadPcs, VectorsReloadedOverTheResultSlotsRetireTheirVectors) {
   Session s;
   ScriptedFrontend fe;
@@ -217,7 +136,7 @@ TEST(ReloadPcs, VectorsReloadedOverTheResultSlotsRetireTheirVectors) {
   for (const int columns : {97, 98, 99}) {
     std::string file = "16 " + std::to_string(columns) + " 1";
     for (int j = 0; j < 16 * columns; ++j) file += j % 17 == 0 ? " 0.25" : " 0";
-    fe.files = {WriteTemp("v_slots.vec", file)};
+    fe.files = {test::WriteScratch("v_slots.vec", file)};
     ShapeVectorsClick(s, fe);
     ASSERT_TRUE(fe.messages.empty()) << fe.LastMessage();
     EXPECT_EQ(s.RegressionVectorReady, columns <= 97) << columns;
@@ -241,32 +160,6 @@ TEST(OpenFactor, SizesFileReadsBackAsTheFactor) {
     EXPECT_NEAR(s.Scores[i][96], before.Scores[i][96], 1e-6);
   }
   EXPECT_NEAR(ColumnLength(s.Scores, n, 96), s.SingularValues[0], 1e-12);
-}
-
-TEST(OpenFactor, RefusedFactorsChangeNothing) {
-  Session s;
-  ScriptedFrontend fe;
-  Analyse(s, fe, "gorilla.dat");
-  const Session before = s;
-  const std::size_t logLines = fe.log.size();
-  std::string constant = "59 1 1";
-  for (int i = 0; i < 59; ++i) constant += " 0.1";
-  fe.files = {WriteTemp("f_n.vec", "58 1 1 1 2 3"), WriteTemp("f_const.vec", constant),
-              WriteTemp("f_short.vec", "59 1 1 1 2 3"), WriteTemp("f_head.vec", "59 1"),
-              std::nullopt};
-  for (int run = 0; run < 5; ++run) OpenFactorClick(s, fe);
-  ASSERT_EQ(fe.messages.size(), 4u);
-  EXPECT_EQ(fe.messages[0].text, "Factor not correct");
-  EXPECT_EQ(fe.messages[0].icon, Icon::Exclamation);
-  EXPECT_EQ(fe.messages[1].text, "Factor not correct");
-  EXPECT_EQ(fe.messages[2].text, "Input failed");
-  EXPECT_EQ(fe.messages[2].icon, Icon::Stop);
-  EXPECT_EQ(fe.messages[3].text, "Invalid file");
-  EXPECT_EQ(fe.log.size(), logLines);
-  for (int i = 0; i < s.SpecimenCount; ++i) {
-    EXPECT_EQ(s.Factor[i], before.Factor[i]);
-    EXPECT_EQ(s.Scores[i][96], before.Scores[i][96]);
-  }
 }
 
 std::filesystem::path Reference(const std::string& study) {
@@ -299,7 +192,8 @@ TEST(ResultFilesOnRealData, MatchTheReferenceOutputs) {
   files.push_back({Save(SaveScoresClick, s, fe, "gor_scores_hyper.txt", 5), "scores_hyper.txt"});
   ASSERT_TRUE(fe.messages.empty());
   for (const auto& [saved, reference] : files)
-    EXPECT_EQ(ReadAll(saved), ReadAll((expected / reference).string())) << reference;
+    EXPECT_EQ(test::ReadWhole(saved), test::ReadWhole((expected / reference).string()))
+        << reference;
 }
 
 TEST(ResultFilesOnRealData, ReloadsMatchTheReferenceOutputs) {
@@ -328,7 +222,8 @@ TEST(ResultFilesOnRealData, ReloadsMatchTheReferenceOutputs) {
       {Save(SaveSingleScoreClick, s, fe, "mac_ref_csfac.txt", 97), "cs_fac_reloaded.txt"});
   ASSERT_TRUE(fe.messages.empty());
   for (const auto& [saved, reference] : files)
-    EXPECT_EQ(ReadAll(saved), ReadAll((expected / reference).string())) << reference;
+    EXPECT_EQ(test::ReadWhole(saved), test::ReadWhole((expected / reference).string()))
+        << reference;
 }
 
 }  // namespace

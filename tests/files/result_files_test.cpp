@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "files/file_commands.h"
+#include "support/checks.h"
 #include "support/scripted_frontend.h"
 #include "support/test_data.h"
 
@@ -14,15 +14,6 @@ namespace vrel {
 namespace {
 
 using test::ScriptedFrontend;
-
-std::string TempPath(const std::string& name) { return test::ScratchDir() + "vrel_rf_" + name; }
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -53,11 +44,11 @@ void Fill(Session& s, int n, int p, int k) {
 
 template <typename Command>
 std::string SaveTo(Command command, Session& s, ScriptedFrontend& fe, const std::string& name) {
-  const std::string path = TempPath(name);
+  const std::string path = test::ScratchDir() + name;
   std::filesystem::remove(path);
   fe.files.push_back(path);
   command(s, fe);
-  return ReadAll(path);
+  return test::ReadWhole(path);
 }
 
 TEST(ResultFiles, ConsensusIsAOneSpecimenDataFile) {
@@ -167,13 +158,10 @@ TEST(ResultFiles, CancelWritesNothingAndFailureIsReported) {
   EXPECT_EQ(fe.prompts.size(), 1u);
   EXPECT_TRUE(fe.messages.empty());
 
-  const std::string path = TempPath("missing_dir/out.vec");
+  const std::string path = test::ScratchDir() + "missing_dir/out.vec";
   fe.files.push_back(path);
   SaveSizeClick(s, fe);
-  ASSERT_EQ(fe.messages.size(), 1u);
-  EXPECT_EQ(fe.messages[0].text, "Cannot write file " + path);
-  EXPECT_EQ(fe.messages[0].caption, "");
-  EXPECT_EQ(fe.messages[0].icon, Icon::Stop);
+  test::ExpectOneMessage(fe, Message::CannotWriteFile, path);
   EXPECT_FALSE(std::filesystem::exists(path));
   EXPECT_TRUE(fe.log.empty());
 

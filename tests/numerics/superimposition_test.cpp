@@ -6,9 +6,6 @@
 #include <random>
 #include <vector>
 
-#include "files/file_commands.h"
-#include "numerics/components_commands.h"
-#include "numerics/hyperprojection_commands.h"
 #include "numerics/superimposition_commands.h"
 #include "support/scripted_frontend.h"
 
@@ -65,23 +62,6 @@ double Dot(const double* a, const double* b, int m) {
   double sum = 0.0;
   for (int j = 0; j < m; ++j) sum += a[j] * b[j];
   return sum;
-}
-
-TEST(Superimposition, ASingleTriangleIsItsOwnConsensus) {
-  Session s = LoadedSession({{0, 0, 4, 0, 0, 3}}, 3, 2);
-  ScriptedFrontend fe;
-  GpaClick(s, fe);
-  EXPECT_NEAR(s.Sizes[0], std::sqrt(50.0 / 3.0), 1e-12);
-  EXPECT_NEAR(s.Sizes[0], 4.082483, 5e-7);
-  EXPECT_NEAR(Length(s.Consensus.data(), 6), 1.0, 1e-14);
-  for (int j = 0; j < 6; ++j) EXPECT_NEAR(s.Residuals[0][j], 0.0, 1e-15);
-  ASSERT_EQ(fe.log.size(), 2u);
-  EXPECT_EQ(fe.log[0], "All specimen superimposed by GLS method");
-  EXPECT_EQ(fe.log[1], "Sum of Squared Deviations =  0.000000");
-  EXPECT_TRUE(s.Superimposed);
-  EXPECT_FALSE(s.ComponentsComputed);
-  EXPECT_TRUE(fe.messages.empty());
-  EXPECT_EQ(fe.toolbarUpdates, 1);
 }
 
 TEST(Superimposition, RemovesPositionSizeOrientationAndReflection) {
@@ -186,37 +166,6 @@ TEST(TangentProjection, ScalesByTheReciprocalCosineAndRefusesRightAngles) {
     Matrix y(1, 2);
     DataDimensions one{1, 2, 1};
     EXPECT_THROW(ProjectToTangentSpace(y, one, &far), DegenerateData);
-  }
-}
-
-TEST(Superimposition, RefusesASpecimenWithoutSizeAndKeepsTheSession) {
-  const std::vector<std::vector<double>> degenerate[] = {
-      {{0, 0, 4, 0, 0, 3}, {2, 2, 2, 2, 2, 2}},           // landmarks that coincide
-      {{0, 0, 4, 0, 0, 3}, {0, 0, 1e300, 0, 0, 1e300}}};  // a size beyond a double
-  for (const auto& specimens : degenerate) {
-    Session s = LoadedSession(specimens, 3, 2);
-    s.Consensus[0] = 0.25;
-    s.Sizes[0] = 9.0;
-    s.Residuals[1][1] = 0.5;
-    s.Scores[1][1] = 0.75;
-    s.ComponentsComputed = true;
-    const Matrix coordinates = s.Coordinates;
-    ScriptedFrontend fe;
-    GpaClick(s, fe);
-    ASSERT_EQ(fe.messages.size(), 1u);
-    EXPECT_EQ(fe.messages[0].text, "Incorrect data");
-    EXPECT_EQ(fe.messages[0].caption, "");
-    EXPECT_EQ(fe.messages[0].icon, Icon::Exclamation);
-    EXPECT_TRUE(fe.log.empty());
-    EXPECT_EQ(fe.toolbarUpdates, 1);
-    EXPECT_FALSE(s.Superimposed);
-    EXPECT_TRUE(s.ComponentsComputed);
-    EXPECT_EQ(s.Consensus[0], 0.25);
-    EXPECT_EQ(s.Sizes[0], 9.0);
-    EXPECT_EQ(s.Residuals[1][1], 0.5);
-    EXPECT_EQ(s.Scores[1][1], 0.75);
-    for (int i = 0; i < 2; ++i)
-      for (int j = 0; j < 6; ++j) EXPECT_EQ(s.Coordinates[i][j], coordinates[i][j]);
   }
 }
 

@@ -5,9 +5,7 @@
 #include <set>
 
 #include "app/command_table.h"
-#include "shell/prompt.h"
 #include "shell/session.h"
-#include "shell/shell_commands.h"
 
 namespace vrel {
 namespace {
@@ -125,54 +123,6 @@ TEST(Enabling, OptionsMenuChecksFollowTheDisplayOptions) {
   EXPECT_FALSE(MenuItemChecked(s, C::OptionColor));
   EXPECT_TRUE(MenuItemChecked(s, C::Enveloppe));
   EXPECT_FALSE(MenuItemChecked(s, C::DefineGroups));
-}
-
-TEST(CommandTable, IsInMenuOrderAndEveryItemAppearsOnceInTheMenus) {
-  const auto& table = CommandTable();
-  for (std::size_t i = 0; i < table.size(); ++i)
-    EXPECT_EQ(static_cast<std::size_t>(table[i].id), i) << table[i].name;
-  std::vector<C> order;
-  for (const MenuSpec& menu : MenuBar())
-    for (const MenuEntry& entry : menu.entries) {
-      if (entry.kind == MenuEntry::Item) order.push_back(entry.id);
-      if (entry.kind == MenuEntry::Submenu)
-        order.insert(order.end(), entry.submenuItems.begin(), entry.submenuItems.end());
-    }
-  ASSERT_EQ(order.size(), table.size());
-  for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(order[i], table[i].id);
-}
-
-TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
-  std::vector<std::string> file;
-  for (const MenuEntry& entry : MenuBar()[0].entries) {
-    if (entry.kind == MenuEntry::Separator)
-      file.push_back("-");
-    else if (entry.kind == MenuEntry::Submenu)
-      file.push_back(entry.caption);
-    else
-      file.push_back(Command(entry.id).caption);
-  }
-  EXPECT_EQ(file,
-            (std::vector<std::string>{"Open &Data", "Open &Link", "Open &Factor", "Open Se&lection",
-                                      "-", "Reload ", "-", "Save &Residuals", "Save &Consensus",
-                                      "Save &Sizes", "-", "Save S&cores", "Save one Projection",
-                                      "Save &PCS", "Save one PCS", "-", "Clear Session", "Quit"}));
-  std::vector<std::string> captions;
-  for (const MenuSpec& menu : MenuBar()) captions.push_back(menu.caption);
-  EXPECT_EQ(captions,
-            (std::vector<std::string>{"&File", "&Compute", "&Window", "&Options", "&About"}));
-}
-
-TEST(CommandTable, BatchWordsAreUniqueAndFound) {
-  std::set<std::string> words;
-  for (const CommandInfo& command : CommandTable()) {
-    if (command.batchWord == nullptr) continue;
-    EXPECT_TRUE(words.insert(command.batchWord).second) << command.batchWord;
-    EXPECT_EQ(CommandByBatchWord(command.batchWord), &command);
-  }
-  EXPECT_EQ(CommandByBatchWord("no-such-word"), nullptr);
-  ASSERT_NE(CommandByBatchWord("homogeneity"), nullptr);
-  EXPECT_EQ(CommandByBatchWord("homogeneity")->args.size(), 2u);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "shell/enabling.h"
 #include "shell/prompt.h"
 #include "shell/shell_commands.h"
+#include "support/checks.h"
 #include "support/scripted_frontend.h"
 
 namespace vrel {
@@ -13,41 +14,24 @@ namespace {
 
 using test::ScriptedFrontend;
 
-void ExpectEmptyStage(const Session& s) {
-  EXPECT_EQ(s.SpecimenCount, 0);
-  EXPECT_EQ(s.LandmarkCount, 0);
-  EXPECT_EQ(s.DimensionCount, 0);
-  EXPECT_EQ(s.LinkCount, 0);
-  EXPECT_EQ(s.GroupLimit, 0);
-  EXPECT_FALSE(s.DataLoaded);
-  EXPECT_FALSE(s.Superimposed);
-  EXPECT_FALSE(s.ComponentsComputed);
-  EXPECT_FALSE(s.DifferenceComputed);
-  EXPECT_FALSE(s.RegressionVectorReady);
-  EXPECT_FALSE(s.DiscriminationVectorReady);
-  EXPECT_EQ(s.PlotAxisX, 0);
+TEST(SessionStartUp, HoldsTheStartUpValuesAndFullCapacityArrays) {
+  const Session s;
+  for (int count : {s.SpecimenCount, s.LandmarkCount, s.DimensionCount, s.LinkCount, s.GroupLimit,
+                    s.PcsRetained, s.PromptResult, s.SelectedSpecimen, s.SelectedComponent,
+                    s.SpecimensView, s.VectorsView, s.PlotView, s.PlotAxisX})
+    EXPECT_EQ(count, 0);
   EXPECT_EQ(s.PlotAxisY, 1);
-  EXPECT_EQ(s.SelectedSpecimen, 0);
-  EXPECT_EQ(s.SelectedComponent, 0);
-  EXPECT_EQ(s.SpecimensView, 0);
-  EXPECT_EQ(s.VectorsView, 0);
-  EXPECT_EQ(s.PlotView, 0);
+  for (bool flag : {s.DataLoaded, s.Superimposed, s.ComponentsComputed, s.DifferenceComputed,
+                    s.RegressionVectorReady, s.DiscriminationVectorReady, s.ExtremesOption})
+    EXPECT_FALSE(flag);
+  EXPECT_TRUE(s.ShowLabels);
+  EXPECT_TRUE(s.ColorOption);
   EXPECT_FLOAT_EQ(s.ShapeMagnitude, 0.1f);
+  EXPECT_FLOAT_EQ(s.Zoom, 1.0f);
+  EXPECT_FLOAT_EQ(s.DrawScale, 1000.0f);
   EXPECT_EQ(s.TiltAngle, 0.0f);
   EXPECT_EQ(s.TurnAngle, 0.0f);
   EXPECT_EQ(s.Rotation, (std::array<double, 6>{1, 0, 0, 0, 1, 0}));
-  EXPECT_TRUE(s.ColorOption);
-}
-
-TEST(SessionStartUp, HoldsTheStartUpValuesAndFullCapacityArrays) {
-  Session s;
-  ExpectEmptyStage(s);
-  EXPECT_TRUE(s.ShowLabels);
-  EXPECT_FALSE(s.ExtremesOption);
-  EXPECT_EQ(s.PcsRetained, 0);
-  EXPECT_EQ(s.PromptResult, 0);
-  EXPECT_FLOAT_EQ(s.Zoom, 1.0f);
-  EXPECT_FLOAT_EQ(s.DrawScale, 1000.0f);
   EXPECT_EQ(s.Coordinates.Rows(), 300);
   EXPECT_EQ(s.Coordinates.Cols(), 99);
   EXPECT_EQ(s.Pcs.Rows(), 99);
@@ -103,27 +87,24 @@ TEST(ClearSession, ResetsTheSessionAndLeavesWhatItShouldKeep) {
   fe.visible[Window::Log] = false;
   fe.trackBar = -7;
 
+  // What Clear Session keeps: the other display options, the last answers, and the arrays it
+  // does not clear. Everything else is as at start-up.
+  Session expected;
+  expected.ShowLabels = false;  // start-up turns them on, Clear Session off
+  expected.ExtremesOption = true;
+  expected.Zoom = 2.0f;
+  expected.DrawScale = 2000.0f;
+  expected.PcsRetained = 5;
+  expected.PromptResult = 7;
+  expected.Factor[2] = 7.0;
+  expected.SingularValues[0] = 8.0;
+  expected.Sizes[1] = 9.0;
+  expected.Links[0] = 1;
+  expected.LandmarkSelection[0] = 1.0;
+
   ClearSessionClick(s, fe);
 
-  ExpectEmptyStage(s);
-  EXPECT_FALSE(s.ShowLabels);  // start-up turns them on, Clear Session off
-  EXPECT_TRUE(s.ExtremesOption);
-  EXPECT_FLOAT_EQ(s.Zoom, 2.0f);
-  EXPECT_FLOAT_EQ(s.DrawScale, 2000.0f);
-  EXPECT_EQ(s.PcsRetained, 5);
-  EXPECT_EQ(s.PromptResult, 7);
-  EXPECT_EQ(s.Coordinates[299][98], 0.0);
-  EXPECT_EQ(s.Scores[5][96], 0.0);
-  EXPECT_EQ(s.Residuals[3][3], 0.0);
-  EXPECT_EQ(s.Pcs[98][98], 0.0);
-  EXPECT_EQ(s.ResultVector[98], 0.0);
-  EXPECT_EQ(s.Consensus[0], 0.0);
-  EXPECT_EQ(s.Factor[2], 7.0);
-  EXPECT_EQ(s.SingularValues[0], 8.0);
-  EXPECT_EQ(s.Sizes[1], 9.0);
-  EXPECT_EQ(s.Links[0], 1);
-  EXPECT_EQ(s.LandmarkSelection[0], 1.0);
-
+  test::ExpectSessionUnchanged(expected, s);
   EXPECT_TRUE(fe.log.empty());
   EXPECT_TRUE(fe.visible[Window::Log]);
   EXPECT_EQ(fe.trackBar, 4);

@@ -2,11 +2,13 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "shell/capacities.h"
 #include "stats/component_count.h"
 #include "stats/statistics_commands.h"
 #include "stats/stats_fixture.h"
+#include "support/checks.h"
 #include "support/scripted_frontend.h"
 
 namespace vrel {
@@ -46,10 +48,7 @@ TEST_F(StatsCommand, ComponentCountNeedsTwoMoreSpecimens) {
   fe.numbers = {10, 11};
   EXPECT_EQ(AskComponentCount(s, fe), 10);
   EXPECT_EQ(AskComponentCount(s, fe), 0);
-  ASSERT_EQ(fe.messages.size(), 1u);
-  EXPECT_EQ(fe.messages[0].text, "Not enough specimens");
-  EXPECT_EQ(fe.messages[0].caption, "");
-  EXPECT_EQ(fe.messages[0].icon, Icon::Exclamation);
+  test::ExpectOneMessage(fe, Message::NotEnoughSpecimens);
   EXPECT_EQ(s.PcsRetained, 11);  // the answer is kept even though the command stops
 }
 
@@ -142,19 +141,21 @@ TEST_F(StatsCommand, ConstantFactorIsRefusedAndChangesNothing) {
   Build(20, 5, 2);
   test::DefineGroupLimit(s, 5);
   for (int i = 0; i < 20; ++i) s.Factor[i] = 0.0;
-  const Matrix pcsBefore = s.Pcs;
+  s.PromptResult = s.PcsRetained = 3;  // the answer each command is given
+  const Session before = s;
   fe.numbers = {3, 3, 3, 3};
   RegressionClick(s, fe);
   RegressionTestClick(s, fe);
   MeanRegressionClick(s, fe);
   MeanRegressionTestClick(s, fe);
-  ASSERT_EQ(fe.messages.size(), 4u);
-  for (const auto& m : fe.messages) EXPECT_EQ(m.icon, Icon::Exclamation);
+  std::vector<std::string> shown;
+  for (const auto& m : fe.messages) shown.push_back(m.text);
+  const std::string whole = MessageDetails(Message::ConstantFactor).text;
+  const std::string groups = MessageDetails(Message::ConstantFactorWithinGroups).text;
+  EXPECT_EQ(shown, (std::vector<std::string>{whole, whole, groups, groups}));
   EXPECT_TRUE(fe.log.empty());
-  EXPECT_FALSE(s.RegressionVectorReady);
-  for (int r = 0; r < 10; ++r)
-    EXPECT_EQ(s.Pcs[r][RegressionColumn], pcsBefore[r][RegressionColumn]);
   EXPECT_FALSE(fe.Invalidated(Window::Vectors));
+  test::ExpectSessionUnchanged(before, s);
 }
 
 TEST_F(StatsCommand, FactorUncorrelatedWithTheScoresHasNoDirection) {
@@ -170,8 +171,7 @@ TEST_F(StatsCommand, FactorUncorrelatedWithTheScoresHasNoDirection) {
   s.Coefficients[0] = 9.0;
   fe.numbers = {2};
   RegressionClick(s, fe);
-  ASSERT_EQ(fe.messages.size(), 1u);
-  EXPECT_EQ(fe.messages[0].icon, Icon::Exclamation);
+  test::ExpectOneMessage(fe, Message::NoDirection);
   EXPECT_TRUE(fe.log.empty());
   EXPECT_FALSE(s.RegressionVectorReady);
   EXPECT_EQ(s.Coefficients[0], 9.0);
@@ -246,7 +246,7 @@ TEST_F(StatsCommand, GroupsLeftFromALargerFileAreRefused) {
   s.GroupLimit = 25;
   fe.numbers = {3};
   MeanRegressionClick(s, fe);
-  EXPECT_EQ(fe.messages.size(), 1u);
+  test::ExpectOneMessage(fe, Message::GroupsDoNotFit);
   EXPECT_TRUE(fe.prompts.empty());
   EXPECT_FALSE(s.RegressionVectorReady);
 }

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace vrel::test {
@@ -27,6 +29,21 @@ inline std::string ScratchDir() {
   };
   static const Folder folder;
   return folder.path.string() + "/";
+}
+
+// Writes text to a file of that name in the scratch folder and returns its path.
+inline std::string WriteScratch(const std::string& name, const std::string& text) {
+  const std::string path = ScratchDir() + name;
+  std::ofstream(path) << text;
+  return path;
+}
+
+// The whole content of a file, byte for byte; empty when it cannot be read.
+inline std::string ReadWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 }  // namespace vrel::test

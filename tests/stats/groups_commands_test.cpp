@@ -9,6 +9,7 @@
 #include "shell/shell_commands.h"
 #include "stats/statistics_commands.h"
 #include "stats/stats_fixture.h"
+#include "support/checks.h"
 #include "support/scripted_frontend.h"
 
 namespace vrel {
@@ -72,10 +73,7 @@ TEST_F(Groups, DiscriminationTestHasItsOwnRefusal) {
   test::DefineGroupLimit(s, 5);
   fe.numbers = {19};
   DiscriminationTestClick(s, fe);
-  ASSERT_EQ(fe.messages.size(), 1u);
-  EXPECT_EQ(fe.messages[0].text, "Not enoug specimens");
-  EXPECT_EQ(fe.messages[0].caption, "ERROR");
-  EXPECT_EQ(fe.messages[0].icon, Icon::Exclamation);
+  test::ExpectOneMessage(fe, "Not enoug specimens", "ERROR", Icon::Exclamation);
   fe.numbers = {19};
   DiscriminationClick(s, fe);
   EXPECT_EQ(fe.messages[1].text, "Not enough specimens");

@@ -1,0 +1,138 @@
+#include "app/command_table.h"
+
+#include <gtest/gtest.h>
+
+#include <iomanip>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/enabling.h"
+#include "support/scripted_frontend.h"
+#include "support/stages.h"
+#include "support/test_data.h"
+
+namespace vrel {
+namespace {
+
+using C = CommandId;
+
+TEST(CommandTable, IsInMenuOrderAndEveryItemAppearsOnceInTheMenus) {
+  const auto& table = CommandTable();
+  for (std::size_t i = 0; i < table.size(); ++i)
+    EXPECT_EQ(static_cast<std::size_t>(table[i].id), i) << table[i].name;
+  std::vector<C> order;
+  for (const MenuSpec& menu : MenuBar())
+    for (const MenuEntry& entry : menu.entries) {
+      if (entry.kind == MenuEntry::Item) order.push_back(entry.id);
+      if (entry.kind == MenuEntry::Submenu)
+        order.insert(order.end(), entry.submenuItems.begin(), entry.submenuItems.end());
+    }
+  ASSERT_EQ(order.size(), table.size());
+  for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(order[i], table[i].id);
+}
+
+TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
+  std::vector<std::string> file;
+  for (const MenuEntry& entry : MenuBar()[0].entries) {
+    if (entry.kind == MenuEntry::Separator)
+      file.push_back("-");
+    else if (entry.kind == MenuEntry::Submenu)
+      file.push_back(entry.caption);
+    else
+      file.push_back(Command(entry.id).caption);
+  }
+  EXPECT_EQ(file,
+            (std::vector<std::string>{"Open &Data", "Open &Link", "Open &Factor", "Open Se&lection",
+                                      "-", "Reload ", "-", "Save &Residuals", "Save &Consensus",
+                                      "Save &Sizes", "-", "Save S&cores", "Save one Projection",
+                                      "Save &PCS", "Save one PCS", "-", "Clear Session", "Quit"}));
+  std::vector<std::string> captions;
+  for (const MenuSpec& menu : MenuBar()) captions.push_back(menu.caption);
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"&File", "&Compute", "&Window", "&Options", "&About"}));
+}
+
+TEST(CommandTable, BatchWordsAreUniqueAndFound) {
+  std::set<std::string> words;
+  for (const CommandInfo& command : CommandTable()) {
+    if (command.batchWord == nullptr) continue;
+    EXPECT_TRUE(words.insert(command.batchWord).second) << command.batchWord;
+    EXPECT_EQ(CommandByBatchWord(command.batchWord), &command);
+  }
+  EXPECT_EQ(CommandByBatchWord("no-such-word"), nullptr);
+  ASSERT_NE(CommandByBatchWord("homogeneity"), nullptr);
+  EXPECT_EQ(CommandByBatchWord("homogeneity")->args.size(), 2u);
+}
+
+// A shape of the gorilla stage written as a file: a header, then one value per line.
+std::string ShapeFile(const std::string& name, const std::string& header, const double* values,
+                      int stride) {
+  std::ostringstream text;
+  text << header << std::setprecision(17);
+  for (int j = 0; j < 16; ++j) text << "\n" << values[j * stride];
+  return test::WriteScratch(name, text.str() + "\n");
+}
+
+// What a user would choose in each command's file dialog: real files for the opens, a fresh
+// path for the saves.
+std::string FileFor(const CommandInfo& command) {
+  const Session& superimposed = test::GorillaAt(test::Stage::Superimposed);
+  const Session& components = test::GorillaAt(test::Stage::Components);
+  switch (command.id) {
+    case C::OpenData:
+      return test::DataFile("gorilla.dat");
+    case C::OpenLink:
+      return test::DataFile("gorilla.lie");
+    case C::OpenFactor:
+      return test::DataFile("gorilla_sex.vec");
+    case C::OpenSelect:
+      return test::WriteScratch("selection.vec", "1 8 1  1 1 1 1 1 1 1 0");
+    case C::Consensus:
+      return ShapeFile("consensus.dat", "1 8 2", superimposed.Consensus.data(), 1);
+    case C::ShapeVectors:
+      return ShapeFile("first_pcs.vec", "16 1 1", &components.Pcs[0][0],
+                       static_cast<int>(&components.Pcs[1][0] - &components.Pcs[0][0]));
+    case C::Deflation:
+      return test::DataFile("direction_x1.dat");
+    default:
+      return test::ScratchDir() + command.name + ".out";
+  }
+}
+
+// Each command asks, in order, exactly what its arguments in vrel-batch answer: the prompts and
+// file dialogs it runs when every answer is a valid one, at the first stage of the gorilla
+// analysis where its menu item is enabled.
+TEST(CommandTable, EveryCommandRunsThePromptsAndDialogsOfItsArguments) {
+  for (const CommandInfo& command : CommandTable()) {
+    if (command.handler == nullptr) continue;
+    SCOPED_TRACE(command.name);
+    const Session* stage = nullptr;
+    for (test::Stage at : test::AllStages)
+      if (stage == nullptr && MenuItemEnabled(test::GorillaAt(at), command.id))
+        stage = &test::GorillaAt(at);
+    ASSERT_NE(stage, nullptr) << "never enabled";
+    Session s = *stage;
+    if (command.id == C::Difference) s.SpecimenCount = 58;  // pairs need an even count
+    test::ScriptedFrontend fe;
+    fe.numbers = {5, 5, 5, 5};
+    fe.files = {FileFor(command), FileFor(command)};
+
+    command.handler(s, fe);
+
+    std::vector<ArgKind> asked;
+    for (const std::string& event : fe.events) {
+      if (event.rfind("prompt:", 0) == 0) asked.push_back(ArgKind::Number);
+      if (event.rfind("file:", 0) == 0) asked.push_back(ArgKind::File);
+    }
+    EXPECT_EQ(asked, command.args);
+    EXPECT_TRUE(fe.messages.empty()) << fe.LastMessage();
+    if (command.batchWord == nullptr) {
+      EXPECT_TRUE(command.args.empty());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vrel

@@ -11,7 +11,9 @@
 #include "shell/messages.h"
 #include "stats/component_count.h"
 #include "stats/statistics_commands.h"
+#include "support/checks.h"
 #include "support/scripted_frontend.h"
+#include "support/stages.h"
 #include "support/test_data.h"
 
 namespace vrel {
@@ -19,40 +21,13 @@ namespace {
 
 using test::ScriptedFrontend;
 
-// The gorilla skulls superimposed, with their components.
-const Session& GorillaComponents() {
-  static const Session session = [] {
-    Session s;
-    ScriptedFrontend fe;
-    fe.files = {test::DataFile("gorilla.dat")};
-    OpenDataClick(s, fe);
-    GpaClick(s, fe);
-    PcsClick(s, fe);
-    EXPECT_TRUE(s.ComponentsComputed && fe.messages.empty());
-    return s;
-  }();
-  return session;
-}
+const Session& GorillaComponents() { return test::GorillaAt(test::Stage::Components); }
 
 // A header and count copies of value, one per line.
 std::string Repeated(const std::string& header, int count, const std::string& value) {
   std::string text = header + "\n";
   for (int i = 0; i < count; ++i) text += value + "\n";
   return text;
-}
-
-bool SameArrays(const Session& a, const Session& b) {
-  for (int i = 0; i < MaxSpecimens; ++i)
-    for (int j = 0; j < MaxCoordinates; ++j)
-      if (a.Coordinates[i][j] != b.Coordinates[i][j] || a.Residuals[i][j] != b.Residuals[i][j] ||
-          a.Scores[i][j] != b.Scores[i][j])
-        return false;
-  for (int j = 0; j < MaxCoordinates; ++j)
-    for (int c = 0; c < MaxComponents; ++c)
-      if (a.Pcs[j][c] != b.Pcs[j][c]) return false;
-  for (int i = 0; i < MaxSpecimens; ++i)
-    if (a.Factor[i] != b.Factor[i]) return false;
-  return a.ComponentsComputed == b.ComponentsComputed && a.SingularValues[0] == b.SingularValues[0];
 }
 
 // Values too large for the arithmetic are refused with the command's own message, and the
@@ -79,10 +54,9 @@ TEST(HostileValues, OverflowingFilesAreRefusedAndChangeNothing) {
     ScriptedFrontend fe;
     fe.files = {"hostile.vec"};
     c.command(s, fe);
-    ASSERT_EQ(fe.messages.size(), 1u);
-    EXPECT_EQ(fe.messages[0].text, MessageDetails(c.message).text);
+    test::ExpectOneMessage(fe, c.message);
     EXPECT_TRUE(fe.log.empty());
-    EXPECT_TRUE(SameArrays(s, GorillaComponents()));
+    test::ExpectSessionUnchanged(GorillaComponents(), s);
   }
 }
 
@@ -149,10 +123,8 @@ TEST(HostileValues, RoundingNoiseIsNoVariationForComponents) {
   ASSERT_TRUE(s.Superimposed);
   const Session before = s;
   PcsClick(s, fe);
-  ASSERT_EQ(fe.messages.size(), 1u);
-  EXPECT_EQ(fe.messages[0].text, "Incorrect data");
-  EXPECT_FALSE(s.ComponentsComputed);
-  EXPECT_TRUE(SameArrays(s, before));
+  test::ExpectOneMessage(fe, Message::IncorrectData);
+  test::ExpectSessionUnchanged(before, s);
 }
 
 // Components from another study give scores that are not centred on these data; the tests that
@@ -169,9 +141,7 @@ TEST(HostileValues, StatisticsOutsideZeroToOneAreRefused) {
     ScriptedFrontend fe;
     fe.numbers = {5};
     test(s, fe);
-    ASSERT_EQ(fe.messages.size(), 1u) << (fe.log.empty() ? "" : fe.log.back());
-    EXPECT_EQ(fe.messages[0].text, MessageDetails(Message::StatisticOutOfRange).text);
-    EXPECT_EQ(fe.messages[0].icon, Icon::Exclamation);
+    test::ExpectOneMessage(fe, Message::StatisticOutOfRange);
     EXPECT_TRUE(fe.log.empty());
   }
 }

@@ -2,8 +2,6 @@
 
 #include <clocale>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "files/file_commands.h"
@@ -28,10 +26,7 @@ Outcome Analyse(const std::string& residualsPath) {
   GpaClick(s, fe);
   SaveResidualsClick(s, fe);
   EXPECT_TRUE(fe.messages.empty()) << fe.LastMessage();
-  std::ifstream file(residualsPath);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return {fe.log, text.str()};
+  return {fe.log, test::ReadWhole(residualsPath)};
 }
 
 // A desktop language with a decimal comma changes nothing that Vrel reads or writes.

@@ -1,6 +1,7 @@
 #include "app/command_table.h"
 
 #include "files/file_commands.h"
+#include "graphics/view_commands.h"
 #include "numerics/components_commands.h"
 #include "numerics/hyperprojection_commands.h"
 #include "numerics/superimposition_commands.h"
@@ -43,13 +44,13 @@ std::vector<CommandInfo> BuildTable() {
       {CommandId::DiscriminationTest, "DiscriminationTest", "Discrimination &Test", DiscriminationTestClick, "discrimination-test", {A::Number}},
       {CommandId::Deflation, "Deflation", "Hyperprojection", DeflationClick, "hyperprojection", {A::File}},
       {CommandId::Difference, "Difference", "Shape difference", DifferenceClick, "shape-difference", {}},
-      {CommandId::ViewAll, "ViewAll", "Specimens", nullptr, nullptr, {}},
-      {CommandId::ViewPcs, "ViewPcs", "Vectors", nullptr, nullptr, {}},
+      {CommandId::ViewAll, "ViewAll", "Specimens", ViewAllClick, "show-specimens", {}},
+      {CommandId::ViewPcs, "ViewPcs", "Vectors", ViewPcsClick, "show-vectors", {}},
       {CommandId::ViewPlot, "ViewPlot", "Plot", nullptr, nullptr, {}},
       {CommandId::ViewLog, "ViewLog", "Log", ViewLogClick, nullptr, {}},
       {CommandId::DefineGroups, "DefineGroups", "Define groups", DefineGroupsClick, "define-groups", {A::Number}},
-      {CommandId::OptionColor, "OptionColor", "Color", nullptr, nullptr, {}},
-      {CommandId::Enveloppe, "Enveloppe", "Extremes", nullptr, nullptr, {}},
+      {CommandId::OptionColor, "OptionColor", "Color", OptionColorClick, "color", {}},
+      {CommandId::Enveloppe, "Enveloppe", "Extremes", EnveloppeClick, "extremes", {}},
       {CommandId::Help1, "Help1", "&Help", Help1Click, nullptr, {}},
       {CommandId::ViewAbout, "ViewAbout", "About", ViewAboutClick, nullptr, {}},
   };

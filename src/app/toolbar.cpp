@@ -1,5 +1,6 @@
 #include "app/toolbar.h"
 
+#include "graphics/view_commands.h"
 #include "shell/session.h"
 
 namespace vrel {
@@ -39,10 +40,28 @@ ToolbarControlInfo Control(ToolbarControl id, const char* name, ControlKind kind
 }
 
 ToolbarControlInfo Button(ToolbarControl id, const char* name, int x, const char* hint,
-                          const char* glyph, std::optional<CommandId> command = std::nullopt) {
+                          const char* glyph, std::optional<CommandId> command) {
   ToolbarControlInfo info = Control(id, name, ControlKind::SpeedButton, x, SpeedButtonWidth, hint);
   info.glyph = glyph;
   info.command = command;
+  return info;
+}
+
+ToolbarControlInfo Button(ToolbarControl id, const char* name, int x, const char* hint,
+                          const char* glyph, ControlHandler handler, const char* batchWord) {
+  ToolbarControlInfo info = Button(id, name, x, hint, glyph, std::nullopt);
+  info.handler = handler;
+  info.batchWord = batchWord;
+  return info;
+}
+
+// A list whose choice and arrow keys have handlers, typed in vrel-batch from 1.
+ToolbarControlInfo Chooser(ToolbarControlInfo info, ControlHandler click, ListKeyHandler keys,
+                           const char* batchWord) {
+  info.handler = click;
+  info.keyHandler = keys;
+  info.batchWord = batchWord;
+  info.batchOffset = 1;
   return info;
 }
 
@@ -63,24 +82,31 @@ std::vector<ToolbarControlInfo> BuildToolbar() {
   track.minimum = -10;
   track.maximum = 10;
   track.start = DefaultTrackBarPosition;
+  track.handler = TrackBar1Change;
+  track.batchWord = "magnitude";
   // Nothing chosen at start-up in the specimen and vector lists; the axis lists start on the
   // first two score columns.
   return {
       Button(T::BoutonGpa, "BoutonGpa", 0, "Compute superimposition", "gpa", CommandId::Gpa),
       Button(T::BoutonPcs, "BoutonPcs", 25, "Compute components", "pcs", CommandId::Pcs),
-      Button(T::BoutonZoomPlus, "BoutonZoomPlus", 50, "Enlargement", "zoom_plus"),
-      Button(T::BoutonZoomMoins, "BoutonZoomMoins", 75, "Reduction", "zoom_minus"),
-      Button(T::BoutonUp, "BoutonUp", 100, "Rotate up", "rotate_up"),
-      Button(T::BoutonRight, "BoutonRight", 125, "Rotate right", "rotate_right"),
+      Button(T::BoutonZoomPlus, "BoutonZoomPlus", 50, "Enlargement", "zoom_plus",
+             BoutonZoomPlusClick, "zoom-in"),
+      Button(T::BoutonZoomMoins, "BoutonZoomMoins", 75, "Reduction", "zoom_minus",
+             BoutonZoomMoinsClick, "zoom-out"),
+      Button(T::BoutonUp, "BoutonUp", 100, "Rotate up", "rotate_up", BoutonUpClick, "rotate-up"),
+      Button(T::BoutonRight, "BoutonRight", 125, "Rotate right", "rotate_right", BoutonRightClick,
+             "rotate-right"),
       Button(T::BoutonAll, "BoutonAll", 150, "Superimposed specimens", "all", CommandId::ViewAll),
-      List(T::ComboBoxIndi, "ComboBoxIndi", 173, 55, "Specimen selection", Numbers(MaxSpecimens),
-           -1),
+      Chooser(List(T::ComboBoxIndi, "ComboBoxIndi", 173, 55, "Specimen selection",
+                   Numbers(MaxSpecimens), -1),
+              ComboBoxIndiClick, ComboBoxIndiKeyDown, "select-specimen"),
       track,
-      List(T::ComboBoxComp, "ComboBoxComp", 378, 58, "Vector selection", VectorItems(), -1),
+      Chooser(List(T::ComboBoxComp, "ComboBoxComp", 378, 58, "Vector selection", VectorItems(), -1),
+              ComboBoxCompClick, ComboBoxCompKeyDown, "select-vector"),
       Button(T::BoutonPlot, "BoutonPlot", 436, "Plot scores", "plot", CommandId::ViewPlot),
       List(T::ComboXaxis, "ComboXaxis", 461, 51, "X-axis", ColumnItems(), 0, CommandId::ViewPlot),
       List(T::ComboYaxis, "ComboYaxis", 512, 51, "Y-axis", ColumnItems(), 1, CommandId::ViewPlot),
-      Button(T::BoutonLabel, "BoutonLabel", 563, "Labels", "labels"),
+      Button(T::BoutonLabel, "BoutonLabel", 563, "Labels", "labels", BoutonLabelClick, "labels"),
   };
 }
 
@@ -93,6 +119,12 @@ const std::vector<ToolbarControlInfo>& ToolbarTable() {
 
 const ToolbarControlInfo& ToolbarControlDetails(ToolbarControl id) {
   return ToolbarTable()[static_cast<std::size_t>(id)];
+}
+
+const ToolbarControlInfo* ToolbarControlByBatchWord(const std::string& word) {
+  for (const ToolbarControlInfo& info : ToolbarTable())
+    if (info.batchWord != nullptr && word == info.batchWord) return &info;
+  return nullptr;
 }
 
 }  // namespace vrel

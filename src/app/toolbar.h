@@ -32,10 +32,16 @@ struct ToolbarControlInfo {
   // Neither: the control is not available in this version.
   std::optional<CommandId> command;
   ControlHandler handler = nullptr;
+  ListKeyHandler keyHandler = nullptr;  // Left and Right in a list
+  // The vrel-batch word of a control that runs no menu command; the typed number less
+  // batchOffset is the control's value (list items are typed from 1).
+  const char* batchWord = nullptr;
+  int batchOffset = 0;
 };
 
 // The toolbar's controls from left to right, in ToolbarControl order.
 const std::vector<ToolbarControlInfo>& ToolbarTable();
 const ToolbarControlInfo& ToolbarControlDetails(ToolbarControl id);
+const ToolbarControlInfo* ToolbarControlByBatchWord(const std::string& word);
 
 }  // namespace vrel

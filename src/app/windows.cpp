@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "graphics/drawings.h"
+#include "graphics/view_commands.h"
+
 namespace vrel {
 
 namespace {
@@ -23,11 +26,11 @@ const std::vector<DrawingWindowInfo>& DrawingWindowTable() {
   // the sizes the drawings are made for.
   static const std::vector<DrawingWindowInfo> table = {
       {Window::Specimens, "DrawWindow", "Specimens Window", 40, 121, 576, 402, 568, 375,
-       "PopupMenu1", true, PictureMenu("N2", "N1")},
+       "PopupMenu1", true, PictureMenu("N2", "N1"), DrawSpecimens, SpecimensKeyDown, "specimens"},
       {Window::Vectors, "PcsDraw", "Vectors Window", 19, 97, 568, 394, 560, 367, "PopupMenu2",
-       false, PictureMenu("N1", "N2")},
+       false, PictureMenu("N1", "N2"), DrawVectors, VectorsKeyDown, "vectors"},
       {Window::Plot, "PlotDraw", "Plot Window", 0, 75, 558, 376, 550, 349, "PopupMenu3", false,
-       PictureMenu("N1", "N2")},
+       PictureMenu("N1", "N2"), nullptr, nullptr, "plot"},
   };
   return table;
 }

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "graphics/picture.h"
+#include "shell/command_ids.h"
 #include "shell/frontend.h"
 
 namespace vrel {
@@ -22,6 +24,10 @@ struct DrawingWindowInfo {
   const char* popupName;
   bool popupOnPaintBox;  // else on the form
   std::vector<PopupItem> popup;
+  // The window's drawing for a drawing area of the given size (null: not drawn yet).
+  Picture (*draw)(const Session&, int width, int height);
+  ControlHandler keyHandler;  // the arrow keys in the window (null: none)
+  const char* exportName;     // how vrel-batch's export names the window
 };
 
 // Specimens, vectors and plot, in that order.

@@ -1,11 +1,17 @@
 #include "batch/batch_runner.h"
 
+#include <map>
 #include <sstream>
 #include <vector>
 
 #include "app/command_table.h"
+#include "app/toolbar.h"
+#include "app/windows.h"
 #include "batch/batch_frontend.h"
+#include "files/text_source.h"
+#include "graphics/view_commands.h"
 #include "shell/enabling.h"
+#include "shell/messages.h"
 #include "shell/prompt.h"
 
 namespace vrel {
@@ -22,43 +28,135 @@ std::vector<std::string> SplitScriptLine(const std::string& line) {
 
 namespace {
 
+// The largest picture side export draws, in pixels.
+constexpr int MaxExportSide = 10000;
+
+bool Refuse(BatchFrontend& fe, const std::string& text) {
+  fe.ReportError(text);
+  return false;
+}
+
+bool CheckArgumentCount(BatchFrontend& fe, const std::string& word, std::size_t given,
+                        std::size_t wanted) {
+  if (given == wanted) return true;
+  return Refuse(fe, "'" + word + "' takes " + std::to_string(wanted) +
+                        (wanted == 1 ? " argument" : " arguments") + ", " + std::to_string(given) +
+                        " given");
+}
+
+// A prompt's answer as a user would type it: an integer, anything else 0.
+int TypedNumber(const std::string& arg) {
+  int value = 0;
+  if (arg == "cancel" || !ParseInteger(arg, value)) value = 0;
+  return value;
+}
+
+// Runs a handler and tells whether it went without a message.
+template <typename Run>
+bool WithoutMessage(BatchFrontend& fe, Run run) {
+  const int messagesBefore = fe.messageCount;
+  run();
+  return fe.messageCount == messagesBefore;
+}
+
+bool RunMenuCommand(Session& session, BatchFrontend& fe, const CommandInfo& command,
+                    const std::vector<std::string>& words) {
+  const std::string& word = words[0];
+  if (!CheckArgumentCount(fe, word, words.size() - 1, command.args.size())) return false;
+  if (command.handler == nullptr)
+    return Refuse(fe, "'" + word + "' is not available in this version");
+  if (!MenuItemEnabled(session, command.id))
+    return Refuse(fe, "'" + word + "' is not available now");
+  fe.ClearQueues();
+  for (std::size_t i = 0; i < command.args.size(); ++i) {
+    const std::string& arg = words[i + 1];
+    if (command.args[i] == ArgKind::File)
+      fe.files.push_back(arg == "-" ? std::nullopt : std::optional<std::string>(arg));
+    else
+      fe.numbers.push_back(TypedNumber(arg));
+  }
+  return WithoutMessage(fe, [&] { command.handler(session, fe); });
+}
+
+// A toolbar control: buttons take no argument, lists an item typed from 1, the track bar its
+// position; a value the control cannot show is refused.
+bool RunControl(Session& session, BatchFrontend& fe, const ToolbarControlInfo& control,
+                const std::vector<std::string>& words) {
+  const std::string& word = words[0];
+  const bool takesValue = control.kind != ControlKind::SpeedButton;
+  if (!CheckArgumentCount(fe, word, words.size() - 1, takesValue ? 1 : 0)) return false;
+  if (control.handler == nullptr)
+    return Refuse(fe, "'" + word + "' is not available in this version");
+  if (!ToolbarEnabled(session)[static_cast<std::size_t>(control.id)])
+    return Refuse(fe, "'" + word + "' is not available now");
+  int value = 0;
+  if (takesValue) {
+    const bool list = control.kind == ControlKind::ComboBox;
+    const int lowest = list ? control.batchOffset : control.minimum;
+    const int highest =
+        list ? static_cast<int>(control.items.size()) + control.batchOffset - 1 : control.maximum;
+    int typed = 0;
+    if (!ParseInteger(words[1], typed) || typed < lowest || typed > highest)
+      return Refuse(fe, "'" + word + "' takes a number from " + std::to_string(lowest) + " to " +
+                            std::to_string(highest));
+    value = typed - control.batchOffset;
+  }
+  return WithoutMessage(fe, [&] { control.handler(session, fe, value); });
+}
+
+// The arrow keys of the specimens window.
+const std::map<std::string, int>& KeyWords() {
+  static const std::map<std::string, int> words = {
+      {"key-left", KeyLeft}, {"key-up", KeyUp}, {"key-right", KeyRight}, {"key-down", KeyDown}};
+  return words;
+}
+
+// export WINDOW FILE [WIDTHxHEIGHT]: the window's drawing at that size, written as a listing.
+bool RunExport(Session& session, BatchFrontend& fe, const std::vector<std::string>& words) {
+  if (words.size() != 3 && words.size() != 4)
+    return Refuse(
+        fe, "'export' takes 2 or 3 arguments, " + std::to_string(words.size() - 1) + " given");
+  const DrawingWindowInfo* window = nullptr;
+  for (const DrawingWindowInfo& info : DrawingWindowTable())
+    if (words[1] == info.exportName) window = &info;
+  if (window == nullptr)
+    return Refuse(fe, "'export' draws specimens, vectors or plot, not '" + words[1] + "'");
+  if (window->draw == nullptr)
+    return Refuse(fe, "'export " + words[1] + "' is not available in this version");
+  int width = window->clientWidth;
+  int height = window->clientHeight;
+  if (words.size() == 4) {
+    const std::string& size = words[3];
+    const std::size_t x = size.find('x');
+    if (x == std::string::npos || !ParseInteger(size.substr(0, x), width) ||
+        !ParseInteger(size.substr(x + 1), height) || width < 1 || height < 1 ||
+        width > MaxExportSide || height > MaxExportSide)
+      return Refuse(fe, "'export' takes a size WIDTHxHEIGHT of 1 to " +
+                            std::to_string(MaxExportSide) + " pixels, not '" + size + "'");
+  }
+  const std::string& path = words[2];
+  if (path.size() < 4 || path.compare(path.size() - 4, 4, ".txt") != 0)
+    return Refuse(fe, "'export' writes picture listings (.txt) in this version");
+  const std::string listing = PictureListing(window->draw(session, width, height));
+  return WithoutMessage(fe, [&] {
+    if (!WriteTextFile(path, listing)) ShowProgramMessage(fe, Message::CannotWriteFile, path);
+  });
+}
+
 // One script line; returns false when it was refused or showed a message.
 bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>& words) {
   const std::string& word = words[0];
-  const CommandInfo* command = CommandByBatchWord(word);
-  if (command == nullptr) {
-    fe.ReportError("unknown command '" + word + "'");
-    return false;
+  if (const CommandInfo* command = CommandByBatchWord(word))
+    return RunMenuCommand(session, fe, *command, words);
+  if (const ToolbarControlInfo* control = ToolbarControlByBatchWord(word))
+    return RunControl(session, fe, *control, words);
+  if (auto key = KeyWords().find(word); key != KeyWords().end()) {
+    if (!CheckArgumentCount(fe, word, words.size() - 1, 0)) return false;
+    SpecimensKeyDown(session, fe, key->second);
+    return true;
   }
-  const std::size_t given = words.size() - 1;
-  if (given != command->args.size()) {
-    fe.ReportError("'" + word + "' takes " + std::to_string(command->args.size()) +
-                   (command->args.size() == 1 ? " argument" : " arguments") + ", " +
-                   std::to_string(given) + " given");
-    return false;
-  }
-  if (command->handler == nullptr) {
-    fe.ReportError("'" + word + "' is not available in this version");
-    return false;
-  }
-  if (!MenuItemEnabled(session, command->id)) {
-    fe.ReportError("'" + word + "' is not available now");
-    return false;
-  }
-  fe.ClearQueues();
-  for (std::size_t i = 0; i < command->args.size(); ++i) {
-    const std::string& arg = words[i + 1];
-    if (command->args[i] == ArgKind::File) {
-      fe.files.push_back(arg == "-" ? std::nullopt : std::optional<std::string>(arg));
-    } else {
-      int value = 0;
-      if (arg == "cancel" || !ParseInteger(arg, value)) value = 0;
-      fe.numbers.push_back(value);
-    }
-  }
-  const int messagesBefore = fe.messageCount;
-  command->handler(session, fe);
-  return fe.messageCount == messagesBefore;
+  if (word == "export") return RunExport(session, fe, words);
+  return Refuse(fe, "unknown command '" + word + "'");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "files/file_commands.h"
+#include "files/text_source.h"
 #include "shell/capacities.h"
 #include "shell/format.h"
 #include "shell/messages.h"
@@ -17,13 +18,7 @@ std::string Value(double x) { return Format("%15.6e", x); }
 
 // Writes the whole text, or tells the user that the file could not be written.
 void WriteResultFile(Frontend& fe, const std::string& path, const std::string& text) {
-  std::FILE* file = std::fopen(path.c_str(), "w");
-  bool written = file != nullptr;
-  if (written) {
-    written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    written = std::fclose(file) == 0 && written;
-  }
-  if (!written) ShowProgramMessage(fe, Message::CannotWriteFile, path);
+  if (!WriteTextFile(path, text)) ShowProgramMessage(fe, Message::CannotWriteFile, path);
 }
 
 // Rows 0..rows-1 of m, columns 0..cols-1, one row per line.

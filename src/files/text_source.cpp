@@ -1,5 +1,6 @@
 #include "files/text_source.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -24,6 +25,13 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
   std::ifstream stream(path, std::ios::binary);
   if (!stream) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
+bool WriteTextFile(const std::string& path, const std::string& text) {
+  std::FILE* file = std::fopen(path.c_str(), "w");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  return std::fclose(file) == 0 && written;
 }
 
 }  // namespace vrel

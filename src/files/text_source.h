@@ -9,6 +9,9 @@ namespace vrel {
 // The content of a file as the readers see it; nothing when it cannot be read.
 std::optional<std::string> ReadTextFile(const std::string& path);
 
+// Writes the whole text to the file, replacing it; false when it cannot be created or written.
+bool WriteTextFile(const std::string& path, const std::string& text);
+
 // While one of these lives, ReadTextFile serves the paths it holds from memory (and the others
 // from disk): fuzz targets and tests feed the real readers without writing files.
 class InMemoryFiles {

@@ -51,6 +51,8 @@ using CommandHandler = void (*)(Session&, Frontend&);
 // A toolbar control's or a key's handler: takes the control's value (item index, position or
 // key), which the Qt layer reads from its widget and vrel-batch takes from the script.
 using ControlHandler = void (*)(Session&, Frontend&, int value);
+// Left and Right in a list: the item it shows (-1: none) and the key.
+using ListKeyHandler = void (*)(Session&, Frontend&, int item, int key);
 
 // What a vrel-batch argument answers: the number prompt or a file dialog.
 enum class ArgKind { Number, File };

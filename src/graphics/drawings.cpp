@@ -1,0 +1,162 @@
+#include "graphics/drawings.h"
+
+#include <array>
+#include <string>
+
+#include "graphics/projection.h"
+
+namespace vrel {
+
+namespace {
+
+// Screen-plane points of one shape: two values per landmark, room for 33 spatial landmarks
+// (and for 49 planar or 99 one-dimensional ones).
+using PlanePoints = std::array<double, 2 * MaxCoordinates>;
+
+// The session's view as the drawings use it.
+class ShapeDrawer {
+ public:
+  ShapeDrawer(const Session& s, Picture& picture, int width, int height)
+      : s_(s),
+        canvas_(picture),
+        map_(width, height, static_cast<double>(s.DrawScale)),
+        p_(s.LandmarkCount),
+        k_(s.DimensionCount) {
+    picture.width = width;
+    picture.height = height;
+  }
+
+  Canvas& Pen() { return canvas_; }
+
+  void Points(const double* shape, PlanePoints& out) const {
+    ScreenPlanePoints(shape, p_, k_, s_.Rotation, out.data());
+  }
+
+  void Line(const PlanePoints& from, int a, const PlanePoints& to, int b) {
+    canvas_.MoveTo(map_.X(from[2 * a]), map_.Y(from[2 * a + 1]));
+    canvas_.LineTo(map_.X(to[2 * b]), map_.Y(to[2 * b + 1]));
+  }
+
+  // A line for every link whose two landmarks exist; links read before a data set with fewer
+  // landmarks name landmarks that are not there, and are passed over.
+  void Links(const PlanePoints& shape) {
+    for (int l = 0; l < s_.LinkCount; ++l) {
+      const int a = s_.Links[static_cast<std::size_t>(2 * l)] - 1;
+      const int b = s_.Links[static_cast<std::size_t>(2 * l + 1)] - 1;
+      if (a < 0 || a >= p_ || b < 0 || b >= p_) continue;
+      Line(shape, a, shape, b);
+    }
+  }
+
+  void Squares(const PlanePoints& shape, double h) {
+    for (int j = 0; j < p_; ++j) {
+      const double u = shape[2 * j];
+      const double v = shape[2 * j + 1];
+      canvas_.Rectangle(map_.X(u, -h), map_.Y(v, -h), map_.X(u, h), map_.Y(v, h));
+    }
+  }
+
+  void Labels(const PlanePoints& shape) {
+    for (int j = 0; j < p_; ++j)
+      canvas_.TextOut(map_.X(shape[2 * j], 1.0), map_.Y(shape[2 * j + 1], 1.0),
+                      std::to_string(j + 1));
+  }
+
+  int LandmarkCount() const { return p_; }
+
+ private:
+  const Session& s_;
+  Canvas canvas_;
+  ScreenMapping map_;
+  int p_;
+  int k_;
+};
+
+}  // namespace
+
+Picture DrawSpecimens(const Session& s, int width, int height) {
+  Picture picture;
+  ShapeDrawer draw(s, picture, width, height);
+  const int n = s.SpecimenCount;
+  const int p = draw.LandmarkCount();
+  PlanePoints consensus{};
+  PlanePoints specimen{};
+  if (s.SpecimensView == 1 || s.SpecimensView == 2) {
+    draw.Points(s.Consensus.data(), consensus);
+    if (s.ColorOption) {
+      draw.Pen().SetPenColour(LimeGreen);
+      for (int i = 0; i < n; ++i) {
+        draw.Points(s.Coordinates[i], specimen);
+        for (int j = 0; j < p; ++j) draw.Line(consensus, j, specimen, j);
+      }
+    }
+    draw.Pen().SetPenColour(Black);
+    draw.Links(consensus);
+    for (int i = 0; i < n; ++i) {
+      draw.Points(s.Coordinates[i], specimen);
+      draw.Squares(specimen, 1.0);
+    }
+    if (s.ShowLabels) draw.Labels(consensus);
+  }
+  // Only a specimen now loaded is highlighted (Shape difference halves them).
+  const int c = s.SelectedSpecimen;
+  if (s.SpecimensView == 2 && c >= 0 && c < n) {
+    draw.Pen().SetPenWidth(2);
+    draw.Points(s.Coordinates[c], specimen);
+    if (s.ColorOption) {
+      draw.Pen().SetPenColour(Red);
+    } else {
+      draw.Pen().SetPenColour(Black);
+      draw.Pen().SetPenStyle(PenStyle::Dot);
+    }
+    draw.Links(specimen);
+    draw.Squares(specimen, s.DimensionCount == 3 ? 1.0 : 2.0);
+  }
+  return picture;
+}
+
+Picture DrawVectors(const Session& s, int width, int height) {
+  Picture picture;
+  ShapeDrawer draw(s, picture, width, height);
+  const int c = s.SelectedComponent;
+  if (s.VectorsView != 1 || c < 0 || c >= MaxComponents) return picture;
+  const int m = s.CoordinateCount();
+  const double magnitude = s.ShapeMagnitude;
+  PlanePoints consensus{};
+  draw.Points(s.Consensus.data(), consensus);
+  if (!s.ExtremesOption) {
+    draw.Pen().SetPenColour(Black);
+    draw.Pen().SetPenStyle(PenStyle::Dot);
+    draw.Links(consensus);
+    draw.Pen().SetPenStyle(PenStyle::Solid);
+    draw.Squares(consensus, 1.0);
+  }
+  if (s.ColorOption) draw.Pen().SetPenWidth(2);
+
+  std::array<double, MaxCoordinates> deformed{};
+  PlanePoints points{};
+  auto drawEnd = [&](double sign) {
+    for (int i = 0; i < m; ++i)
+      deformed[static_cast<std::size_t>(i)] = sign < 0 ? s.Consensus[i] - magnitude * s.Pcs[i][c]
+                                                       : s.Consensus[i] + magnitude * s.Pcs[i][c];
+    draw.Points(deformed.data(), points);
+    draw.Links(points);
+    draw.Squares(points, 2.0);
+  };
+  if (s.ExtremesOption) {
+    if (s.ColorOption) {
+      draw.Pen().SetPenColour(Red);
+    } else {
+      draw.Pen().SetPenStyle(PenStyle::Dash);
+      draw.Pen().SetPenColour(Black);
+    }
+    drawEnd(-1.0);
+  }
+  draw.Pen().SetPenStyle(PenStyle::Solid);
+  draw.Pen().SetPenColour(s.ColorOption ? Blue : Black);
+  drawEnd(1.0);
+  if (s.ShowLabels) draw.Labels(consensus);
+  return picture;
+}
+
+}  // namespace vrel

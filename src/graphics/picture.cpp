@@ -1,0 +1,74 @@
+#include "graphics/picture.h"
+
+#include "shell/format.h"
+
+namespace vrel {
+
+void Canvas::MoveTo(int x, int y) {
+  x_ = x;
+  y_ = y;
+}
+
+void Canvas::LineTo(int x, int y) {
+  picture_.items.push_back({PictureItem::Line, x_, y_, x, y, pen_, {}});
+  x_ = x;
+  y_ = y;
+}
+
+void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
+  picture_.items.push_back({PictureItem::Rectangle, x1, y1, x2, y2, pen_, {}});
+}
+
+void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
+  picture_.items.push_back({PictureItem::Ellipse, x1, y1, x2, y2, pen_, {}});
+}
+
+void Canvas::TextOut(int x, int y, const std::string& text) {
+  picture_.items.push_back({PictureItem::Text, x, y, x, y, pen_, text});
+}
+
+namespace {
+
+const char* StyleName(PenStyle style) {
+  switch (style) {
+    case PenStyle::Dot:
+      return "dot";
+    case PenStyle::Dash:
+      return "dash";
+    case PenStyle::Solid:
+      break;
+  }
+  return "solid";
+}
+
+const char* KindName(PictureItem::Kind kind) {
+  switch (kind) {
+    case PictureItem::Rectangle:
+      return "rect";
+    case PictureItem::Ellipse:
+      return "ellipse";
+    case PictureItem::Text:
+      return "text";
+    case PictureItem::Line:
+      break;
+  }
+  return "line";
+}
+
+}  // namespace
+
+std::string PictureListing(const Picture& picture) {
+  std::string text = Format("picture %d %d\n", picture.width, picture.height);
+  for (const PictureItem& item : picture.items) {
+    if (item.kind == PictureItem::Text) {
+      text += Format("text %d %d ", item.x1, item.y1) + item.text + "\n";
+      continue;
+    }
+    text += Format("%s %d %d %d %d #%06x %d %s\n", KindName(item.kind), item.x1, item.y1, item.x2,
+                   item.y2, static_cast<unsigned>(item.pen.colour), item.pen.width,
+                   StyleName(item.pen.style));
+  }
+  return text;
+}
+
+}  // namespace vrel

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vrel {
+
+enum class PenStyle { Solid, Dot, Dash };
+
+// Colours as 0xRRGGBB.
+inline constexpr std::uint32_t Black = 0x000000;
+inline constexpr std::uint32_t Red = 0xff0000;
+inline constexpr std::uint32_t LimeGreen = 0x00ff00;
+inline constexpr std::uint32_t Blue = 0x0000ff;
+
+struct Pen {
+  std::uint32_t colour = Black;
+  int width = 1;
+  PenStyle style = PenStyle::Solid;
+  bool operator==(const Pen&) const = default;
+};
+
+// One drawing step with the pen in force. Rectangles and ellipses are outlined with the pen and
+// filled white; text is written with its top-left corner at (x1, y1).
+struct PictureItem {
+  enum Kind { Line, Rectangle, Ellipse, Text } kind = Line;
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  Pen pen;
+  std::string text;
+  bool operator==(const PictureItem&) const = default;
+};
+
+// A recorded drawing: its size and its items in drawing order. The front ends replay it on
+// the screen, into image files and on paper.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<PictureItem> items;
+  bool operator==(const Picture&) const = default;
+};
+
+// Records drawing steps into a picture, keeping the current pen and position as a canvas does.
+class Canvas {
+ public:
+  explicit Canvas(Picture& picture) : picture_(picture) {}
+
+  void SetPenColour(std::uint32_t colour) { pen_.colour = colour; }
+  void SetPenWidth(int width) { pen_.width = width; }
+  void SetPenStyle(PenStyle style) { pen_.style = style; }
+  const Pen& CurrentPen() const { return pen_; }
+
+  void MoveTo(int x, int y);
+  // A line from the current position to (x, y), which becomes the current position.
+  void LineTo(int x, int y);
+  void Rectangle(int x1, int y1, int x2, int y2);
+  void Ellipse(int x1, int y1, int x2, int y2);
+  void TextOut(int x, int y, const std::string& text);
+
+ private:
+  Picture& picture_;
+  Pen pen_;
+  int x_ = 0;
+  int y_ = 0;
+};
+
+// The picture as plain text, one item per line in drawing order:
+//   picture W H
+//   line X1 Y1 X2 Y2 #rrggbb WIDTH STYLE      (STYLE: solid, dot or dash)
+//   rect X1 Y1 X2 Y2 #rrggbb WIDTH STYLE
+//   ellipse X1 Y1 X2 Y2 #rrggbb WIDTH STYLE
+//   text X Y TEXT
+std::string PictureListing(const Picture& picture);
+
+}  // namespace vrel

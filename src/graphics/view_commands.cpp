@@ -1,0 +1,212 @@
+#include "graphics/view_commands.h"
+
+#include <algorithm>
+
+#include "graphics/projection.h"
+
+namespace vrel {
+
+namespace {
+
+constexpr double AngleStep = 0.1570796326794895;  // pi / 20, nine degrees
+constexpr double UpperThreshold = 6.1;
+constexpr double LowerThreshold = 0.2;
+constexpr float FullTurn = 6.2831855f;     // 2 pi as a float
+constexpr float QuarterTurn = 1.5707964f;  // pi / 2 as a float
+
+void RepaintShapes(Frontend& fe) {
+  fe.Invalidate(Window::Specimens);
+  fe.Invalidate(Window::Vectors);
+}
+
+// One arrow-key step of an angle: up from the threshold wraps to 0, down from the lower one to
+// a full turn; the sum is formed in extended precision and kept as a float.
+void StepUp(float& angle) {
+  if (static_cast<double>(angle) >= UpperThreshold)
+    angle = 0.0f;
+  else
+    angle = static_cast<float>(static_cast<long double>(angle) + AngleStep);
+}
+
+void StepDown(float& angle) {
+  if (static_cast<double>(angle) <= LowerThreshold)
+    angle = FullTurn;
+  else
+    angle = static_cast<float>(static_cast<long double>(angle) - AngleStep);
+}
+
+void TurnByKey(Session& s, int key) {
+  switch (key) {
+    case KeyUp:
+      StepUp(s.TiltAngle);
+      break;
+    case KeyDown:
+      StepDown(s.TiltAngle);
+      break;
+    case KeyLeft:
+      StepUp(s.TurnAngle);
+      break;
+    case KeyRight:
+      StepDown(s.TurnAngle);
+      break;
+    default:
+      return;
+  }
+  SetRotation(s.Rotation, s.TiltAngle, s.TurnAngle);
+}
+
+void Zoom(Session& s, Frontend& fe, double factor) {
+  s.Zoom = static_cast<float>(s.Zoom * factor);
+  s.DrawScale = s.Zoom * 1000.0f;
+  RepaintShapes(fe);
+}
+
+// A quarter turn from the front view, or back to the front view from any other.
+void QuarterTurnOrFront(Session& s, Frontend& fe, float& turned, float& other) {
+  if (s.TiltAngle == 0.0f && s.TurnAngle == 0.0f) {
+    turned = QuarterTurn;
+    other = 0.0f;
+  } else {
+    s.TiltAngle = s.TurnAngle = 0.0f;
+  }
+  SetRotation(s.Rotation, s.TiltAngle, s.TurnAngle);
+  RepaintShapes(fe);
+}
+
+}  // namespace
+
+void BoutonZoomPlusClick(Session& s, Frontend& fe, int) { Zoom(s, fe, 1.1); }
+
+void BoutonZoomMoinsClick(Session& s, Frontend& fe, int) { Zoom(s, fe, 0.9); }
+
+void BoutonUpClick(Session& s, Frontend& fe, int) {
+  QuarterTurnOrFront(s, fe, s.TiltAngle, s.TurnAngle);
+}
+
+void BoutonRightClick(Session& s, Frontend& fe, int) {
+  QuarterTurnOrFront(s, fe, s.TurnAngle, s.TiltAngle);
+}
+
+void BoutonLabelClick(Session& s, Frontend& fe, int) {
+  s.ShowLabels = !s.ShowLabels;
+  fe.Invalidate(Window::Specimens);
+  fe.Invalidate(Window::Vectors);
+  fe.Invalidate(Window::Plot);
+}
+
+void SpecimensKeyDown(Session& s, Frontend& fe, int key) {
+  TurnByKey(s, key);
+  fe.Invalidate(Window::Specimens);
+}
+
+void VectorsKeyDown(Session& s, Frontend& fe, int key) {
+  TurnByKey(s, key);
+  fe.Invalidate(Window::Vectors);
+}
+
+void ComboBoxIndiClick(Session& s, Frontend& fe, int item) {
+  s.SelectedSpecimen = item;
+  if (s.SelectedSpecimen > s.SpecimenCount - 1) {
+    s.SelectedSpecimen = s.SpecimenCount - 1;
+    fe.SetComboIndex(Combo::Indi, s.SelectedSpecimen);
+  }
+  s.SpecimensView = 2;
+  fe.ShowWindow(Window::Specimens);
+  fe.Invalidate(Window::Specimens);
+}
+
+void ComboBoxIndiKeyDown(Session& s, Frontend& fe, int item, int key) {
+  s.SelectedSpecimen = item;
+  if (key == KeyRight && s.SelectedSpecimen < s.SpecimenCount - 1) ++s.SelectedSpecimen;
+  if (key == KeyLeft && s.SelectedSpecimen >= 1) --s.SelectedSpecimen;
+  if (s.SelectedSpecimen < 0) s.SelectedSpecimen = 0;
+  fe.SetComboIndex(Combo::Indi, s.SelectedSpecimen);
+  s.SpecimensView = 2;
+  fe.Invalidate(Window::Specimens);
+}
+
+void TrackBar1Change(Session& s, Frontend& fe, int position) {
+  s.ShapeMagnitude = MagnitudeOfPosition(position);
+  if (s.VectorsView == 1) fe.Invalidate(Window::Vectors);
+}
+
+int LastComponentIndex(const Session& s) {
+  const int p = s.LandmarkCount;
+  int last = 96;
+  if (s.DimensionCount == 3) last = p * 3 - 8;
+  if (s.DimensionCount == 2) last = p * 2 - 5;
+  if (s.DimensionCount == 1) last = p - 3;
+  return std::min(last, 96);
+}
+
+void ComboBoxCompClick(Session& s, Frontend& fe, int item) {
+  int i = item;
+  s.SelectedComponent = i;
+  if (i < 97) {
+    i = std::min(i, LastComponentIndex(s));
+    if (i < 0) {
+      // No item chosen, or a shape space without components: nothing to show.
+      s.SelectedComponent = 0;
+      s.VectorsView = 0;
+    } else {
+      s.SelectedComponent = i;
+      fe.SetComboIndex(Combo::Comp, i);
+      s.VectorsView = 1;
+    }
+  } else if ((i == 97 && !s.RegressionVectorReady) || (i == 98 && !s.DiscriminationVectorReady) ||
+             i > 98) {
+    s.SelectedComponent = 0;
+    s.VectorsView = 0;
+  } else {
+    // A result vector that exists: the user chose it and expects to see it.
+    s.VectorsView = 1;
+  }
+  fe.ShowWindow(Window::Vectors);
+  fe.Invalidate(Window::Vectors);
+}
+
+void ComboBoxCompKeyDown(Session& s, Frontend& fe, int item, int key) {
+  int i = item;
+  if (key == KeyRight && i < LastComponentIndex(s)) ++i;
+  if (key == KeyLeft && i >= 1) --i;
+  if (i < 0) i = 0;
+  // With no component at all in the shape space there is nothing to step to.
+  if (LastComponentIndex(s) < 0 && i < 97) {
+    s.VectorsView = 0;
+    fe.Invalidate(Window::Vectors);
+    return;
+  }
+  s.SelectedComponent = i;
+  fe.SetComboIndex(Combo::Comp, i);
+  s.VectorsView = 1;
+  fe.Invalidate(Window::Vectors);
+}
+
+void ViewAllClick(Session& s, Frontend& fe) {
+  s.SpecimensView = 1;
+  fe.SetComboText(Combo::Indi, "");
+  fe.ShowWindow(Window::Specimens);
+  if (s.Superimposed) fe.Invalidate(Window::Specimens);
+}
+
+void ViewPcsClick(Session& s, Frontend& fe) {
+  if (!s.ComponentsComputed) return;
+  fe.ShowWindow(Window::Vectors);
+  s.VectorsView = 1;
+  fe.SetComboIndex(Combo::Comp, s.SelectedComponent);
+  fe.Invalidate(Window::Vectors);
+}
+
+void OptionColorClick(Session& s, Frontend& fe) {
+  s.ColorOption = !s.ColorOption;
+  fe.Invalidate(Window::Specimens);
+  fe.Invalidate(Window::Vectors);
+  fe.Invalidate(Window::Plot);
+}
+
+void EnveloppeClick(Session& s, Frontend& fe) {
+  s.ExtremesOption = !s.ExtremesOption;
+  fe.Invalidate(Window::Vectors);
+}
+
+}  // namespace vrel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "shell/frontend.h"
+#include "shell/session.h"
+
+namespace vrel {
+
+// Arrow keys, by their key codes.
+enum Key : int { KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40 };
+
+// The toolbar's view controls. The value-taking ones receive the control's value: the list's
+// item index, the track bar's position, the key pressed.
+void BoutonZoomPlusClick(Session& s, Frontend& fe, int unused = 0);
+void BoutonZoomMoinsClick(Session& s, Frontend& fe, int unused = 0);
+void BoutonUpClick(Session& s, Frontend& fe, int unused = 0);
+void BoutonRightClick(Session& s, Frontend& fe, int unused = 0);
+void BoutonLabelClick(Session& s, Frontend& fe, int unused = 0);
+void ComboBoxIndiClick(Session& s, Frontend& fe, int item);
+// Left and Right in the specimen list, which shows item (-1: none).
+void ComboBoxIndiKeyDown(Session& s, Frontend& fe, int item, int key);
+void TrackBar1Change(Session& s, Frontend& fe, int position);
+void ComboBoxCompClick(Session& s, Frontend& fe, int item);
+// Left and Right in the vector list, which shows item (-1: none).
+void ComboBoxCompKeyDown(Session& s, Frontend& fe, int item, int key);
+
+// Arrow keys in the specimens and in the vectors window: each turns the view and repaints its
+// own window only.
+void SpecimensKeyDown(Session& s, Frontend& fe, int key);
+void VectorsKeyDown(Session& s, Frontend& fe, int key);
+
+// Menu commands of the views.
+void ViewAllClick(Session& s, Frontend& fe);      // Window > Specimens, and the toolbar button
+void ViewPcsClick(Session& s, Frontend& fe);      // Window > Vectors
+void OptionColorClick(Session& s, Frontend& fe);  // Options > Color
+void EnveloppeClick(Session& s, Frontend& fe);    // Options > Extremes
+
+// The last component index the vector list offers: p x 3 - 8 for spatial data, p x 2 - 5 for
+// planar data, p - 3 for one coordinate per landmark (the shape space's dimension less one),
+// never beyond the 97 component columns. Below 0 when the shape space has no dimension.
+int LastComponentIndex(const Session& s);
+
+}  // namespace vrel

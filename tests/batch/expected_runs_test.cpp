@@ -54,6 +54,9 @@ TEST(ExpectedAnalyses, GorillaTwoDimensional) { RunAnalysis("gorilla"); }
 
 TEST(ExpectedAnalyses, MacaquesThreeDimensional) { RunAnalysis("macaques"); }
 
+// The pictures of the specimens and vectors windows, as listings reviewed once.
+TEST(ExpectedAnalyses, DrawingsOfTheSpecimensAndVectors) { RunAnalysis("drawings"); }
+
 }  // namespace
 }  // namespace vrel
 

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "graphics/drawings.h"
+#include "graphics/projection.h"
+#include "graphics/view_commands.h"
+#include "support/scripted_frontend.h"
+
+namespace vrel {
+namespace {
+
+using test::ScriptedFrontend;
+
+TEST(ScreenMapping, CentreScaleAndTruncation) {
+  const ScreenMapping map(568, 375, 1000.0);
+  EXPECT_EQ(map.X(0.0), 284);
+  EXPECT_EQ(map.Y(0.0), 187);
+  EXPECT_EQ(map.X(0.125), 409);
+  EXPECT_EQ(map.Y(0.125), 62);
+  // The square of half-size 1 around (0.125, 0.125), and truncation toward zero left of 0.
+  EXPECT_EQ(map.X(0.125, -1.0), 408);
+  EXPECT_EQ(map.Y(0.125, -1.0), 61);
+  EXPECT_EQ(map.X(0.125, 1.0), 410);
+  EXPECT_EQ(map.Y(0.125, 1.0), 63);
+  EXPECT_EQ(map.X(-0.2845), 0);
+  EXPECT_EQ(map.X(-0.2855), -1);
+  EXPECT_EQ(map.X(1e300), 1000000000);  // far outside stays far outside
+}
+
+TEST(ViewCommands, ZoomStepsAreFloatsAndNotInverse) {
+  Session s;
+  ScriptedFrontend fe;
+  BoutonZoomPlusClick(s, fe);
+  EXPECT_EQ(s.DrawScale, 1100.0f);
+  BoutonZoomMoinsClick(s, fe);
+  EXPECT_EQ(s.DrawScale, 990.0f);
+  EXPECT_TRUE(fe.Invalidated(Window::Specimens) && fe.Invalidated(Window::Vectors));
+}
+
+TEST(ViewCommands, ArrowKeysCycleThroughFortyPositions) {
+  Session s;
+  ScriptedFrontend fe;
+  for (int press = 1; press <= 39; ++press) SpecimensKeyDown(s, fe, KeyUp);
+  EXPECT_NEAR(s.TiltAngle, 6.126, 1e-3);
+  SpecimensKeyDown(s, fe, KeyUp);
+  EXPECT_EQ(s.TiltAngle, 0.0f);
+  SpecimensKeyDown(s, fe, KeyDown);
+  EXPECT_EQ(s.TiltAngle, 6.2831855f);
+  VectorsKeyDown(s, fe, KeyLeft);
+  EXPECT_NEAR(s.TurnAngle, 0.1570796, 1e-7);
+  EXPECT_NEAR(s.Rotation[0], std::cos(0.1570796), 1e-7);
+  // Each window repaints only itself.
+  EXPECT_EQ(fe.Count("invalidate:Specimens"), 41);
+  EXPECT_EQ(fe.Count("invalidate:Vectors"), 1);
+}
+
+TEST(ViewCommands, QuarterTurnsFromTheFrontAndBack) {
+  Session s;
+  ScriptedFrontend fe;
+  BoutonUpClick(s, fe);
+  EXPECT_EQ(s.Rotation[0], 1.0);
+  EXPECT_EQ(s.Rotation[1], 0.0);
+  EXPECT_NEAR(s.Rotation[4], -4.37e-8, 1e-9);
+  EXPECT_NEAR(s.Rotation[5], 1.0, 1e-14);
+  BoutonRightClick(s, fe);  // from any turned view: the front view
+  EXPECT_EQ(s.Rotation, (RotationRows{1, 0, 0, 0, 1, 0}));
+  BoutonRightClick(s, fe);
+  EXPECT_NEAR(s.Rotation[0], 0.0, 1e-7);
+  EXPECT_NEAR(s.Rotation[2], 1.0, 1e-14);
+  EXPECT_EQ(s.Rotation[4], 1.0);
+}
+
+TEST(ViewCommands, ListChoicesAreCappedByWhatExists) {
+  Session s;
+  s.SpecimenCount = 10;
+  s.LandmarkCount = 10;
+  s.DimensionCount = 3;
+  ScriptedFrontend fe;
+  ComboBoxIndiClick(s, fe, 299);
+  EXPECT_EQ(s.SelectedSpecimen, 9);
+  EXPECT_EQ(s.SpecimensView, 2);
+  ComboBoxIndiKeyDown(s, fe, 9, KeyRight);
+  EXPECT_EQ(s.SelectedSpecimen, 9);
+  ComboBoxIndiKeyDown(s, fe, -1, KeyLeft);  // nothing chosen yet
+  EXPECT_EQ(s.SelectedSpecimen, 0);
+
+  ComboBoxCompClick(s, fe, 29);  // "30" with 10 spatial landmarks: "23"
+  EXPECT_EQ(s.SelectedComponent, 22);
+  EXPECT_EQ(fe.comboIndex[Combo::Comp], 22);
+  s.DimensionCount = 2;
+  ComboBoxCompKeyDown(s, fe, 15, KeyRight);  // the last planar one is "16"
+  EXPECT_EQ(s.SelectedComponent, 15);
+  ComboBoxCompKeyDown(s, fe, 97, KeyLeft);  // from "Regres" to "97", whatever exists
+  EXPECT_EQ(s.SelectedComponent, 96);
+  EXPECT_EQ(s.VectorsView, 1);
+
+  ComboBoxCompClick(s, fe, 98);  // "Discrim" before any discrimination
+  EXPECT_EQ(s.SelectedComponent, 0);
+  EXPECT_EQ(s.VectorsView, 0);
+  s.RegressionVectorReady = true;
+  ComboBoxCompClick(s, fe, 97);  // an existing vector is shown
+  EXPECT_EQ(s.SelectedComponent, 97);
+  EXPECT_EQ(s.VectorsView, 1);
+  s.LandmarkCount = 2;  // no component at all: nothing rather than a negative column
+  ComboBoxCompClick(s, fe, 0);
+  EXPECT_EQ(s.VectorsView, 0);
+
+  TrackBar1Change(s, fe, -10);
+  EXPECT_EQ(s.ShapeMagnitude, -0.25f);
+  TrackBar1Change(s, fe, 10);
+  EXPECT_EQ(s.ShapeMagnitude, 0.25f);
+}
+
+// Two specimens of three landmarks drawn in view 2.
+Session Triangles(int k) {
+  Session s;
+  s.SpecimenCount = 2;
+  s.LandmarkCount = 3;
+  s.DimensionCount = k;
+  s.SpecimensView = 2;
+  for (int j = 0; j < 3 * k; ++j) {
+    s.Consensus[j] = 0.1 * (j + 1);
+    s.Coordinates[0][j] = s.Consensus[j] + 0.01;
+    s.Coordinates[1][j] = s.Consensus[j] - 0.01;
+  }
+  s.LinkCount = 2;
+  s.Links[0] = 1, s.Links[1] = 3;
+  s.Links[2] = 2, s.Links[3] = 7;  // a landmark that is not there: passed over
+  return s;
+}
+
+int CountItems(const Picture& picture, PictureItem::Kind kind) {
+  int count = 0;
+  for (const PictureItem& item : picture.items) count += item.kind == kind ? 1 : 0;
+  return count;
+}
+
+TEST(Drawings, LinksToMissingLandmarksAndSpecimensBeyondTheLoadedAreSkipped) {
+  Session s = Triangles(2);
+  const Picture view2 = DrawSpecimens(s, 568, 375);
+  // Green lines 2 x 3, one consensus link, one highlighted link.
+  EXPECT_EQ(CountItems(view2, PictureItem::Line), 8);
+  EXPECT_EQ(CountItems(view2, PictureItem::Rectangle), 9);
+  EXPECT_EQ(CountItems(view2, PictureItem::Text), 3);
+  s.SelectedSpecimen = 2;  // beyond the specimens now loaded
+  const Picture beyond = DrawSpecimens(s, 568, 375);
+  EXPECT_EQ(CountItems(beyond, PictureItem::Rectangle), 6);
+  s.SpecimensView = 0;
+  const Picture empty = DrawSpecimens(s, 100, 50);
+  EXPECT_EQ(PictureListing(empty), "picture 100 50\n");
+}
+
+TEST(Drawings, OneCoordinatePerLandmarkLiesOnTheHorizontalAxis) {
+  const Session s = Triangles(1);
+  for (const PictureItem& item : DrawSpecimens(s, 568, 375).items)
+    if (item.kind == PictureItem::Line) {
+      EXPECT_EQ(item.y1, 187);
+      EXPECT_EQ(item.y2, 187);
+    }
+}
+
+TEST(Drawings, VectorsAtMagnitudeZeroDrawTheConsensusTwice) {
+  Session s = Triangles(2);
+  s.VectorsView = 1;
+  s.ShapeMagnitude = 0.0f;
+  s.Pcs[0][0] = 0.5;
+  const Picture picture = DrawVectors(s, 560, 367);
+  ASSERT_EQ(CountItems(picture, PictureItem::Rectangle), 6);
+  // Dotted reference, then the plus end: blue, two pixels, larger squares at the same places.
+  EXPECT_EQ(picture.items[0].pen, (Pen{Black, 1, PenStyle::Dot}));
+  const PictureItem& small = picture.items[1];
+  const PictureItem& large = picture.items[5];
+  EXPECT_EQ(large.pen, (Pen{Blue, 2, PenStyle::Solid}));
+  EXPECT_EQ(large.x1 + 1, small.x1);
+  s.ShapeMagnitude = 0.1f;  // 0.5 x 0.1 x 1000: 50 pixels to the right
+  EXPECT_EQ(DrawVectors(s, 560, 367).items[5].x1, large.x1 + 50);
+}
+
+}  // namespace
+}  // namespace vrel

@@ -46,7 +46,7 @@ std::vector<CommandInfo> BuildTable() {
       {CommandId::Difference, "Difference", "Shape difference", DifferenceClick, "shape-difference", {}},
       {CommandId::ViewAll, "ViewAll", "Specimens", ViewAllClick, "show-specimens", {}},
       {CommandId::ViewPcs, "ViewPcs", "Vectors", ViewPcsClick, "show-vectors", {}},
-      {CommandId::ViewPlot, "ViewPlot", "Plot", nullptr, nullptr, {}},
+      {CommandId::ViewPlot, "ViewPlot", "Plot", ViewPlotClick, nullptr, {}},
       {CommandId::ViewLog, "ViewLog", "Log", ViewLogClick, nullptr, {}},
       {CommandId::DefineGroups, "DefineGroups", "Define groups", DefineGroupsClick, "define-groups", {A::Number}},
       {CommandId::OptionColor, "OptionColor", "Color", OptionColorClick, "color", {}},

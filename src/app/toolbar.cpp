@@ -75,6 +75,12 @@ ToolbarControlInfo List(ToolbarControl id, const char* name, int x, int width, c
   return info;
 }
 
+// An axis list of the plot: a choice plots its column on its axis.
+ToolbarControlInfo Axis(ToolbarControlInfo info, ControlHandler click) {
+  info.handler = click;
+  return info;
+}
+
 std::vector<ToolbarControlInfo> BuildToolbar() {
   using T = ToolbarControl;
   ToolbarControlInfo track =
@@ -104,8 +110,8 @@ std::vector<ToolbarControlInfo> BuildToolbar() {
       Chooser(List(T::ComboBoxComp, "ComboBoxComp", 378, 58, "Vector selection", VectorItems(), -1),
               ComboBoxCompClick, ComboBoxCompKeyDown, "select-vector"),
       Button(T::BoutonPlot, "BoutonPlot", 436, "Plot scores", "plot", CommandId::ViewPlot),
-      List(T::ComboXaxis, "ComboXaxis", 461, 51, "X-axis", ColumnItems(), 0, CommandId::ViewPlot),
-      List(T::ComboYaxis, "ComboYaxis", 512, 51, "Y-axis", ColumnItems(), 1, CommandId::ViewPlot),
+      Axis(List(T::ComboXaxis, "ComboXaxis", 461, 51, "X-axis", ColumnItems(), 0), ComboXaxisClick),
+      Axis(List(T::ComboYaxis, "ComboYaxis", 512, 51, "Y-axis", ColumnItems(), 1), ComboYaxisClick),
       Button(T::BoutonLabel, "BoutonLabel", 563, "Labels", "labels", BoutonLabelClick, "labels"),
   };
 }

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "graphics/drawings.h"
+#include "graphics/plot.h"
 #include "graphics/view_commands.h"
 
 namespace vrel {
@@ -19,6 +20,12 @@ std::vector<PopupItem> PictureMenu(const char* firstSeparator, const char* secon
           {"Print1", "Print"}};
 }
 
+// A drawing that is made on every paint.
+template <Picture (*Draw)(const Session&, int, int)>
+std::optional<Picture> Always(const Session& s, int width, int height) {
+  return Draw(s, width, height);
+}
+
 }  // namespace
 
 const std::vector<DrawingWindowInfo>& DrawingWindowTable() {
@@ -26,11 +33,12 @@ const std::vector<DrawingWindowInfo>& DrawingWindowTable() {
   // the sizes the drawings are made for.
   static const std::vector<DrawingWindowInfo> table = {
       {Window::Specimens, "DrawWindow", "Specimens Window", 40, 121, 576, 402, 568, 375,
-       "PopupMenu1", true, PictureMenu("N2", "N1"), DrawSpecimens, SpecimensKeyDown, "specimens"},
+       "PopupMenu1", true, PictureMenu("N2", "N1"), Always<DrawSpecimens>, SpecimensKeyDown,
+       "specimens"},
       {Window::Vectors, "PcsDraw", "Vectors Window", 19, 97, 568, 394, 560, 367, "PopupMenu2",
-       false, PictureMenu("N1", "N2"), DrawVectors, VectorsKeyDown, "vectors"},
+       false, PictureMenu("N1", "N2"), Always<DrawVectors>, VectorsKeyDown, "vectors"},
       {Window::Plot, "PlotDraw", "Plot Window", 0, 75, 558, 376, 550, 349, "PopupMenu3", false,
-       PictureMenu("N1", "N2"), nullptr, nullptr, "plot"},
+       PictureMenu("N1", "N2"), DrawPlot, nullptr, "plot"},
   };
   return table;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "graphics/picture.h"
@@ -24,8 +25,9 @@ struct DrawingWindowInfo {
   const char* popupName;
   bool popupOnPaintBox;  // else on the form
   std::vector<PopupItem> popup;
-  // The window's drawing for a drawing area of the given size (null: not drawn yet).
-  Picture (*draw)(const Session&, int width, int height);
+  // The window's drawing for a drawing area of the given size; nothing when the window keeps the
+  // picture it has.
+  std::optional<Picture> (*draw)(const Session&, int width, int height);
   ControlHandler keyHandler;  // the arrow keys in the window (null: none)
   const char* exportName;     // how vrel-batch's export names the window
 };

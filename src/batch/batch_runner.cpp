@@ -111,8 +111,13 @@ const std::map<std::string, int>& KeyWords() {
   return words;
 }
 
+// The picture each window showed last: a window that keeps its picture (the plot while nothing
+// is to be plotted) exports the one it has, empty and of size 0 x 0 before its first drawing.
+using KeptPictures = std::map<Window, Picture>;
+
 // export WINDOW FILE [WIDTHxHEIGHT]: the window's drawing at that size, written as a listing.
-bool RunExport(Session& session, BatchFrontend& fe, const std::vector<std::string>& words) {
+bool RunExport(Session& session, BatchFrontend& fe, const std::vector<std::string>& words,
+               KeptPictures& kept) {
   if (words.size() != 3 && words.size() != 4)
     return Refuse(
         fe, "'export' takes 2 or 3 arguments, " + std::to_string(words.size() - 1) + " given");
@@ -121,8 +126,6 @@ bool RunExport(Session& session, BatchFrontend& fe, const std::vector<std::strin
     if (words[1] == info.exportName) window = &info;
   if (window == nullptr)
     return Refuse(fe, "'export' draws specimens, vectors or plot, not '" + words[1] + "'");
-  if (window->draw == nullptr)
-    return Refuse(fe, "'export " + words[1] + "' is not available in this version");
   int width = window->clientWidth;
   int height = window->clientHeight;
   if (words.size() == 4) {
@@ -137,14 +140,31 @@ bool RunExport(Session& session, BatchFrontend& fe, const std::vector<std::strin
   const std::string& path = words[2];
   if (path.size() < 4 || path.compare(path.size() - 4, 4, ".txt") != 0)
     return Refuse(fe, "'export' writes picture listings (.txt) in this version");
-  const std::string listing = PictureListing(window->draw(session, width, height));
+  if (std::optional<Picture> drawn = window->draw(session, width, height))
+    kept[window->id] = std::move(*drawn);
+  const std::string listing = PictureListing(kept[window->id]);
   return WithoutMessage(fe, [&] {
     if (!WriteTextFile(path, listing)) ShowProgramMessage(fe, Message::CannotWriteFile, path);
   });
 }
 
+// plot X Y: the axis lists' items X and Y (typed from 1), then the plot.
+bool RunPlot(Session& session, BatchFrontend& fe, const std::vector<std::string>& words) {
+  if (!CheckArgumentCount(fe, "plot", words.size() - 1, 2)) return false;
+  if (!ToolbarEnabled(session)[static_cast<std::size_t>(ToolbarControl::BoutonPlot)])
+    return Refuse(fe, "'plot' is not available now");
+  const int columns =
+      static_cast<int>(ToolbarControlDetails(ToolbarControl::ComboXaxis).items.size());
+  int x = 0, y = 0;
+  if (!ParseInteger(words[1], x) || !ParseInteger(words[2], y) || x < 1 || y < 1 || x > columns ||
+      y > columns)
+    return Refuse(fe, "'plot' takes two numbers from 1 to " + std::to_string(columns));
+  return WithoutMessage(fe, [&] { PlotAxesChosen(session, fe, x - 1, y - 1); });
+}
+
 // One script line; returns false when it was refused or showed a message.
-bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>& words) {
+bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>& words,
+             KeptPictures& kept) {
   const std::string& word = words[0];
   if (const CommandInfo* command = CommandByBatchWord(word))
     return RunMenuCommand(session, fe, *command, words);
@@ -155,7 +175,8 @@ bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>
     SpecimensKeyDown(session, fe, key->second);
     return true;
   }
-  if (word == "export") return RunExport(session, fe, words);
+  if (word == "export") return RunExport(session, fe, words, kept);
+  if (word == "plot") return RunPlot(session, fe, words);
   return Refuse(fe, "unknown command '" + word + "'");
 }
 
@@ -164,6 +185,7 @@ bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>
 int RunBatchScript(Session& session, const std::string& scriptName, std::istream& script,
                    std::ostream& out, std::ostream& err, bool keepGoing) {
   BatchFrontend fe(out, err);
+  KeptPictures kept;
   std::string line;
   int lineNumber = 0;
   int status = 0;
@@ -173,7 +195,7 @@ int RunBatchScript(Session& session, const std::string& scriptName, std::istream
     const std::vector<std::string> words = SplitScriptLine(line);
     if (words.empty()) continue;
     fe.SetLocation(scriptName, lineNumber);
-    if (!RunLine(session, fe, words)) {
+    if (!RunLine(session, fe, words, kept)) {
       status = 1;
       if (!keepGoing) break;
     }

@@ -37,25 +37,19 @@ void ScreenPlanePoints(const double* shape, int p, int k, const RotationRows& ro
   }
 }
 
-namespace {
-
-// Truncation toward zero; points far outside any drawing area stay far outside it instead of
-// overflowing the integer.
-int Truncate(double value) {
+int TruncateToPixel(double value) {
   constexpr double Limit = 1.0e9;
   if (!(value > -Limit)) return static_cast<int>(-Limit);
   if (!(value < Limit)) return static_cast<int>(Limit);
   return static_cast<int>(value);
 }
 
-}  // namespace
-
 int ScreenMapping::X(double u, double offset) const {
-  return Truncate(centreX_ + scale_ * u + offset);
+  return TruncateToPixel(centreX_ + scale_ * u + offset);
 }
 
 int ScreenMapping::Y(double v, double offset) const {
-  return Truncate(centreY_ - scale_ * v + offset);
+  return TruncateToPixel(centreY_ - scale_ * v + offset);
 }
 
 }  // namespace vrel

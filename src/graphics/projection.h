@@ -23,6 +23,10 @@ void ProjectSpecimen(const Matrix& shapes, const RotationRows& rotation, double*
 void ScreenPlanePoints(const double* shape, int p, int k, const RotationRows& rotation,
                        double* out);
 
+// A pixel coordinate: truncation toward zero; points far outside any drawing area stay far
+// outside it instead of overflowing the integer.
+int TruncateToPixel(double value);
+
 // Where a point of the screen plane lands in a drawing area of W x H pixels at s pixels per
 // unit: the centre (W div 2, H div 2) is the origin and the vertical axis points up; sums are
 // truncated toward zero.

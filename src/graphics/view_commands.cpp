@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "graphics/projection.h"
+#include "shell/capacities.h"
 
 namespace vrel {
 
@@ -195,6 +196,44 @@ void ViewPcsClick(Session& s, Frontend& fe) {
   s.VectorsView = 1;
   fe.SetComboIndex(Combo::Comp, s.SelectedComponent);
   fe.Invalidate(Window::Vectors);
+}
+
+namespace {
+
+// An axis item as the plot uses it: components capped at the last one of the shape space and
+// written back to the list; the size column and the two projections as they are; -1 (nothing
+// chosen) or a projection whose vector does not exist: no plot.
+int PlotColumn(Session& s, Frontend& fe, Combo combo, int item) {
+  if (item >= 0 && item < SizeColumn && item > LastComponentIndex(s)) {
+    item = LastComponentIndex(s);
+    fe.SetComboIndex(combo, item);
+  }
+  if (item < 0 || item >= MaxComponents) s.PlotView = 0;
+  if ((item == RegressionColumn && !s.RegressionVectorReady) ||
+      (item == DiscriminationColumn && !s.DiscriminationVectorReady))
+    s.PlotView = 0;
+  return item;
+}
+
+}  // namespace
+
+void PlotAxesChosen(Session& s, Frontend& fe, int xItem, int yItem) {
+  if (!s.ComponentsComputed) return;
+  s.PlotView = 1;
+  s.PlotAxisX = PlotColumn(s, fe, Combo::Xaxis, xItem);
+  s.PlotAxisY = PlotColumn(s, fe, Combo::Yaxis, yItem);
+  fe.ShowWindow(Window::Plot);
+  fe.Invalidate(Window::Plot);
+}
+
+void ViewPlotClick(Session& s, Frontend& fe) { PlotAxesChosen(s, fe, s.PlotAxisX, s.PlotAxisY); }
+
+void ComboXaxisClick(Session& s, Frontend& fe, int item) {
+  PlotAxesChosen(s, fe, item, s.PlotAxisY);
+}
+
+void ComboYaxisClick(Session& s, Frontend& fe, int item) {
+  PlotAxesChosen(s, fe, s.PlotAxisX, item);
 }
 
 void OptionColorClick(Session& s, Frontend& fe) {

@@ -34,6 +34,14 @@ void ViewPcsClick(Session& s, Frontend& fe);      // Window > Vectors
 void OptionColorClick(Session& s, Frontend& fe);  // Options > Color
 void EnveloppeClick(Session& s, Frontend& fe);    // Options > Extremes
 
+// The plot: Window > Plot and the Plot button take the axes the session has; a choice in an axis
+// list takes that list's item for its axis.
+void ViewPlotClick(Session& s, Frontend& fe);
+void ComboXaxisClick(Session& s, Frontend& fe, int item);
+void ComboYaxisClick(Session& s, Frontend& fe, int item);
+// Plots column xItem across and yItem upward (items of the axis lists, -1: none chosen).
+void PlotAxesChosen(Session& s, Frontend& fe, int xItem, int yItem);
+
 // The last component index the vector list offers: p x 3 - 8 for spatial data, p x 2 - 5 for
 // planar data, p - 3 for one coordinate per landmark (the shape space's dimension less one),
 // never beyond the 97 component columns. Below 0 when the shape space has no dimension.

@@ -54,8 +54,8 @@ TEST(ExpectedAnalyses, GorillaTwoDimensional) { RunAnalysis("gorilla"); }
 
 TEST(ExpectedAnalyses, MacaquesThreeDimensional) { RunAnalysis("macaques"); }
 
-// The pictures of the specimens and vectors windows, as listings reviewed once.
-TEST(ExpectedAnalyses, DrawingsOfTheSpecimensAndVectors) { RunAnalysis("drawings"); }
+// The pictures of the specimens, vectors and plot windows, as listings reviewed once.
+TEST(ExpectedAnalyses, DrawingsOfTheThreeWindows) { RunAnalysis("drawings"); }
 
 }  // namespace
 }  // namespace vrel

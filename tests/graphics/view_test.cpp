@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "graphics/drawings.h"
+#include "graphics/plot.h"
 #include "graphics/projection.h"
 #include "graphics/view_commands.h"
 #include "support/scripted_frontend.h"
@@ -176,6 +179,59 @@ TEST(Drawings, VectorsAtMagnitudeZeroDrawTheConsensusTwice) {
   EXPECT_EQ(large.x1 + 1, small.x1);
   s.ShapeMagnitude = 0.1f;  // 0.5 x 0.1 x 1000: 50 pixels to the right
   EXPECT_EQ(DrawVectors(s, 560, 367).items[5].x1, large.x1 + 50);
+}
+
+// n specimens with horizontal scores from the list and vertical scores 0, components taken.
+Session PlotSession(std::initializer_list<double> across) {
+  Session s;
+  s.SpecimenCount = static_cast<int>(across.size());
+  s.LandmarkCount = 10;
+  s.DimensionCount = 2;
+  s.ComponentsComputed = true;
+  int i = 0;
+  for (double x : across) s.Scores[i++][0] = x;
+  s.ShowLabels = false;
+  return s;
+}
+
+TEST(Plot, FrameAxesAndOneScaleFromTheHorizontalColumn) {
+  Session s = PlotSession({-1.0, 2.0});
+  ScriptedFrontend fe;
+  EXPECT_FALSE(DrawPlot(s, 550, 349).has_value());  // nothing to plot yet: the window keeps its own
+  ViewPlotClick(s, fe);
+  const Picture plot = *DrawPlot(s, 550, 349);
+  const std::string head = PictureListing(plot).substr(0, 260);
+  EXPECT_EQ(head.substr(0, head.find("rect")),
+            "picture 550 349\n"
+            "line 10 10 10 339 #000000 1 solid\nline 10 339 540 339 #000000 1 solid\n"
+            "line 540 339 540 10 #000000 1 solid\nline 540 10 10 10 #000000 1 solid\n"
+            "line 10 174 540 174 #000000 1 solid\nline 275 10 275 339 #000000 1 solid\n"
+            "text 2 174 0\ntext 277 339 0\n");
+  // s = 0.66 x 550 / 3.0001: the value 2 lies at 275 + 241.99, each corner truncated on its own.
+  const PictureItem& two = plot.items[9];
+  EXPECT_EQ((std::array<int, 4>{two.x1, two.y1, two.x2, two.y2}),
+            (std::array<int, 4>{518, 176, 514, 172}));
+  // The range always holds 0: values 1 .. 5 put the largest beyond the window.
+  s = PlotSession({1.0, 5.0});
+  ViewPlotClick(s, fe);
+  EXPECT_EQ(DrawPlot(s, 550, 349)->items[9].x1, 639);
+}
+
+TEST(Plot, AxisChoicesAreCappedAndMissingVectorsPlotNothing) {
+  Session s = PlotSession({0.1, 0.2, 0.3});
+  ScriptedFrontend fe;
+  PlotAxesChosen(s, fe, 40, 96);  // beyond the 16 components of 10 planar landmarks; Cs/Fac
+  EXPECT_EQ(s.PlotAxisX, 15);
+  EXPECT_EQ(fe.comboIndex[Combo::Xaxis], 15);
+  EXPECT_EQ(s.PlotAxisY, 96);
+  EXPECT_EQ(s.PlotView, 1);
+  for (auto [x, y] : {std::pair{97, 0}, {0, 98}, {-1, 0}}) {
+    PlotAxesChosen(s, fe, x, y);
+    EXPECT_EQ(s.PlotView, 0) << x << " " << y;
+  }
+  s.GroupLimit = 5;  // beyond the specimens loaded: only they are drawn
+  PlotAxesChosen(s, fe, 0, 1);
+  EXPECT_EQ(CountItems(*DrawPlot(s, 550, 349), PictureItem::Rectangle), 3);
 }
 
 }  // namespace

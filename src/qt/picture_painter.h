@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+
+#include "graphics/picture.h"
+
+class QPainter;
+
+namespace vrel {
+
+// Replays a recorded picture on any painter (a window, an image, an SVG or PDF file, a printer),
+// the way a classic canvas draws it: rectangles and ellipses span their corners' pixels less the
+// right and bottom edge, filled white; text stands with its top-left corner at its point.
+void ReplayPicture(const Picture& picture, QPainter& painter);
+
+// The picture rendered into an image of its own size on white.
+QImage PictureImage(const Picture& picture);
+
+}  // namespace vrel

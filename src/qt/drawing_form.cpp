@@ -32,7 +32,7 @@ DrawingForm::DrawingForm(Window window) : QWidget(nullptr, Qt::Window) {
     }
     QAction* action = PopupMenu->addAction(item.caption);
     action->setObjectName(item.name);
-    // Copy, Save to metafile and Print are not built yet: they say so.
+    // The picture commands are not built yet: they say so.
     action->setEnabled(false);
     action->setStatusTip(NotAvailableTip);
     action->setToolTip(NotAvailableTip);

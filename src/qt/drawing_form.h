@@ -19,7 +19,7 @@ class DrawingForm : public QWidget {
   explicit DrawingForm(Window window);
 
   PaintBox* PaintBox1;
-  // Copy, Save to metafile and Print.
+  // The right-click menu of the picture commands.
   QMenu* PopupMenu;
 
  private:

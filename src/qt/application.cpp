@@ -1,6 +1,7 @@
 #include "qt/application.h"
 
 #include <QMessageBox>
+#include <clocale>
 #include <exception>
 
 #include "qt/about_box.h"
@@ -14,6 +15,9 @@
 namespace vrel {
 
 VrelApplication::VrelApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // The toolkit takes the desktop's locale for the C library; numbers in the log and in files
+  // keep their decimal point whatever the desktop's language.
+  std::setlocale(LC_NUMERIC, "C");
   setApplicationName("Vrel");
   setApplicationVersion(ProgramVersion);
   InitResources();

@@ -1,16 +1,17 @@
 #include "qt/drawing_form.h"
 
+#include <QMenu>
 #include <QVBoxLayout>
 
+#include "app/windows.h"
 #include "qt/qt_support.h"
 
 namespace vrel {
 
-DrawingForm::DrawingForm(const char* name, const QString& caption, int left, int top, int width,
-                         int height)
-    : QWidget(nullptr, Qt::Window) {
-  setObjectName(name);
-  setWindowTitle(caption);
+DrawingForm::DrawingForm(Window window) : QWidget(nullptr, Qt::Window) {
+  const DrawingWindowInfo& info = DrawingWindowDetails(window);
+  setObjectName(info.name);
+  setWindowTitle(info.caption);
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
@@ -21,13 +22,39 @@ DrawingForm::DrawingForm(const char* name, const QString& caption, int left, int
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(PaintBox1);
 
-  PlaceForm(this, left, top, width, height);
+  PopupMenu = new QMenu(this);
+  PopupMenu->setObjectName(info.popupName);
+  PopupMenu->setToolTipsVisible(true);
+  for (const PopupItem& item : info.popup) {
+    if (QString(item.caption) == "-") {
+      PopupMenu->addSeparator()->setObjectName(item.name);
+      continue;
+    }
+    QAction* action = PopupMenu->addAction(item.caption);
+    action->setObjectName(item.name);
+    // The picture commands are not built yet: they say so.
+    action->setEnabled(false);
+    action->setStatusTip(NotAvailableTip);
+    action->setToolTip(NotAvailableTip);
+  }
+  BuildPopupMenu(info.popupOnPaintBox);
+
+  // The drawings are made for the client size, so that is what the window gets.
+  PlaceForm(this, info.left, info.top, info.clientWidth, info.clientHeight);
 }
 
-TDrawWindow::TDrawWindow() : DrawingForm("DrawWindow", "Specimens Window", 40, 121, 576, 402) {}
+void DrawingForm::BuildPopupMenu(bool onPaintBox) {
+  // A menu on the form also opens over the paint box, which passes the right click on.
+  QWidget* owner = onPaintBox ? static_cast<QWidget*>(PaintBox1) : this;
+  owner->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(owner, &QWidget::customContextMenuRequested, this,
+          [this, owner](const QPoint& at) { PopupMenu->popup(owner->mapToGlobal(at)); });
+}
 
-TPcsDraw::TPcsDraw() : DrawingForm("PcsDraw", "Vectors Window", 19, 97, 568, 394) {}
+TDrawWindow::TDrawWindow() : DrawingForm(Window::Specimens) {}
 
-TPlotDraw::TPlotDraw() : DrawingForm("PlotDraw", "Plot Window", 0, 75, 558, 376) {}
+TPcsDraw::TPcsDraw() : DrawingForm(Window::Vectors) {}
+
+TPlotDraw::TPlotDraw() : DrawingForm(Window::Plot) {}
 
 }  // namespace vrel

@@ -3,18 +3,27 @@
 #include <QWidget>
 
 #include "qt/paint_box.h"
+#include "shell/frontend.h"
+
+class QMenu;
 
 namespace vrel {
 
-// A white top-level window whose paint box fills the client area: the common frame of the
-// specimens, vectors and plot windows.
+// A white top-level window whose paint box fills the client area, with its right-click menu:
+// the common frame of the specimens, vectors and plot windows, built from the drawing windows'
+// table.
 class DrawingForm : public QWidget {
   Q_OBJECT
 
  public:
-  DrawingForm(const char* name, const QString& caption, int left, int top, int width, int height);
+  explicit DrawingForm(Window window);
 
   PaintBox* PaintBox1;
+  // The right-click menu of the picture commands.
+  QMenu* PopupMenu;
+
+ private:
+  void BuildPopupMenu(bool onPaintBox);
 };
 
 // The specimens window.

@@ -1,18 +1,24 @@
 #include "qt/main_form.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
+#include "app/toolbar.h"
 #include "qt/help_window.h"
 #include "qt/qt_frontend.h"
 #include "qt/qt_support.h"
@@ -22,39 +28,84 @@ namespace vrel {
 
 namespace {
 
-constexpr int ToolbarHeight = 29;
-constexpr int ButtonHeight = 21;
-constexpr int ButtonWidth = 23;
 constexpr const char* CommandProperty = "vrelCommand";
+constexpr int ListHeight = 23;
+// The main window is never narrower than this, whatever its toolbar needs.
+constexpr int MainFormMinimumWidth = 649;
+// A line edit keeps this many pixels free on either side of its text, and one for the cursor.
+constexpr int LineEditTextMargin = 2;
 
-QToolButton* SpeedButton(QWidget* parent, const char* name, int x, const char* hint,
-                         const char* glyph) {
+bool ControlAvailable(const ToolbarControlInfo& info) {
+  return info.handler != nullptr || (info.command && Command(*info.command).handler != nullptr);
+}
+
+QString ControlTip(const ToolbarControlInfo& info) {
+  QString tip = info.hint;
+  if (!ControlAvailable(info)) tip += QString::fromUtf8(" \u2014 ") + NotAvailableTip;
+  return tip;
+}
+
+QToolButton* SpeedButton(QWidget* parent, const ToolbarControlInfo& info) {
   auto* button = new QToolButton(parent);
-  button->setObjectName(name);
-  button->setToolTip(hint);
   button->setAutoRaise(true);
-  button->setIcon(SvgIcon(QString(":/toolbar/") + glyph + ".svg", 16));
+  button->setIcon(SvgIcon(QString(":/toolbar/") + info.glyph + ".svg", 16));
   button->setIconSize(QSize(16, 16));
-  button->setGeometry(x, (ToolbarHeight - ButtonHeight) / 2, ButtonWidth, ButtonHeight);
+  button->setGeometry(info.x, (ToolbarHeight - SpeedButtonHeight) / 2, info.width,
+                      SpeedButtonHeight);
   return button;
 }
 
-QComboBox* ListCombo(QWidget* parent, const char* name, int x, int width, const char* hint,
-                     const QStringList& items) {
+QComboBox* ListCombo(QWidget* parent, const ToolbarControlInfo& info) {
   auto* combo = new QComboBox(parent);
-  combo->setObjectName(name);
-  combo->setToolTip(hint);
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
-  combo->addItems(items);
-  combo->setGeometry(x, (ToolbarHeight - 23) / 2, width, 23);
+  for (const std::string& item : info.items) combo->addItem(QString::fromStdString(item));
+  combo->setCurrentIndex(info.start);
+  combo->setGeometry(info.x, (ToolbarHeight - ListHeight) / 2, info.width, ListHeight);
   return combo;
 }
 
-QStringList Numbers(int last) {
-  QStringList items;
-  for (int i = 1; i <= last; ++i) items << QString::number(i);
-  return items;
+QSlider* TrackBar(QWidget* parent, const ToolbarControlInfo& info) {
+  auto* bar = new QSlider(Qt::Horizontal, parent);
+  bar->setRange(info.minimum, info.maximum);
+  bar->setValue(info.start);
+  bar->setTickInterval(1);
+  bar->setTickPosition(QSlider::TicksBelow);
+  bar->setSingleStep(1);
+  bar->setPageStep(1);
+  bar->setGeometry(info.x, 0, info.width, ToolbarHeight);
+  return bar;
+}
+
+int LongestItem(const QComboBox* combo) {
+  const QFontMetrics metrics = combo->fontMetrics();
+  int longest = 0;
+  for (int i = 0; i < combo->count(); ++i)
+    longest = std::max(longest, metrics.horizontalAdvance(combo->itemText(i)));
+  return longest;
+}
+
+// The width at which the list's edit field shows its longest item whole: the text, the line
+// edit's margins, and what the style takes for the frame and the drop-down arrow.
+int WidthForItems(const QComboBox* combo) {
+  QStyleOptionComboBox option;
+  option.initFrom(combo);
+  option.editable = true;
+  option.frame = true;
+  const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, combo);
+  const int chrome = option.rect.width() - field.width();
+  const QMargins margins = combo->lineEdit()->textMargins();
+  return LongestItem(combo) + margins.left() + margins.right() + 2 * LineEditTextMargin + 1 +
+         chrome;
+}
+
+// The drop-down list is at least as wide as its longest item, so that none is cut short.
+void FitDropDown(QComboBox* combo) {
+  QAbstractItemView* view = combo->view();
+  view->setTextElideMode(Qt::ElideNone);
+  const int scrollBar = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+  view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
 }
 
 }  // namespace
@@ -64,7 +115,7 @@ TMainForm::TMainForm(int failAtAllocation) {
   setWindowTitle("Vrel");
   BuildMenus();
   BuildToolbar();
-  PlaceForm(this, 1, -1, 649, 76);
+  FitToStrip();
 
   try {
     session_ = std::make_unique<Session>(failAtAllocation);
@@ -146,15 +197,30 @@ QAction* TMainForm::MenuAction(CommandId id) const {
 
 QMenu* TMainForm::Menu(const QString& name) const { return menuBar()->findChild<QMenu*>(name); }
 
-void TMainForm::RunCommand(CommandId id) {
-  const CommandHandler handler = Command(id).handler;
-  if (handler == nullptr || running_) return;
+template <typename Run>
+void TMainForm::RunGuarded(Run run) {
+  if (running_) return;
   struct Running {
     bool& flag;
     explicit Running(bool& f) : flag(f) { flag = true; }
     ~Running() { flag = false; }
   } running(running_);
-  handler(*session_, *frontend_);
+  run();
+}
+
+void TMainForm::RunCommand(CommandId id) {
+  const CommandHandler handler = Command(id).handler;
+  if (handler == nullptr) return;
+  RunGuarded([&] { handler(*session_, *frontend_); });
+}
+
+void TMainForm::RunControl(ToolbarControl control, int value) {
+  emit ControlUsed(control, value);
+  const ToolbarControlInfo& info = ToolbarControlDetails(control);
+  if (info.handler != nullptr)
+    RunGuarded([&] { info.handler(*session_, *frontend_, value); });
+  else if (info.command)
+    RunCommand(*info.command);
 }
 
 void TMainForm::BuildToolbar() {
@@ -166,72 +232,77 @@ void TMainForm::BuildToolbar() {
   ToolBar1->setContentsMargins(0, 0, 0, 0);
   ToolBar1->layout()->setContentsMargins(0, 0, 0, 0);
 
-  // The controls sit at fixed x positions, so they share one plain strip.
-  auto* strip = new QWidget(ToolBar1);
-  strip->setObjectName("ToolBarStrip");
-  strip->setFixedSize(586, ToolbarHeight);
+  // The controls sit at fixed x positions, so they share one plain strip. A list that needs
+  // more room than its place to show its longest item grows, and moves the controls to its
+  // right along.
+  strip_ = new QWidget(ToolBar1);
+  strip_->setObjectName("ToolBarStrip");
+  int shift = 0;
+  int right = 0;
+  for (const ToolbarControlInfo& info : ToolbarTable()) {
+    QWidget* widget = nullptr;
+    switch (info.kind) {
+      case ControlKind::SpeedButton: {
+        auto* button = SpeedButton(strip_, info);
+        connect(button, &QToolButton::clicked, this, [this, id = info.id] { RunControl(id, 0); });
+        widget = button;
+        break;
+      }
+      case ControlKind::ComboBox: {
+        auto* combo = ListCombo(strip_, info);
+        connect(combo, &QComboBox::activated, this,
+                [this, id = info.id](int index) { RunControl(id, index); });
+        FitDropDown(combo);
+        widget = combo;
+        break;
+      }
+      case ControlKind::TrackBar: {
+        auto* bar = TrackBar(strip_, info);
+        connect(bar, &QSlider::valueChanged, this,
+                [this, id = info.id](int position) { RunControl(id, position); });
+        widget = bar;
+        break;
+      }
+    }
+    widget->setObjectName(info.name);
+    widget->setToolTip(ControlTip(info));
+    widget->move(info.x + shift, widget->y());
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      const int width = std::max(info.width, WidthForItems(combo));
+      shift += width - info.width;
+      combo->resize(width, combo->height());
+    }
+    right = std::max(right, widget->geometry().right() + 1);
+    controls_[static_cast<std::size_t>(info.id)] = widget;
+  }
+  strip_->setFixedSize(right, ToolbarHeight);
+  ToolBar1->addWidget(strip_);
 
-  BoutonGpa = SpeedButton(strip, "BoutonGpa", 0, "Compute superimposition", "gpa");
-  BoutonPcs = SpeedButton(strip, "BoutonPcs", 25, "Compute components", "pcs");
-  BoutonZoomPlus = SpeedButton(strip, "BoutonZoomPlus", 50, "Enlargement", "zoom_plus");
-  BoutonZoomMoins = SpeedButton(strip, "BoutonZoomMoins", 75, "Reduction", "zoom_minus");
-  BoutonUp = SpeedButton(strip, "BoutonUp", 100, "Rotate up", "rotate_up");
-  BoutonRight = SpeedButton(strip, "BoutonRight", 125, "Rotate right", "rotate_right");
-  BoutonAll = SpeedButton(strip, "BoutonAll", 150, "Superimposed specimens", "all");
-  ComboBoxIndi = ListCombo(strip, "ComboBoxIndi", 173, 55, "Specimen selection", Numbers(300));
-
-  TrackBar1 = new QSlider(Qt::Horizontal, strip);
-  TrackBar1->setObjectName("TrackBar1");
-  TrackBar1->setToolTip("Shape change magnitude");
-  TrackBar1->setRange(-10, 10);
-  TrackBar1->setValue(DefaultTrackBarPosition);
-  TrackBar1->setTickInterval(1);
-  TrackBar1->setTickPosition(QSlider::TicksBelow);
-  TrackBar1->setSingleStep(1);
-  TrackBar1->setPageStep(1);
-  TrackBar1->setGeometry(228, 0, 150, ToolbarHeight);
-
-  QStringList vectors = Numbers(97);
-  vectors << "Regres"
-          << "Discrim";
-  ComboBoxComp = ListCombo(strip, "ComboBoxComp", 378, 58, "Vector selection", vectors);
-  BoutonPlot = SpeedButton(strip, "BoutonPlot", 436, "Plot scores", "plot");
-  QStringList columns = Numbers(96);
-  columns << "Cs/Fac"
-          << "Regres"
-          << "Discrim";
-  ComboXaxis = ListCombo(strip, "ComboXaxis", 461, 51, "X-axis", columns);
-  ComboYaxis = ListCombo(strip, "ComboYaxis", 512, 51, "Y-axis", columns);
-  BoutonLabel = SpeedButton(strip, "BoutonLabel", 563, "Labels", "labels");
-
-  // Nothing chosen yet; the axis lists start on the first two score columns.
-  ComboBoxIndi->setCurrentIndex(-1);
-  ComboBoxComp->setCurrentIndex(-1);
-  ComboXaxis->setCurrentIndex(0);
-  ComboYaxis->setCurrentIndex(1);
-
-  ToolBar1->addWidget(strip);
-
-  connect(BoutonGpa, &QToolButton::clicked, this, &TMainForm::GpaClick);
-  connect(BoutonPcs, &QToolButton::clicked, this, &TMainForm::PcsClick);
-  connect(BoutonZoomPlus, &QToolButton::clicked, this, &TMainForm::BoutonZoomPlusClick);
-  connect(BoutonZoomMoins, &QToolButton::clicked, this, &TMainForm::BoutonZoomMoinsClick);
-  connect(BoutonUp, &QToolButton::clicked, this, &TMainForm::BoutonUpClick);
-  connect(BoutonRight, &QToolButton::clicked, this, &TMainForm::BoutonRightClick);
-  connect(BoutonAll, &QToolButton::clicked, this, &TMainForm::ViewAllClick);
-  connect(ComboBoxIndi, &QComboBox::activated, this, &TMainForm::ComboBoxIndiClick);
-  connect(TrackBar1, &QSlider::valueChanged, this, &TMainForm::TrackBar1Change);
-  connect(ComboBoxComp, &QComboBox::activated, this, &TMainForm::ComboBoxCompClick);
-  connect(BoutonPlot, &QToolButton::clicked, this, &TMainForm::ViewPlotClick);
-  connect(ComboXaxis, &QComboBox::activated, this, &TMainForm::ViewPlotClick);
-  connect(ComboYaxis, &QComboBox::activated, this, &TMainForm::ViewPlotClick);
-  connect(BoutonLabel, &QToolButton::clicked, this, &TMainForm::BoutonLabelClick);
+  auto control = [this](ToolbarControl id) { return controls_[static_cast<std::size_t>(id)]; };
+  using T = ToolbarControl;
+  BoutonGpa = qobject_cast<QToolButton*>(control(T::BoutonGpa));
+  BoutonPcs = qobject_cast<QToolButton*>(control(T::BoutonPcs));
+  BoutonZoomPlus = qobject_cast<QToolButton*>(control(T::BoutonZoomPlus));
+  BoutonZoomMoins = qobject_cast<QToolButton*>(control(T::BoutonZoomMoins));
+  BoutonUp = qobject_cast<QToolButton*>(control(T::BoutonUp));
+  BoutonRight = qobject_cast<QToolButton*>(control(T::BoutonRight));
+  BoutonAll = qobject_cast<QToolButton*>(control(T::BoutonAll));
+  ComboBoxIndi = qobject_cast<QComboBox*>(control(T::ComboBoxIndi));
+  TrackBar1 = qobject_cast<QSlider*>(control(T::TrackBar1));
+  ComboBoxComp = qobject_cast<QComboBox*>(control(T::ComboBoxComp));
+  BoutonPlot = qobject_cast<QToolButton*>(control(T::BoutonPlot));
+  ComboXaxis = qobject_cast<QComboBox*>(control(T::ComboXaxis));
+  ComboYaxis = qobject_cast<QComboBox*>(control(T::ComboYaxis));
+  BoutonLabel = qobject_cast<QToolButton*>(control(T::BoutonLabel));
 }
 
-std::array<QWidget*, ToolbarControlCount> TMainForm::ToolbarControls() const {
-  return {BoutonGpa,   BoutonPcs,  BoutonZoomPlus, BoutonZoomMoins, BoutonUp,
-          BoutonRight, BoutonAll,  ComboBoxIndi,   TrackBar1,       ComboBoxComp,
-          BoutonPlot,  ComboXaxis, ComboYaxis,     BoutonLabel};
+// The main window is the menu bar over the toolbar and nothing else: no empty band below.
+void TMainForm::FitToStrip() {
+  const int width = std::max(MainFormMinimumWidth, ToolBar1->sizeHint().width());
+  const int height = menuBar()->sizeHint().height() + ToolBar1->sizeHint().height();
+  setFixedHeight(height);
+  setMinimumWidth(width);
+  PlaceForm(this, 1, -1, width, height);
 }
 
 void TMainForm::ShowHelp() {

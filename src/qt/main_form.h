@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/command_table.h"
+#include "qt/qt_support.h"
 #include "shell/session.h"
 
 class QComboBox;
@@ -51,23 +52,17 @@ class TMainForm : public QMainWindow {
   void FormClose();
 
   // Toolbar controls, in ToolbarControl order.
-  std::array<QWidget*, ToolbarControlCount> ToolbarControls() const;
+  std::array<QWidget*, ToolbarControlCount> ToolbarControls() const { return controls_; }
+  // What a toolbar control does with its value (item index, position; 0 for a button): runs
+  // the control's handler with it, or the control's menu command. Guarded like RunCommand;
+  // a control with neither does nothing.
+  void RunControl(ToolbarControl control, int value);
 
-  // Toolbar handlers.
+  // Menu and toolbar handlers.
   void GpaClick() { RunCommand(CommandId::Gpa); }
   void PcsClick() { RunCommand(CommandId::Pcs); }
   void ViewAllClick() { RunCommand(CommandId::ViewAll); }
   void ViewPlotClick() { RunCommand(CommandId::ViewPlot); }
-  // The view commands (zoom, rotation, specimen and vector choice, magnitude, labels) are
-  // wired to these; they do nothing until the view state offers them.
-  void BoutonZoomPlusClick() {}
-  void BoutonZoomMoinsClick() {}
-  void BoutonUpClick() {}
-  void BoutonRightClick() {}
-  void ComboBoxIndiClick() {}
-  void ComboBoxCompClick() {}
-  void TrackBar1Change() {}
-  void BoutonLabelClick() {}
 
   QToolBar* ToolBar1 = nullptr;
   QToolButton* BoutonGpa = nullptr;
@@ -91,15 +86,23 @@ class TMainForm : public QMainWindow {
  private:
   void BuildMenus();
   void BuildToolbar();
+  void FitToStrip();
   QAction* AddCommand(QMenu* menu, CommandId id);
+  // Runs one command or control handler unless one is running already.
+  template <typename Run>
+  void RunGuarded(Run run);
 
   std::unique_ptr<Session> session_;
   std::unique_ptr<QtFrontend> frontend_;
   std::unique_ptr<THelpWindow> help_;
   std::map<CommandId, QAction*> actions_;
+  std::array<QWidget*, ToolbarControlCount> controls_{};
+  QWidget* strip_ = nullptr;
   bool running_ = false;
-};
 
-inline constexpr const char* NotAvailableTip = "Not available in this version";
+ signals:
+  // A toolbar control delivered its value, before it is run.
+  void ControlUsed(vrel::ToolbarControl control, int value);
+};
 
 }  // namespace vrel

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <climits>
 #include <cstdlib>
@@ -221,25 +222,15 @@ void QtFrontend::SetComboIndex(Combo combo, int index) {
   box->setEditText(index >= 0 && index < box->count() ? box->itemText(index) : QString());
 }
 
-int QtFrontend::ComboIndex(Combo combo) const {
-  QComboBox* box = ComboWidget(combo);
-  const int current = box->currentIndex();
-  if (current >= 0 && box->itemText(current) == box->currentText()) return current;
-  // The text shown is what was chosen: an entry that names no item chooses nothing (-1).
-  return box->findText(box->currentText(), Qt::MatchExactly);
-}
-
 void QtFrontend::SetComboText(Combo combo, const std::string& text) {
   ComboWidget(combo)->setEditText(FromStd(text));
 }
 
-std::string QtFrontend::ComboText(Combo combo) const {
-  return ComboWidget(combo)->currentText().toStdString();
+void QtFrontend::SetTrackBarPosition(int position) {
+  // The port only sets the bar: the change handler runs for the user's moves alone.
+  const QSignalBlocker quiet(main_.TrackBar1);
+  main_.TrackBar1->setValue(position);
 }
-
-void QtFrontend::SetTrackBarPosition(int position) { main_.TrackBar1->setValue(position); }
-
-int QtFrontend::TrackBarPosition() const { return main_.TrackBar1->value(); }
 
 void QtFrontend::SetToolbarEnabled(const ToolbarEnabling& enabled) {
   const auto controls = main_.ToolbarControls();

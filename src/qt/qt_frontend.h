@@ -61,10 +61,6 @@ class QtFrontend : public Frontend {
   void SetComboText(Combo combo, const std::string& text) override;
   void SetTrackBarPosition(int position) override;
   void SetToolbarEnabled(const ToolbarEnabling& enabled) override;
-  // What the main window's lists and track bar now show.
-  int ComboIndex(Combo combo) const;
-  std::string ComboText(Combo combo) const;
-  int TrackBarPosition() const;
   bool Progress(const ProgressReport& report) override;
   void ShowHelp() override;
   void QuitProgram() override;

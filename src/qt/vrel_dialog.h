@@ -38,6 +38,9 @@ class TVrelDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Sizes the dialog to show the whole question.
+  void FitQuestion();
+
   int answer_ = 0;
 };
 

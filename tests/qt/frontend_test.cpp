@@ -4,8 +4,11 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QSlider>
+#include <vector>
 
 #include "qt/log_window.h"
+#include "qt/main_form.h"
 #include "qt/qt_frontend.h"
 #include "qt_test_support.h"
 
@@ -71,21 +74,21 @@ TEST_F(Frontend, SaveDialogsAskBeforeOverwritingAndAddNoExtension) {
   EXPECT_EQ(Main().Front().ChooseFile(FileDialog::OpenLink), std::nullopt);
 }
 
-TEST_F(Frontend, ComboIndexFollowsWhatTheBoxShows) {
+TEST_F(Frontend, ControlSettersShowTheChosenItemAndRunNoHandler) {
   QtFrontend& fe = Main().Front();
+  std::vector<int> used;
+  QObject::connect(&Main(), &TMainForm::ControlUsed,
+                   [&used](ToolbarControl, int value) { used.push_back(value); });
+  Main().ComboBoxComp->setEditText("typed");
   fe.SetComboIndex(Combo::Comp, 97);
-  EXPECT_EQ(fe.ComboText(Combo::Comp), "Regres");
-  EXPECT_EQ(fe.ComboIndex(Combo::Comp), 97);
+  EXPECT_EQ(Main().ComboBoxComp->currentText(), "Regres");
   fe.SetComboText(Combo::Comp, "");
-  EXPECT_EQ(fe.ComboIndex(Combo::Comp), -1);
-  // Text typed by the user that names an item chooses it.
-  Main().ComboXaxis->setEditText("Cs/Fac");
-  EXPECT_EQ(fe.ComboIndex(Combo::Xaxis), 96);
-  Main().ComboXaxis->setEditText("500");
-  EXPECT_EQ(fe.ComboIndex(Combo::Xaxis), -1);
-  EXPECT_EQ(Main().ComboXaxis->count(), 99);  // typing adds no item
+  EXPECT_EQ(Main().ComboBoxComp->currentText(), "");
+  fe.SetComboIndex(Combo::Indi, -1);
+  EXPECT_EQ(Main().ComboBoxIndi->currentText(), "");
   fe.SetTrackBarPosition(-10);
-  EXPECT_EQ(fe.TrackBarPosition(), -10);
+  EXPECT_EQ(Main().TrackBar1->value(), -10);
+  EXPECT_TRUE(used.empty());
 }
 
 TEST_F(Frontend, WindowsShowHideAndTheLogKeepsItsLines) {

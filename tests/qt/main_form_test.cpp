@@ -4,9 +4,13 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
+#include <utility>
+#include <vector>
 
 #include "qt/about_box.h"
 #include "qt/help_window.h"
@@ -199,6 +203,97 @@ TEST_F(MainWindow, OpenDataThroughItsDialogThenSuperimposeFromTheToolbar) {
   EXPECT_TRUE(Main().BoutonUp->isEnabled());
   EXPECT_TRUE(Main().ComboBoxIndi->isEnabled());
   EXPECT_FALSE(Main().TrackBar1->isEnabled());
+}
+
+// The road to a test on groups: data, superimposition, components, and the second group
+// beginning at specimen 31.
+void PrepareGroupedGorillas(TMainForm& main) {
+  ChooseInDialog(TestData("gorilla.dat"));
+  main.MenuAction(CommandId::OpenData)->trigger();
+  main.MenuAction(CommandId::Gpa)->trigger();
+  main.MenuAction(CommandId::Pcs)->trigger();
+  AnswerPrompts({"31"});
+  main.MenuAction(CommandId::DefineGroups)->trigger();
+}
+
+bool ProgressDialogShown() {
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (qobject_cast<QProgressDialog*>(widget) != nullptr && widget->isVisible()) return true;
+  return false;
+}
+
+TEST_F(MainWindow, EachHomogeneityTestRunsItsOwnProgressDialogAndClosesIt) {
+  PrepareGroupedGorillas(Main());
+  ASSERT_EQ(State().SpecimenCount, 59);
+  ASSERT_EQ(State().GroupLimit, 30);
+  ASSERT_TRUE(State().ComponentsComputed);
+  // Numbers keep their decimal point whatever the desktop's language.
+  EXPECT_TRUE(forms->LogWindow->Lines().contains("Sum of Squared Deviations =  0.181038"));
+
+  // Progress is reported every 4096 permutations: 3000 make no report before the last, and the
+  // user stops the first run at its first report. A stopped run leaves nothing behind.
+  struct Run {
+    int permutations;
+    bool cancel;
+    int range;  // of the dialog seen while the run lasts, -1 for none
+    int done;
+  };
+  const Run runs[] = {{5000, true, 5000, 4096}, {3000, false, -1, 3000}, {9000, false, 9000, 9000}};
+  for (const Run& run : runs) {
+    SCOPED_TRACE(run.permutations);
+    int range = -1;
+    bool canceled = false;
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      QProgressDialog* dialog = Main().Front().ProgressDialog();
+      if (dialog == nullptr || range >= 0) return;
+      range = dialog->maximum();
+      canceled = dialog->wasCanceled();
+      if (run.cancel) dialog->cancel();
+    });
+    watch.start();
+    AnswerPrompts({"5", QString::number(run.permutations)});
+    Main().MenuAction(CommandId::MantelTest)->trigger();
+    watch.stop();
+
+    EXPECT_EQ(range, run.range);
+    EXPECT_FALSE(canceled);
+    EXPECT_EQ(Main().Front().ProgressDialog(), nullptr);
+    QApplication::processEvents();
+    EXPECT_FALSE(ProgressDialogShown());
+    EXPECT_FALSE(Main().CommandRunning());
+    const QString last = forms->LogWindow->Lines().last();
+    EXPECT_TRUE(last.endsWith(QString(" on %1").arg(run.done))) << last.toStdString();
+  }
+}
+
+TEST_F(MainWindow, ListsAndTrackBarHandOnTheValueTheUserChose) {
+  std::vector<std::pair<ToolbarControl, int>> used;
+  QObject::connect(&Main(), &TMainForm::ControlUsed, [&used](ToolbarControl control, int value) {
+    used.emplace_back(control, value);
+  });
+  for (QWidget* control : Main().ToolbarControls()) control->setEnabled(true);
+
+  // An entry typed in a list chooses the item it names; one that names none chooses nothing.
+  Main().ComboBoxComp->lineEdit()->setText("Regres");
+  PressKey(Main().ComboBoxComp->lineEdit(), Qt::Key_Return, "\r");
+  Main().ComboXaxis->lineEdit()->setText("Cs/Fac");
+  PressKey(Main().ComboXaxis->lineEdit(), Qt::Key_Return, "\r");
+  Main().ComboYaxis->lineEdit()->setText("500");
+  PressKey(Main().ComboYaxis->lineEdit(), Qt::Key_Return, "\r");
+  Main().TrackBar1->setFocus();
+  PressKey(Main().TrackBar1, Qt::Key_Left);
+  Main().BoutonZoomPlus->click();
+
+  using T = ToolbarControl;
+  const std::vector<std::pair<ToolbarControl, int>> expected = {
+      {T::ComboBoxComp, 97}, {T::ComboXaxis, 96}, {T::TrackBar1, 3}, {T::BoutonZoomPlus, 0}};
+  EXPECT_EQ(used, expected);
+  EXPECT_EQ(Main().ComboYaxis->count(), 99);  // typing adds no item
+  // Controls whose command is not built do nothing.
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_FALSE(Main().CommandRunning());
 }
 
 TEST(MainWindowStartUp, NotEnoughMemoryIsSaidAndEndsTheProgram) {

@@ -19,7 +19,8 @@ class Prompt : public ::testing::Test {
     WhenModal([this, typed, finish](QWidget* modal) {
       EXPECT_EQ(modal, &dialog);
       EXPECT_EQ(dialog.Label1->text(), "How many Pcs?");
-      EXPECT_TRUE(dialog.Edit1->hasFocus());
+      // The edit box takes the keys once the window system has activated the dialog.
+      EXPECT_EQ(dialog.focusWidget(), dialog.Edit1);
       TypeText(dialog.Edit1, typed);
       finish(dialog);
     });
@@ -69,6 +70,33 @@ TEST_F(Prompt, LayoutOfTheDialog) {
   EXPECT_EQ(dialog.Label1->font().pixelSize(), 13);
   EXPECT_TRUE(dialog.OKBtn->isDefault());
   EXPECT_EQ(dialog.CancelBtn->text(), "Annuler");
+}
+
+TEST_F(Prompt, GrowsToShowALongQuestionWholeAndShrinksBack) {
+  for (const QString question : {"Rank of the projection? regression: 98; discrimination: 99",
+                                 "Rank of the PCS? regression: 98; discrimination: 99"}) {
+    SCOPED_TRACE(question.toStdString());
+    WhenModal([&](QWidget*) {
+      const int grown = dialog.width() - 361;
+      EXPECT_GT(grown, 0);
+      EXPECT_EQ(dialog.height(), 104);
+      EXPECT_GE(dialog.Label1->width(), dialog.Label1->sizeHint().width());
+      EXPECT_GE(dialog.Label1->width(), dialog.Label1->fontMetrics().horizontalAdvance(question));
+      EXPECT_EQ(dialog.Bevel1->geometry(), QRect(8, 8, 345 + grown, 57));
+      EXPECT_LE(dialog.Label1->geometry().right(), dialog.Bevel1->geometry().right());
+      // The edit box and the buttons keep their places against the centre.
+      EXPECT_NEAR(dialog.Edit1->geometry().center().x() - dialog.width() / 2, 168 - 180, 1);
+      EXPECT_NEAR(dialog.OKBtn->geometry().center().x() - dialog.width() / 2, 139 - 180, 1);
+      EXPECT_NEAR(dialog.CancelBtn->geometry().center().x() - dialog.width() / 2, 221 - 180, 1);
+      dialog.CancelBtn->click();
+    });
+    dialog.Ask(question);
+  }
+  WhenModal([](QWidget* modal) { static_cast<TVrelDialog*>(modal)->CancelBtn->click(); });
+  dialog.Ask("How many Pcs?");
+  EXPECT_EQ(dialog.size(), QSize(361, 104));
+  EXPECT_EQ(dialog.Edit1->geometry(), QRect(144, 40, 49, 21));
+  EXPECT_EQ(dialog.OKBtn->geometry(), QRect(102, 72, 75, 25));
 }
 
 using PromptThroughFrontend = FormsTest;

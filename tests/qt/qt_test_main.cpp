@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QtGlobal>
+#include <clocale>
 #include <cstdio>
 
 #include "qt/application.h"
@@ -26,6 +27,10 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 int main(int argc, char** argv) {
   previousHandler = qInstallMessageHandler(QuietHandler);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The windows run as on a desktop whose language writes a decimal comma, when the machine
+  // has such a locale: no number may take it on.
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) qputenv("LC_ALL", "de_DE.UTF-8");
+  std::setlocale(LC_ALL, "C");
   testing::InitGoogleTest(&argc, argv);
   vrel::VrelApplication app(argc, argv);
   return RUN_ALL_TESTS();

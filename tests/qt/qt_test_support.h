@@ -42,10 +42,16 @@ inline void TypeText(QWidget* widget, const QString& text) {
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 #include <memory>
 
 #include "qt/application.h"
 #include "qt/main_form.h"
+#include "qt/vrel_dialog.h"
 
 namespace vrel::test {
 
@@ -63,5 +69,42 @@ class FormsTest : public ::testing::Test {
 
   std::unique_ptr<Forms> forms;
 };
+
+// A data file of the test data folder.
+inline QString TestData(const QString& name) {
+  return QFileInfo(__FILE__).dir().filePath("../data/" + name);
+}
+
+// Picks the file in the next file dialog, as a user would.
+inline void ChooseInDialog(const QString& path) {
+  WhenModal([path](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (dialog == nullptr) {
+      ADD_FAILURE() << "a file dialog was expected";
+      modal->close();
+      return;
+    }
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+}
+
+// Types the answers into the number prompts that come up next, one per prompt. Anything else
+// that comes up instead is a failure, and is closed so the test goes on.
+inline void AnswerPrompts(QStringList answers) {
+  if (answers.isEmpty()) return;
+  WhenModal([answers](QWidget* modal) mutable {
+    auto* prompt = qobject_cast<TVrelDialog*>(modal);
+    if (prompt == nullptr) {
+      ADD_FAILURE() << "a prompt was expected, not " << modal->metaObject()->className();
+      modal->close();
+      return;
+    }
+    const QString answer = answers.takeFirst();
+    AnswerPrompts(answers);
+    prompt->Edit1->setText(answer);
+    prompt->OKBtn->click();
+  });
+}
 
 }  // namespace vrel::test

@@ -1,8 +1,12 @@
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "qt/about_box.h"
@@ -24,11 +28,11 @@ TEST_F(StartUp, CreatesEveryWindowWithItsCaptionPlaceAndVisibility) {
     const char* caption;
     int left, top, width, height;
   };
+  // The drawing windows' sizes are their client areas, the sizes their drawings are made for.
   const Expected windows[] = {
-      {forms->MainForm.get(), "Vrel", 1, -1, 649, 76},
-      {forms->PlotDraw.get(), "Plot Window", 0, 75, 558, 376},
-      {forms->PcsDraw.get(), "Vectors Window", 19, 97, 568, 394},
-      {forms->DrawWindow.get(), "Specimens Window", 40, 121, 576, 402},
+      {forms->PlotDraw.get(), "Plot Window", 0, 75, 550, 349},
+      {forms->PcsDraw.get(), "Vectors Window", 19, 97, 560, 367},
+      {forms->DrawWindow.get(), "Specimens Window", 40, 121, 568, 375},
       {forms->LogWindow.get(), "Log Window", 62, 146, 586, 410},
   };
   for (const Expected& w : windows) {
@@ -38,6 +42,15 @@ TEST_F(StartUp, CreatesEveryWindowWithItsCaptionPlaceAndVisibility) {
     EXPECT_EQ(w.form->pos(), QPoint(w.left, w.top));
     EXPECT_EQ(w.form->size(), QSize(w.width, w.height));
   }
+  // The main window is the menu bar over the toolbar, with no empty band below.
+  TMainForm& main = Main();
+  EXPECT_EQ(main.windowTitle(), "Vrel");
+  EXPECT_EQ(main.pos(), QPoint(1, -1));
+  EXPECT_GE(main.width(), 649);
+  EXPECT_EQ(main.ToolBar1->height(), 29);
+  EXPECT_EQ(main.height(), main.menuBar()->height() + main.ToolBar1->height());
+  EXPECT_EQ(main.ToolBar1->geometry().bottom() + 1, main.height());
+
   EXPECT_EQ(forms->VrelDialog->windowTitle(), "Vrel");
   EXPECT_FALSE(forms->VrelDialog->isVisible());
   EXPECT_EQ(forms->VrelDialog->size(), QSize(361, 104));
@@ -119,43 +132,53 @@ TEST_F(StartUp, MenusHoldTheCaptionsInOrder) {
 TEST_F(StartUp, ToolbarControlsInOrderWithHintsAndOnlyZoomEnabled) {
   struct Expected {
     const char* name;
-    int x;
+    int x, width;  // the place at the least: a list may grow to show its items
     const char* hint;
-    bool enabled;
+    bool enabled, available;
   };
   const Expected controls[] = {
-      {"BoutonGpa", 0, "Compute superimposition", false},
-      {"BoutonPcs", 25, "Compute components", false},
-      {"BoutonZoomPlus", 50, "Enlargement", true},
-      {"BoutonZoomMoins", 75, "Reduction", true},
-      {"BoutonUp", 100, "Rotate up", false},
-      {"BoutonRight", 125, "Rotate right", false},
-      {"BoutonAll", 150, "Superimposed specimens", false},
-      {"ComboBoxIndi", 173, "Specimen selection", false},
-      {"TrackBar1", 228, "Shape change magnitude", false},
-      {"ComboBoxComp", 378, "Vector selection", false},
-      {"BoutonPlot", 436, "Plot scores", false},
-      {"ComboXaxis", 461, "X-axis", false},
-      {"ComboYaxis", 512, "Y-axis", false},
-      {"BoutonLabel", 563, "Labels", false},
+      {"BoutonGpa", 0, 23, "Compute superimposition", false, true},
+      {"BoutonPcs", 25, 23, "Compute components", false, true},
+      {"BoutonZoomPlus", 50, 23, "Enlargement", true, false},
+      {"BoutonZoomMoins", 75, 23, "Reduction", true, false},
+      {"BoutonUp", 100, 23, "Rotate up", false, false},
+      {"BoutonRight", 125, 23, "Rotate right", false, false},
+      {"BoutonAll", 150, 23, "Superimposed specimens", false, false},
+      {"ComboBoxIndi", 173, 55, "Specimen selection", false, false},
+      {"TrackBar1", 228, 150, "Shape change magnitude", false, false},
+      {"ComboBoxComp", 378, 58, "Vector selection", false, false},
+      {"BoutonPlot", 436, 23, "Plot scores", false, false},
+      {"ComboXaxis", 461, 51, "X-axis", false, false},
+      {"ComboYaxis", 512, 51, "Y-axis", false, false},
+      {"BoutonLabel", 563, 23, "Labels", false, false},
   };
   const auto widgets = Main().ToolbarControls();
+  int shift = 0;  // how far the lists to the left have grown
   for (int i = 0; i < ToolbarControlCount; ++i) {
-    SCOPED_TRACE(controls[i].name);
-    EXPECT_EQ(widgets[i]->objectName(), controls[i].name);
-    EXPECT_EQ(widgets[i]->x(), controls[i].x);
-    EXPECT_EQ(widgets[i]->toolTip(), controls[i].hint);
-    EXPECT_EQ(widgets[i]->isEnabled(), controls[i].enabled);
-    if (auto* button = qobject_cast<QToolButton*>(widgets[i])) {
+    const Expected& c = controls[i];
+    SCOPED_TRACE(c.name);
+    QWidget* w = widgets[i];
+    EXPECT_EQ(w->objectName(), c.name);
+    EXPECT_EQ(w->x(), c.x + shift);
+    if (qobject_cast<QComboBox*>(w) != nullptr) {
+      EXPECT_GE(w->width(), c.width);
+    } else {
+      EXPECT_EQ(w->width(), c.width);
+    }
+    shift += w->width() - c.width;
+    EXPECT_LE(w->geometry().right(), w->parentWidget()->width());
+    // Controls whose command is not built say so beside their hint.
+    const QString tip =
+        QString(c.hint) + (c.available ? "" : " \u2014 Not available in this version");
+    EXPECT_EQ(w->toolTip(), tip);
+    EXPECT_EQ(w->isEnabled(), c.enabled);
+    if (auto* button = qobject_cast<QToolButton*>(w)) {
       EXPECT_EQ(button->height(), 21);
       EXPECT_FALSE(button->icon().isNull());
     }
   }
+  EXPECT_GE(Main().width(), widgets.back()->mapTo(&Main(), QPoint(0, 0)).x() + 23);
 
-  EXPECT_EQ(Main().ComboBoxIndi->width(), 55);
-  EXPECT_EQ(Main().ComboBoxComp->width(), 58);
-  EXPECT_EQ(Main().ComboXaxis->width(), 51);
-  EXPECT_EQ(Main().TrackBar1->width(), 150);
   EXPECT_EQ(Main().ComboBoxIndi->count(), 300);
   EXPECT_EQ(Main().ComboBoxIndi->itemText(299), "300");
   ASSERT_EQ(Main().ComboBoxComp->count(), 99);
@@ -176,6 +199,89 @@ TEST_F(StartUp, ToolbarControlsInOrderWithHintsAndOnlyZoomEnabled) {
   EXPECT_EQ(bar->value(), 4);
   EXPECT_EQ(bar->tickInterval(), 1);
   EXPECT_EQ(bar->tickPosition(), QSlider::TicksBelow);
+}
+
+// How far the line edit's cursor travels across the text: less than the text's width when the
+// field is too narrow and scrolls it.
+int ShownWidth(QLineEdit* edit) {
+  edit->end(false);
+  edit->grab();  // the scroll offset is worked out when the field paints
+  const int end = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+  edit->home(false);
+  edit->grab();
+  return end - edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+}
+
+TEST_F(StartUp, ListsShowEveryItemWholeInTheFieldAndTheDropDown) {
+  for (QComboBox* list :
+       {Main().ComboBoxIndi, Main().ComboBoxComp, Main().ComboXaxis, Main().ComboYaxis}) {
+    SCOPED_TRACE(list->objectName().toStdString());
+    const QFontMetrics metrics = list->lineEdit()->fontMetrics();
+    list->showPopup();
+    QApplication::processEvents();
+    QAbstractItemView* view = list->view();
+    for (int i = 0; i < list->count(); ++i) {
+      const QString text = list->itemText(i);
+      // The numbers are as wide as the last one; the words each differ.
+      if (text[0].isDigit() && i + 1 < list->count() && list->itemText(i + 1)[0].isDigit())
+        continue;
+      SCOPED_TRACE(text.toStdString());
+      EXPECT_LE(view->sizeHintForIndex(view->model()->index(i, 0)).width(),
+                view->viewport()->width());
+      list->setEditText(text);
+      EXPECT_GE(ShownWidth(list->lineEdit()), metrics.horizontalAdvance(text));
+      EXPECT_LE(list->lineEdit()->geometry().right(), list->width());
+    }
+    list->hidePopup();
+  }
+}
+
+TEST_F(StartUp, DrawingWindowsOfferTheirRightClickMenuWhereItIsAttached) {
+  struct Expected {
+    DrawingForm* form;
+    const char* menu;
+    bool onPaintBox;
+    QStringList items;
+  };
+  const Expected windows[] = {
+      {forms->DrawWindow.get(),
+       "PopupMenu1",
+       true,
+       {"Copy1", "N2", "SauveMetafile", "N1", "Print1"}},
+      {forms->PcsDraw.get(), "PopupMenu2", false, {"Copy1", "N1", "SauveMetafile", "N2", "Print1"}},
+      {forms->PlotDraw.get(),
+       "PopupMenu3",
+       false,
+       {"Copy1", "N1", "SauveMetafile", "N2", "Print1"}},
+  };
+  for (const Expected& w : windows) {
+    SCOPED_TRACE(w.menu);
+    QMenu* menu = w.form->PopupMenu;
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), w.menu);
+    QStringList names, captions;
+    for (QAction* action : menu->actions()) {
+      names << action->objectName();
+      captions << (action->isSeparator() ? "-" : action->text());
+      if (action->isSeparator()) continue;
+      // Not built yet: visibly unavailable.
+      EXPECT_FALSE(action->isEnabled());
+      EXPECT_EQ(action->statusTip(), NotAvailableTip);
+      EXPECT_EQ(action->toolTip(), NotAvailableTip);
+    }
+    EXPECT_EQ(names, w.items);
+    EXPECT_EQ(captions, QStringList({"Copy", "-", "Save to metafile", "-", "Print"}));
+
+    // A right click on the drawing opens the menu whether it belongs to the paint box or to
+    // the form.
+    const QPoint at(20, 30);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, w.form->PaintBox1->mapToGlobal(at));
+    QApplication::sendEvent(w.form->PaintBox1, &click);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    QWidget* owner = w.onPaintBox ? static_cast<QWidget*>(w.form->PaintBox1) : w.form;
+    EXPECT_EQ(owner->contextMenuPolicy(), Qt::CustomContextMenu);
+  }
 }
 
 }  // namespace

@@ -1,14 +1,16 @@
 #include "qt/drawing_form.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QVBoxLayout>
 
 #include "app/windows.h"
+#include "qt/picture_painter.h"
 #include "qt/qt_support.h"
 
 namespace vrel {
 
-DrawingForm::DrawingForm(Window window) : QWidget(nullptr, Qt::Window) {
+DrawingForm::DrawingForm(vrel::Window window) : QWidget(nullptr, Qt::Window), window_(window) {
   const DrawingWindowInfo& info = DrawingWindowDetails(window);
   setObjectName(info.name);
   setWindowTitle(info.caption);
@@ -38,9 +40,32 @@ DrawingForm::DrawingForm(Window window) : QWidget(nullptr, Qt::Window) {
     action->setToolTip(NotAvailableTip);
   }
   BuildPopupMenu(info.popupOnPaintBox);
+  // Every paint records the drawing anew, then shows the picture it keeps.
+  PaintBox1->SetPainter([this](QPainter& painter, const QSize& size) {
+    if (recorder_)
+      if (std::optional<Picture> drawn = recorder_(size.width(), size.height()))
+        picture_ = std::move(*drawn);
+    ReplayPicture(picture_, painter);
+  });
+  setFocusPolicy(Qt::StrongFocus);
 
   // The drawings are made for the client size, so that is what the window gets.
   PlaceForm(this, info.left, info.top, info.clientWidth, info.clientHeight);
+}
+
+void DrawingForm::Attach(Recorder recorder, KeyAction keys) {
+  recorder_ = std::move(recorder);
+  keys_ = std::move(keys);
+  PaintBox1->update();
+}
+
+void DrawingForm::keyPressEvent(QKeyEvent* event) {
+  const int key = ArrowKey(event->key());
+  if (key != 0 && keys_) {
+    keys_(key);
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void DrawingForm::BuildPopupMenu(bool onPaintBox) {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <optional>
 
+#include "graphics/picture.h"
 #include "qt/paint_box.h"
 #include "shell/frontend.h"
 
@@ -16,14 +19,33 @@ class DrawingForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DrawingForm(Window window);
+  explicit DrawingForm(vrel::Window window);
+
+  // What a paint records for a drawing area of the given size (nothing: keep the last picture),
+  // and what the arrow keys do.
+  using Recorder = std::function<std::optional<Picture>(int width, int height)>;
+  using KeyAction = std::function<void(int key)>;
+  void Attach(Recorder recorder, KeyAction keys);
+
+  vrel::Window Window() const { return window_; }
+
+  // The picture of the last paint, which the picture commands use.
+  const Picture& LastPicture() const { return picture_; }
 
   PaintBox* PaintBox1;
   // The right-click menu of the picture commands.
   QMenu* PopupMenu;
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void BuildPopupMenu(bool onPaintBox);
+
+  vrel::Window window_;
+  Recorder recorder_;
+  KeyAction keys_;
+  Picture picture_;
 };
 
 // The specimens window.

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,6 +20,9 @@
 #include <new>
 
 #include "app/toolbar.h"
+#include "app/windows.h"
+#include "graphics/view_commands.h"
+#include "qt/drawing_form.h"
 #include "qt/help_window.h"
 #include "qt/qt_frontend.h"
 #include "qt/qt_support.h"
@@ -131,7 +135,41 @@ TMainForm::TMainForm(int failAtAllocation) {
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::AttachForms(const FormSet& forms) { frontend_->SetForms(forms); }
+void TMainForm::AttachForms(const FormSet& forms) {
+  frontend_->SetForms(forms);
+  for (DrawingForm* form :
+       {static_cast<DrawingForm*>(forms.DrawWindow), static_cast<DrawingForm*>(forms.PcsDraw),
+        static_cast<DrawingForm*>(forms.PlotDraw)}) {
+    if (form == nullptr) continue;
+    const DrawingWindowInfo& info = DrawingWindowDetails(form->Window());
+    form->Attach(
+        [this, &info](int width, int height) { return info.draw(*session_, width, height); },
+        [this, &info](int key) {
+          if (info.keyHandler != nullptr)
+            RunGuarded([&] { info.keyHandler(*session_, *frontend_, key); });
+        });
+  }
+}
+
+// The item a list shows: the chosen one, or the one whose text was typed (-1: none).
+int TMainForm::ShownItem(const QComboBox* combo) {
+  const int current = combo->currentIndex();
+  if (current >= 0 && combo->itemText(current) == combo->currentText()) return current;
+  return combo->findText(combo->currentText(), Qt::MatchExactly);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress)
+    for (const ToolbarControlInfo& info : ToolbarTable()) {
+      auto* combo = qobject_cast<QComboBox*>(controls_[static_cast<std::size_t>(info.id)]);
+      if (info.keyHandler == nullptr || combo == nullptr || watched != combo->lineEdit()) continue;
+      const int key = ArrowKey(static_cast<QKeyEvent*>(event)->key());
+      if (key == KeyLeft || key == KeyRight)
+        RunGuarded([&] { info.keyHandler(*session_, *frontend_, ShownItem(combo), key); });
+    }
+  // The key goes on to the list as usual.
+  return QMainWindow::eventFilter(watched, event);
+}
 
 void TMainForm::BuildMenus() {
   QMenuBar* bar = menuBar();
@@ -253,6 +291,7 @@ void TMainForm::BuildToolbar() {
         connect(combo, &QComboBox::activated, this,
                 [this, id = info.id](int index) { RunControl(id, index); });
         FitDropDown(combo);
+        if (info.keyHandler != nullptr) combo->lineEdit()->installEventFilter(this);
         widget = combo;
         break;
       }

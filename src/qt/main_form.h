@@ -82,8 +82,11 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Left and Right in the specimen and vector lists.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  static int ShownItem(const QComboBox* combo);
   void BuildMenus();
   void BuildToolbar();
   void FitToStrip();

@@ -4,6 +4,8 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include "graphics/view_commands.h"
+
 static void InitVrelQrc() { Q_INIT_RESOURCE(vrel); }
 
 namespace vrel {
@@ -36,6 +38,21 @@ QIcon SvgIcon(const QString& resource, int size) {
 void PlaceForm(QWidget* form, int left, int top, int width, int height) {
   form->move(left, top);
   form->resize(width, height);
+}
+
+int ArrowKey(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Left:
+      return KeyLeft;
+    case Qt::Key_Up:
+      return KeyUp;
+    case Qt::Key_Right:
+      return KeyRight;
+    case Qt::Key_Down:
+      return KeyDown;
+    default:
+      return 0;
+  }
 }
 
 void BringToFront(QWidget* form) {

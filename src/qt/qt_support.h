@@ -22,6 +22,9 @@ QIcon SvgIcon(const QString& resource, int size);
 // Places a top-level window: its frame at (left, top) and its size as given.
 void PlaceForm(QWidget* form, int left, int top, int width, int height);
 
+// The program's code of an arrow key (Left, Up, Right, Down), or 0 for any other key.
+int ArrowKey(int qtKey);
+
 // Shows a window if hidden and brings it to the front.
 void BringToFront(QWidget* form);
 

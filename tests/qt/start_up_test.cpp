@@ -134,23 +134,23 @@ TEST_F(StartUp, ToolbarControlsInOrderWithHintsAndOnlyZoomEnabled) {
     const char* name;
     int x, width;  // the place at the least: a list may grow to show its items
     const char* hint;
-    bool enabled, available;
+    bool enabled;
   };
   const Expected controls[] = {
-      {"BoutonGpa", 0, 23, "Compute superimposition", false, true},
-      {"BoutonPcs", 25, 23, "Compute components", false, true},
-      {"BoutonZoomPlus", 50, 23, "Enlargement", true, false},
-      {"BoutonZoomMoins", 75, 23, "Reduction", true, false},
-      {"BoutonUp", 100, 23, "Rotate up", false, false},
-      {"BoutonRight", 125, 23, "Rotate right", false, false},
-      {"BoutonAll", 150, 23, "Superimposed specimens", false, false},
-      {"ComboBoxIndi", 173, 55, "Specimen selection", false, false},
-      {"TrackBar1", 228, 150, "Shape change magnitude", false, false},
-      {"ComboBoxComp", 378, 58, "Vector selection", false, false},
-      {"BoutonPlot", 436, 23, "Plot scores", false, false},
-      {"ComboXaxis", 461, 51, "X-axis", false, false},
-      {"ComboYaxis", 512, 51, "Y-axis", false, false},
-      {"BoutonLabel", 563, 23, "Labels", false, false},
+      {"BoutonGpa", 0, 23, "Compute superimposition", false},
+      {"BoutonPcs", 25, 23, "Compute components", false},
+      {"BoutonZoomPlus", 50, 23, "Enlargement", true},
+      {"BoutonZoomMoins", 75, 23, "Reduction", true},
+      {"BoutonUp", 100, 23, "Rotate up", false},
+      {"BoutonRight", 125, 23, "Rotate right", false},
+      {"BoutonAll", 150, 23, "Superimposed specimens", false},
+      {"ComboBoxIndi", 173, 55, "Specimen selection", false},
+      {"TrackBar1", 228, 150, "Shape change magnitude", false},
+      {"ComboBoxComp", 378, 58, "Vector selection", false},
+      {"BoutonPlot", 436, 23, "Plot scores", false},
+      {"ComboXaxis", 461, 51, "X-axis", false},
+      {"ComboYaxis", 512, 51, "Y-axis", false},
+      {"BoutonLabel", 563, 23, "Labels", false},
   };
   const auto widgets = Main().ToolbarControls();
   int shift = 0;  // how far the lists to the left have grown
@@ -167,10 +167,7 @@ TEST_F(StartUp, ToolbarControlsInOrderWithHintsAndOnlyZoomEnabled) {
     }
     shift += w->width() - c.width;
     EXPECT_LE(w->geometry().right(), w->parentWidget()->width());
-    // Controls whose command is not built say so beside their hint.
-    const QString tip =
-        QString(c.hint) + (c.available ? "" : " \u2014 Not available in this version");
-    EXPECT_EQ(w->toolTip(), tip);
+    EXPECT_EQ(w->toolTip(), c.hint);
     EXPECT_EQ(w->isEnabled(), c.enabled);
     if (auto* button = qobject_cast<QToolButton*>(w)) {
       EXPECT_EQ(button->height(), 21);

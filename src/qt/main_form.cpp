@@ -162,7 +162,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress)
     for (const ToolbarControlInfo& info : ToolbarTable()) {
       auto* combo = qobject_cast<QComboBox*>(controls_[static_cast<std::size_t>(info.id)]);
-      if (info.keyHandler == nullptr || combo == nullptr || watched != combo->lineEdit()) continue;
+      if (info.keyHandler == nullptr || combo == nullptr || watched != combo) continue;
       const int key = ArrowKey(static_cast<QKeyEvent*>(event)->key());
       if (key == KeyLeft || key == KeyRight)
         RunGuarded([&] { info.keyHandler(*session_, *frontend_, ShownItem(combo), key); });
@@ -291,7 +291,7 @@ void TMainForm::BuildToolbar() {
         connect(combo, &QComboBox::activated, this,
                 [this, id = info.id](int index) { RunControl(id, index); });
         FitDropDown(combo);
-        if (info.keyHandler != nullptr) combo->lineEdit()->installEventFilter(this);
+        if (info.keyHandler != nullptr) combo->installEventFilter(this);
         widget = combo;
         break;
       }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "qt/about_box.h"
+#include "qt/drawing_form.h"
 #include "qt/help_window.h"
 #include "qt/log_window.h"
 #include "qt/qt_frontend.h"
@@ -165,19 +166,6 @@ TEST_F(MainWindow, EveryPageOfTheGuideIsBundled) {
   EXPECT_GT(links, 20);
 }
 
-TEST_F(MainWindow, UnbuiltCommandsSaySoAndDoNothing) {
-  const CommandInfo* unbuilt = nullptr;
-  for (const CommandInfo& info : CommandTable())
-    if (info.handler == nullptr && MenuItemEnabled(State(), info.id)) unbuilt = &info;
-  if (unbuilt == nullptr) GTEST_SKIP() << "every command is built";
-  for (QMenu* menu : Main().findChildren<QMenu*>()) Open(menu);
-  QAction* action = Main().MenuAction(unbuilt->id);
-  EXPECT_EQ(action->statusTip(), NotAvailableTip);
-  action->trigger();
-  EXPECT_FALSE(Main().CommandRunning());
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
 TEST_F(MainWindow, OpenDataThroughItsDialogThenSuperimposeFromTheToolbar) {
   if (Command(CommandId::OpenData).handler == nullptr || Command(CommandId::Gpa).handler == nullptr)
     GTEST_SKIP() << "Open Data or the superimposition is not built yet";
@@ -294,6 +282,33 @@ TEST_F(MainWindow, ListsAndTrackBarHandOnTheValueTheUserChose) {
   // Controls whose command is not built do nothing.
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_FALSE(Main().CommandRunning());
+}
+
+// The drawings as a user reaches them: each window records its picture when it paints, the
+// arrow keys turn the view in the window that has them, and Left and Right step through a list.
+TEST_F(MainWindow, WindowsPaintTheirDrawingsAndTakeTheirKeys) {
+  PrepareGroupedGorillas(Main());
+  Main().BoutonAll->click();
+  forms->DrawWindow->PaintBox1->grab();
+  const Picture& specimens = forms->DrawWindow->LastPicture();
+  EXPECT_EQ(specimens.width, 568);
+  EXPECT_EQ(specimens.height, 375);
+  EXPECT_GT(specimens.items.size(), 59u * 8u);
+
+  PressKey(forms->DrawWindow.get(), Qt::Key_Up);
+  EXPECT_NEAR(State().TiltAngle, 0.1570796, 1e-7);
+
+  Main().ComboBoxIndi->lineEdit()->setText("12");
+  PressKey(Main().ComboBoxIndi->lineEdit(), Qt::Key_Return, "\r");
+  EXPECT_EQ(State().SelectedSpecimen, 11);
+  PressKey(Main().ComboBoxIndi, Qt::Key_Right);
+  EXPECT_EQ(State().SelectedSpecimen, 12);
+  EXPECT_EQ(Main().ComboBoxIndi->currentText(), "13");
+
+  Main().BoutonPlot->click();
+  forms->PlotDraw->PaintBox1->grab();
+  EXPECT_EQ(forms->PlotDraw->LastPicture().width, 550);
+  EXPECT_GT(forms->PlotDraw->LastPicture().items.size(), 59u);
 }
 
 TEST(MainWindowStartUp, NotEnoughMemoryIsSaidAndEndsTheProgram) {

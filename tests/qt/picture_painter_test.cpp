@@ -1,9 +1,9 @@
+#include "qt/picture_painter.h"
+
 #include <gtest/gtest.h>
 
 #include <QColor>
 #include <QImage>
-
-#include "qt/picture_painter.h"
 
 namespace vrel::test {
 namespace {

@@ -14,13 +14,8 @@
 namespace vrel {
 namespace {
 
+using test::RowDot;
 using test::ScriptedFrontend;
-
-double RowDot(const Matrix& m, int row, const Vector& u, int count) {
-  double dot = 0.0;
-  for (int j = 0; j < count; ++j) dot += m[row][j] * u[j];
-  return dot;
-}
 
 TEST(Hyperproject, RemovesAUnitDirectionOnce) {
   Session s;

@@ -35,4 +35,11 @@ inline void FillSuperimposedSession(Session& s, int n) {
   }
 }
 
+// The dot product of row `row` of m with the first count elements of u.
+inline double RowDot(const Matrix& m, int row, const Vector& u, int count) {
+  double dot = 0.0;
+  for (int j = 0; j < count; ++j) dot += m[row][j] * u[j];
+  return dot;
+}
+
 }  // namespace vrel::test

@@ -20,6 +20,15 @@ std::vector<std::string> SplitScriptLine(const std::string& line) {
   return words;
 }
 
+CommandOutcome RunGatedCommand(Session& session, HeadlessFrontend& fe, const CommandInfo& command) {
+  if (command.handler == nullptr) return CommandOutcome::NotInThisVersion;
+  if (!MenuItemEnabled(session, command.id)) return CommandOutcome::NotAvailableNow;
+  const int messagesBefore = fe.messageCount;
+  command.handler(session, fe);
+  return fe.messageCount == messagesBefore ? CommandOutcome::Completed
+                                           : CommandOutcome::ShowedMessage;
+}
+
 namespace {
 
 // One script line; returns false when it was refused or showed a message.
@@ -37,14 +46,6 @@ bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>
                    std::to_string(given) + " given");
     return false;
   }
-  if (command->handler == nullptr) {
-    fe.ReportError("'" + word + "' is not available in this version");
-    return false;
-  }
-  if (!MenuItemEnabled(session, command->id)) {
-    fe.ReportError("'" + word + "' is not available now");
-    return false;
-  }
   fe.ClearQueues();
   for (std::size_t i = 0; i < command->args.size(); ++i) {
     const std::string& arg = words[i + 1];
@@ -56,9 +57,19 @@ bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>
       fe.numbers.push_back(value);
     }
   }
-  const int messagesBefore = fe.messageCount;
-  command->handler(session, fe);
-  return fe.messageCount == messagesBefore;
+  switch (RunGatedCommand(session, fe, *command)) {
+    case CommandOutcome::Completed:
+      return true;
+    case CommandOutcome::ShowedMessage:
+      return false;
+    case CommandOutcome::NotInThisVersion:
+      fe.ReportError("'" + word + "' is not available in this version");
+      return false;
+    case CommandOutcome::NotAvailableNow:
+      fe.ReportError("'" + word + "' is not available now");
+      return false;
+  }
+  return false;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #   open_selection reload_consensus reload_pcs hyperprojection batch_script
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+"$here/tools/install-deps.sh"
 seconds=${1:-60}
 shift || true
 build="$here/build-fuzz"

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <sstream>
@@ -255,6 +256,41 @@ TEST(CommandSequences, KeepTheSessionSoundWhateverTheAnswers) {
       ADD_FAILURE() << "sequence " << i << " of seed " << seed << ": " << fault;
     }
   }
+}
+
+// The checks above are only worth what they catch.
+TEST(CommandSequences, ChecksCatchUnsoundSessionsAndLogLines) {
+  struct {
+    const char* line;
+    bool fault;
+  } const lines[] = {
+      {"R\u00b2= 1.000000, F= inf with 3 and 16 DF, p< 0.000000", false},
+      {"R\u00b2= 0.500000, F= inf with 3 and 16 DF, p< 0.000000", true},
+      {"R\u00b2= 1.000000, F= inf with 3 and 16 DF, p< nan", true},
+      {"PCS 1 :  -nan", true},
+      {"Sum of Squared Deviations =  -inf", true},
+      {"Angle between vectors = NaN degrees", true},
+      {"Data File : /home/nan/inf.dat", false},
+      {"Shape vectors reloaded and scores computed", false},
+  };
+  for (const auto& [line, fault] : lines)
+    EXPECT_EQ(!test::LogLineFault(line).empty(), fault) << line;
+
+  const Session& sound = test::GorillaAt(test::Stage::Components);
+  EXPECT_EQ(test::SessionFault(sound), "");
+  Session s = sound;
+  s.Residuals[58][15] = std::nan("");
+  EXPECT_NE(test::SessionFault(s), "");
+  s = sound;
+  s.LinkCount = 50;
+  EXPECT_NE(test::SessionFault(s), "");
+  s = sound;
+  s.Scores[3][96] = 1.5;
+  EXPECT_EQ(test::CommandFault(sound, s, /*showedMessage=*/false, {}), "");
+  EXPECT_NE(test::CommandFault(sound, s, /*showedMessage=*/true, {}), "");
+  s = sound;
+  s.PromptResult = -1;  // the prompt's answer stays, whatever the command then does
+  EXPECT_EQ(test::CommandFault(sound, s, /*showedMessage=*/true, {}), "");
 }
 
 }  // namespace

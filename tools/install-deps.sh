@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Vrel need (Debian 12).
+# Installs the Debian packages that building, running and testing Vrel need (Debian 12),
+# clang and its sanitizer and fuzzer runtimes included.
 set -euo pipefail
-packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
+packages=(g++ clang libclang-rt-14-dev llvm cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
           libbenchmark-dev liblapack-dev fonts-dejavu-core xvfb xauth locales)
 missing=()
 for p in "${packages[@]}"; do

@@ -26,6 +26,15 @@ std::vector<std::string> SplitScriptLine(const std::string& line) {
   return words;
 }
 
+CommandOutcome RunGatedCommand(Session& session, HeadlessFrontend& fe, const CommandInfo& command) {
+  if (command.handler == nullptr) return CommandOutcome::NotInThisVersion;
+  if (!MenuItemEnabled(session, command.id)) return CommandOutcome::NotAvailableNow;
+  const int messagesBefore = fe.messageCount;
+  command.handler(session, fe);
+  return fe.messageCount == messagesBefore ? CommandOutcome::Completed
+                                           : CommandOutcome::ShowedMessage;
+}
+
 namespace {
 
 // The largest picture side export draws, in pixels.
@@ -63,10 +72,6 @@ bool RunMenuCommand(Session& session, BatchFrontend& fe, const CommandInfo& comm
                     const std::vector<std::string>& words) {
   const std::string& word = words[0];
   if (!CheckArgumentCount(fe, word, words.size() - 1, command.args.size())) return false;
-  if (command.handler == nullptr)
-    return Refuse(fe, "'" + word + "' is not available in this version");
-  if (!MenuItemEnabled(session, command.id))
-    return Refuse(fe, "'" + word + "' is not available now");
   fe.ClearQueues();
   for (std::size_t i = 0; i < command.args.size(); ++i) {
     const std::string& arg = words[i + 1];
@@ -75,7 +80,17 @@ bool RunMenuCommand(Session& session, BatchFrontend& fe, const CommandInfo& comm
     else
       fe.numbers.push_back(TypedNumber(arg));
   }
-  return WithoutMessage(fe, [&] { command.handler(session, fe); });
+  switch (RunGatedCommand(session, fe, command)) {
+    case CommandOutcome::Completed:
+      return true;
+    case CommandOutcome::ShowedMessage:
+      return false;
+    case CommandOutcome::NotInThisVersion:
+      return Refuse(fe, "'" + word + "' is not available in this version");
+    case CommandOutcome::NotAvailableNow:
+      return Refuse(fe, "'" + word + "' is not available now");
+  }
+  return false;
 }
 
 // A toolbar control: buttons take no argument, lists an item typed from 1, the track bar its

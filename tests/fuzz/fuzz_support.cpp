@@ -1,0 +1,35 @@
+#include "fuzz/fuzz_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/command_table.h"
+#include "batch/batch_runner.h"
+#include "files/text_source.h"
+
+namespace vrel::fuzz {
+
+void Fail(const std::string& fault) {
+  std::fprintf(stderr, "invariant failed: %s\n", fault.c_str());
+  std::abort();
+}
+
+ReaderTarget::ReaderTarget(CommandId command, test::Stage stage)
+    : command_(command), prepared_(test::GorillaAt(stage)), session_(prepared_) {}
+
+void ReaderTarget::Run(const std::uint8_t* data, std::size_t size) {
+  const std::string path = "fuzz-input";
+  InMemoryFiles files;
+  files.Set(path, std::string(reinterpret_cast<const char*>(data), size));
+  fe_.Reset();
+  fe_.files.push_back(path);
+  const CommandOutcome outcome = RunGatedCommand(session_, fe_, Command(command_));
+  if (outcome == CommandOutcome::NotAvailableNow || outcome == CommandOutcome::NotInThisVersion)
+    Fail(std::string(Command(command_).name) + " is not available at the prepared stage");
+  const std::string fault =
+      test::CommandFault(prepared_, session_, outcome == CommandOutcome::ShowedMessage, fe_.log);
+  if (!fault.empty()) Fail(fault);
+  session_ = prepared_;
+}
+
+}  // namespace vrel::fuzz

@@ -198,7 +198,8 @@ class SequenceRunner {
     for (ArgKind kind : command.args) {
       if (kind == ArgKind::Number) {
         fe_.numbers.push_back(Number());
-        trace += " " + std::to_string(fe_.numbers.back());
+        trace += ' ';
+        trace += std::to_string(fe_.numbers.back());
         continue;
       }
       std::optional<std::string> file;

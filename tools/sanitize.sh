@@ -13,6 +13,7 @@ cmake --build "$build"
 cd "$build"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS="suppressions=$here/tools/lsan.supp"
 # The random sequences run slower under the sanitizers: fewer of them here.
 export VREL_SEQUENCES=${VREL_SEQUENCES:-400}
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error -j "$(nproc)"

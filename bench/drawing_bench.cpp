@@ -7,8 +7,10 @@
 #include "graphics/projection.h"
 #include "shell/session.h"
 #ifdef VREL_BENCH_QT
+#include <QDir>
 #include <QGuiApplication>
 
+#include "qt/picture_files.h"
 #include "qt/picture_painter.h"
 #endif
 
@@ -59,6 +61,25 @@ void BM_RecordAndReplaySpecimens(benchmark::State& state) {
     benchmark::DoNotOptimize(vrel::PictureImage(vrel::DrawSpecimens(s, 568, 375)));
 }
 BENCHMARK(BM_RecordAndReplaySpecimens)->Args({49, 2})->Args({33, 3})->Unit(benchmark::kMillisecond);
+
+// The full-capacity specimens picture written to an image file (SVG, then PNG), as Save to
+// metafile and vrel-batch's export do it.
+void BM_ExportSpecimens(benchmark::State& state) {
+  static int argc = 1;
+  static char name[] = "vrel_bench";
+  static char* argv[] = {name, nullptr};
+  if (QGuiApplication::instance() == nullptr) static QGuiApplication application(argc, argv);
+  const vrel::Picture picture = vrel::DrawSpecimens(FullSession(49, 2), 568, 375);
+  const bool svg = state.range(0) == 0;
+  const std::string path =
+      QDir::temp().filePath(svg ? "vrel_bench.svg" : "vrel_bench.png").toStdString();
+  for (auto _ : state)
+    if (!vrel::WritePictureFile(picture, path,
+                                svg ? vrel::PictureFileFormat::Svg : vrel::PictureFileFormat::Png))
+      state.SkipWithError("the file cannot be written");
+  QFile::remove(QString::fromStdString(path));
+}
+BENCHMARK(BM_ExportSpecimens)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 #endif
 
 }  // namespace

@@ -130,9 +130,14 @@ const std::map<std::string, int>& KeyWords() {
 // is to be plotted) exports the one it has, empty and of size 0 x 0 before its first drawing.
 using KeptPictures = std::map<Window, Picture>;
 
-// export WINDOW FILE [WIDTHxHEIGHT]: the window's drawing at that size, written as a listing.
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// export WINDOW FILE [WIDTHxHEIGHT]: the window's drawing at that size, written as a listing or,
+// given an image writer, as an image.
 bool RunExport(Session& session, BatchFrontend& fe, const std::vector<std::string>& words,
-               KeptPictures& kept) {
+               KeptPictures& kept, const ImageFileWriter& writeImage) {
   if (words.size() != 3 && words.size() != 4)
     return Refuse(
         fe, "'export' takes 2 or 3 arguments, " + std::to_string(words.size() - 1) + " given");
@@ -153,13 +158,19 @@ bool RunExport(Session& session, BatchFrontend& fe, const std::vector<std::strin
                             std::to_string(MaxExportSide) + " pixels, not '" + size + "'");
   }
   const std::string& path = words[2];
-  if (path.size() < 4 || path.compare(path.size() - 4, 4, ".txt") != 0)
+  const bool listing = EndsWith(path, ".txt");
+  if (!listing && !writeImage)
     return Refuse(fe, "'export' writes picture listings (.txt) in this version");
+  if (!listing && !PictureFormatByExtension(path))
+    return Refuse(fe, "'export' writes .txt, .svg, .pdf or .png files, not '" + path + "'");
   if (std::optional<Picture> drawn = window->draw(session, width, height))
     kept[window->id] = std::move(*drawn);
-  const std::string listing = PictureListing(kept[window->id]);
+  const Picture& picture = kept[window->id];
   return WithoutMessage(fe, [&] {
-    if (!WriteTextFile(path, listing)) ShowProgramMessage(fe, Message::CannotWriteFile, path);
+    if (!listing)
+      writeImage(picture, path, fe);
+    else if (!WriteTextFile(path, PictureListing(picture)))
+      ShowProgramMessage(fe, Message::CannotWriteFile, path);
   });
 }
 
@@ -179,7 +190,7 @@ bool RunPlot(Session& session, BatchFrontend& fe, const std::vector<std::string>
 
 // One script line; returns false when it was refused or showed a message.
 bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>& words,
-             KeptPictures& kept) {
+             KeptPictures& kept, const ImageFileWriter& writeImage) {
   const std::string& word = words[0];
   if (const CommandInfo* command = CommandByBatchWord(word))
     return RunMenuCommand(session, fe, *command, words);
@@ -190,7 +201,7 @@ bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>
     SpecimensKeyDown(session, fe, key->second);
     return true;
   }
-  if (word == "export") return RunExport(session, fe, words, kept);
+  if (word == "export") return RunExport(session, fe, words, kept, writeImage);
   if (word == "plot") return RunPlot(session, fe, words);
   return Refuse(fe, "unknown command '" + word + "'");
 }
@@ -198,7 +209,8 @@ bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>
 }  // namespace
 
 int RunBatchScript(Session& session, const std::string& scriptName, std::istream& script,
-                   std::ostream& out, std::ostream& err, bool keepGoing) {
+                   std::ostream& out, std::ostream& err, bool keepGoing,
+                   const ImageFileWriter& writeImage) {
   BatchFrontend fe(out, err);
   KeptPictures kept;
   std::string line;
@@ -210,7 +222,7 @@ int RunBatchScript(Session& session, const std::string& scriptName, std::istream
     const std::vector<std::string> words = SplitScriptLine(line);
     if (words.empty()) continue;
     fe.SetLocation(scriptName, lineNumber);
-    if (!RunLine(session, fe, words, kept)) {
+    if (!RunLine(session, fe, words, kept, writeImage)) {
       status = 1;
       if (!keepGoing) break;
     }

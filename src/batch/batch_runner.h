@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
 
+#include "graphics/picture.h"
 #include "shell/command_ids.h"
 #include "shell/headless_frontend.h"
 #include "shell/session.h"
@@ -13,8 +15,17 @@ namespace vrel {
 // Runs a vrel-batch script against the session. Returns the exit status: 0 when every line
 // ran without a message, 1 otherwise. Without keepGoing the run stops at the first message
 // or error.
+// Writes a picture to an image file (SVG, PDF or PNG by the name's extension) and reports through
+// the frontend what went wrong; returns whether the file was written.
+using ImageFileWriter =
+    std::function<bool(const Picture& picture, const std::string& path, Frontend& fe)>;
+
+// Runs a vrel-batch script against the session. Returns the exit status: 0 when every line
+// ran without a message, 1 otherwise. Without keepGoing the run stops at the first message
+// or error. Without an image writer, export writes picture listings only.
 int RunBatchScript(Session& session, const std::string& scriptName, std::istream& script,
-                   std::ostream& out, std::ostream& err, bool keepGoing);
+                   std::ostream& out, std::ostream& err, bool keepGoing,
+                   const ImageFileWriter& writeImage = nullptr);
 
 // How a command fared when run the way vrel-batch runs it.
 enum class CommandOutcome { Completed, ShowedMessage, NotAvailableNow, NotInThisVersion };

@@ -1,5 +1,7 @@
 #include "graphics/picture.h"
 
+#include <cctype>
+
 #include "shell/format.h"
 
 namespace vrel {
@@ -69,6 +71,24 @@ std::string PictureListing(const Picture& picture) {
                    StyleName(item.pen.style));
   }
   return text;
+}
+
+PrintArea PrintRectangle(int pictureWidth, int pictureHeight, double pageWidth) {
+  if (pictureWidth <= 0) return {};
+  const double scale = pageWidth / pictureWidth;
+  const double height = pictureHeight * scale;
+  return {0, 0, static_cast<int>(pageWidth), static_cast<int>(height)};
+}
+
+std::optional<PictureFileFormat> PictureFormatByExtension(const std::string& path) {
+  const std::size_t dot = path.find_last_of("./");
+  if (dot == std::string::npos || path[dot] != '.') return std::nullopt;
+  std::string extension = path.substr(dot + 1);
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension == "svg") return PictureFileFormat::Svg;
+  if (extension == "pdf") return PictureFileFormat::Pdf;
+  if (extension == "png") return PictureFileFormat::Png;
+  return std::nullopt;
 }
 
 }  // namespace vrel

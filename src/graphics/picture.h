@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,5 +72,27 @@ class Canvas {
 //   ellipse X1 Y1 X2 Y2 #rrggbb WIDTH STYLE
 //   text X Y TEXT
 std::string PictureListing(const Picture& picture);
+
+// Whether the picture has an area to show: a window that has not drawn yet keeps one of 0 x 0.
+inline bool PictureHasArea(const Picture& picture) {
+  return picture.width > 0 && picture.height > 0;
+}
+
+// Where a printed picture goes, in printer pixels from the top-left of the printable area.
+struct PrintArea {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool operator==(const PrintArea&) const = default;
+};
+
+// The picture stretched to the page width, keeping its proportions; the far corner is truncated
+// toward zero. A picture without width gets an empty area.
+PrintArea PrintRectangle(int pictureWidth, int pictureHeight, double pageWidth);
+
+// The image files a picture is written to.
+enum class PictureFileFormat { Svg, Pdf, Png };
+
+// The format named by the file's extension (.svg, .pdf or .png, in any case); nothing for any
+// other name.
+std::optional<PictureFileFormat> PictureFormatByExtension(const std::string& path);
 
 }  // namespace vrel

@@ -1,12 +1,20 @@
 #include "qt/drawing_form.h"
 
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QVBoxLayout>
 
 #include "app/windows.h"
+#include "qt/picture_files.h"
 #include "qt/picture_painter.h"
 #include "qt/qt_support.h"
+#include "shell/messages.h"
 
 namespace vrel {
 
@@ -34,10 +42,13 @@ DrawingForm::DrawingForm(vrel::Window window) : QWidget(nullptr, Qt::Window), wi
     }
     QAction* action = PopupMenu->addAction(item.caption);
     action->setObjectName(item.name);
-    // The picture commands are not built yet: they say so.
-    action->setEnabled(false);
-    action->setStatusTip(NotAvailableTip);
-    action->setToolTip(NotAvailableTip);
+    const QString name = item.name;
+    if (name == "Copy1")
+      connect(action, &QAction::triggered, this, &DrawingForm::Copy1Click);
+    else if (name == "SauveMetafile")
+      connect(action, &QAction::triggered, this, &DrawingForm::SauveMetafileClick);
+    else if (name == "Print1")
+      connect(action, &QAction::triggered, this, &DrawingForm::Print1Click);
   }
   BuildPopupMenu(info.popupOnPaintBox);
   // Every paint records the drawing anew, then shows the picture it keeps.
@@ -52,6 +63,8 @@ DrawingForm::DrawingForm(vrel::Window window) : QWidget(nullptr, Qt::Window), wi
   // The drawings are made for the client size, so that is what the window gets.
   PlaceForm(this, info.left, info.top, info.clientWidth, info.clientHeight);
 }
+
+DrawingForm::~DrawingForm() = default;
 
 void DrawingForm::Attach(Recorder recorder, KeyAction keys) {
   recorder_ = std::move(recorder);
@@ -74,6 +87,51 @@ void DrawingForm::BuildPopupMenu(bool onPaintBox) {
   owner->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(owner, &QWidget::customContextMenuRequested, this,
           [this, owner](const QPoint& at) { PopupMenu->popup(owner->mapToGlobal(at)); });
+}
+
+void DrawingForm::Copy1Click() {
+  if (!PictureHasArea(picture_)) {
+    if (frontend_ != nullptr) ShowProgramMessage(*frontend_, Message::NothingToExport);
+    return;
+  }
+  QGuiApplication::clipboard()->setImage(PictureImage(picture_));
+}
+
+void DrawingForm::SauveMetafileClick() {
+  if (frontend_ == nullptr) return;
+  // The picture as it was when the command was chosen, whatever paints while the dialog is up.
+  const Picture picture = picture_;
+  if (!PictureHasArea(picture)) {
+    ShowProgramMessage(*frontend_, Message::NothingToExport);
+    return;
+  }
+  if (const std::optional<std::string> path = frontend_->ChooseFile(FileDialog::SaveMeta))
+    ExportPictureFile(picture, *path, *frontend_);
+}
+
+QPrinter& DrawingForm::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+void DrawingForm::Print1Click() {
+  const Picture picture = picture_;
+  QPrinter& printer = Printer();
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    // Printing to a file that cannot be written is the one failure a user can mend.
+    if (frontend_ != nullptr)
+      ShowProgramMessage(
+          *frontend_, Message::CannotWriteFile,
+          QFile::encodeName(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                               : printer.outputFileName())
+              .toStdString());
+    return;
+  }
+  DrawPictureOnPage(picture, painter, printer.pageRect(QPrinter::DevicePixel).width());
+  painter.end();
 }
 
 TDrawWindow::TDrawWindow() : DrawingForm(Window::Specimens) {}

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "graphics/picture.h"
@@ -9,6 +10,7 @@
 #include "shell/frontend.h"
 
 class QMenu;
+class QPrinter;
 
 namespace vrel {
 
@@ -20,6 +22,7 @@ class DrawingForm : public QWidget {
 
  public:
   explicit DrawingForm(vrel::Window window);
+  ~DrawingForm() override;
 
   // What a paint records for a drawing area of the given size (nothing: keep the last picture),
   // and what the arrow keys do.
@@ -31,6 +34,19 @@ class DrawingForm : public QWidget {
 
   // The picture of the last paint, which the picture commands use.
   const Picture& LastPicture() const { return picture_; }
+
+  // Where the picture commands ask for a file name and report what went wrong.
+  void SetFrontend(Frontend* frontend) { frontend_ = frontend; }
+
+  // The picture commands of the right-click menu: they act on the last picture and never paint.
+  // Copy puts it on the clipboard as an image of its size.
+  void Copy1Click();
+  // Save to metafile writes it to the file chosen in the main window's picture dialog.
+  void SauveMetafileClick();
+  // Print prints it on one page, as wide as the page.
+  void Print1Click();
+  // The window's printer, which keeps the settings of the print dialog between two prints.
+  QPrinter& Printer();
 
   PaintBox* PaintBox1;
   // The right-click menu of the picture commands.
@@ -46,6 +62,8 @@ class DrawingForm : public QWidget {
   Recorder recorder_;
   KeyAction keys_;
   Picture picture_;
+  Frontend* frontend_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;
 };
 
 // The specimens window.

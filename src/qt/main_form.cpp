@@ -142,6 +142,7 @@ void TMainForm::AttachForms(const FormSet& forms) {
         static_cast<DrawingForm*>(forms.PlotDraw)}) {
     if (form == nullptr) continue;
     const DrawingWindowInfo& info = DrawingWindowDetails(form->Window());
+    form->SetFrontend(frontend_.get());
     form->Attach(
         [this, &info](int width, int height) { return info.draw(*session_, width, height); },
         [this, &info](int key) {

@@ -10,8 +10,9 @@ const FileDialogSpec& DialogSpec(FileDialog dialog) {
       {"SaveTextDialog", true, "", "TXT|*.txt|ALL|*.*", true},
       {"SaveVectDialog", true, "", "VEC|*.vec|ALL|*.*", true},
       {"SaveDataDialog", true, "", "DATA|*.dat|ALL|*.*", true},
-      {"SaveMetaDialog", true, "", "Pictures (*.svg *.pdf *.png)|*.svg;*.pdf;*.png", true},
+      {"SaveMetaDialog", true, "", "Pictures (*.svg *.pdf *.png)|*.svg;*.pdf;*.png", false},
   };
+  // A picture is replaced without a question, unlike the result files.
   return specs[static_cast<int>(dialog)];
 }
 

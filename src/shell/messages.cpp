@@ -10,7 +10,7 @@ using M = Message;
 
 // File-reading errors carry the stop icon, refused requests the exclamation icon.
 // clang-format off
-constexpr std::array<MessageInfo, 26> Messages = {{
+constexpr std::array<MessageInfo, 27> Messages = {{
     {M::InvalidFile, "Invalid file", "", Icon::Stop},
     {M::InputFailed, "Input failed", "", Icon::Stop},
     {M::IncorrectSpecimenCount, "Incorrect number of specimens", "", Icon::Stop},
@@ -37,6 +37,7 @@ constexpr std::array<MessageInfo, 26> Messages = {{
     {M::DiscriminationNotComputable, "The discrimination cannot be computed with these components", "", Icon::Exclamation},
     {M::NoDirection, "The coefficients are all zero: no direction to show", "", Icon::Exclamation},
     {M::StatisticOutOfRange, "R\u00b2 falls outside 0..1: the scores are not centred on the loaded data (reload or compute the components again)", "", Icon::Exclamation},
+    {M::NothingToExport, "There is no picture to export yet: the window has not drawn anything", "", Icon::Exclamation},
 }};
 // clang-format on
 

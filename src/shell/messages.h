@@ -34,6 +34,7 @@ enum class Message {
   DiscriminationNotComputable,
   NoDirection,
   StatisticOutOfRange,
+  NothingToExport,
 };
 
 struct MessageInfo {

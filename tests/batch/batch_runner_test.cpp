@@ -4,10 +4,13 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "batch/batch_frontend.h"
+#include "shell/messages.h"
+#include "support/image_files.h"
 #include "support/test_data.h"
 
 namespace vrel {
@@ -101,6 +104,53 @@ TEST(BatchFrontend, AnswersComeFromArgumentsAndMessagesGoToStandardError) {
   EXPECT_EQ(fe.messageCount, 1);
 }
 
+// export hands images to the writer it is given, at the size asked for; listings stay its own.
+TEST(BatchScript, ExportHandsImagesToTheWriter) {
+  std::vector<std::string> written;
+  const ImageFileWriter writer = [&written](const Picture& picture, const std::string& path,
+                                            Frontend& fe) {
+    written.push_back(path + " " + std::to_string(picture.width) + "x" +
+                      std::to_string(picture.height));
+    if (path == "full.png") ShowProgramMessage(fe, Message::CannotWriteFile, path);
+    return path != "full.png";
+  };
+  struct Case {
+    const char* script;
+    bool withWriter;
+    std::vector<std::string> written;
+    std::string err;
+  };
+  const Case cases[] = {
+      {"export specimens a.svg 300x200\nexport vectors b.PDF\nexport plot c.png\n",
+       true,
+       {"a.svg 300x200", "b.PDF 560x367", "c.png 0x0"},
+       ""},
+      {"export specimens fig.jpeg\n",
+       true,
+       {},
+       "job.vrel:1: 'export' writes .txt, .svg, .pdf or .png files, not 'fig.jpeg'\n"},
+      {"export specimens full.png\nclear-session\n",
+       true,
+       {"full.png 568x375"},
+       "job.vrel:1: Cannot write file full.png\n"},
+      {"export specimens a.png\n",
+       false,
+       {},
+       "job.vrel:1: 'export' writes picture listings (.txt) in this version\n"},
+  };
+  for (const Case& c : cases) {
+    written.clear();
+    Session s;
+    std::istringstream in(c.script);
+    std::ostringstream out, err;
+    const int status =
+        RunBatchScript(s, "job.vrel", in, out, err, false, c.withWriter ? writer : nullptr);
+    EXPECT_EQ(written, c.written) << c.script;
+    EXPECT_EQ(err.str(), c.err) << c.script;
+    EXPECT_EQ(status, c.err.empty() ? 0 : 1) << c.script;
+  }
+}
+
 // The installed program: exit status and standard error as a shell script sees them.
 std::string ReadAll(FILE* pipe) {
   std::string text;
@@ -142,6 +192,61 @@ TEST(BatchProgram, UnreadableScriptsExitWithStatusTwo) {
     EXPECT_NE(output.find("cannot read the script"), std::string::npos) << output;
   }
 }
+
+#ifdef VREL_BATCH_IMAGES
+// The program writes real images: valid files of the size asked for, a clear message for a
+// picture not drawn yet.
+TEST(BatchProgram, ExportsImagesAtTheRequestedSize) {
+  const std::string dir = test::ScratchDir();
+  std::string output;
+  EXPECT_EQ(RunProgram("open-data " + test::DataFile("gorilla.dat") +
+                           "\nsuperimpose\nexport specimens " + dir + "s.png 300x200\n" +
+                           "export specimens " + dir + "s.svg 320x240\nexport vectors " + dir +
+                           "v.pdf 200x100\nexport plot " + dir + "p.png\n",
+                       output),
+            1);
+  EXPECT_NE(output.find("program_test.vrel:6: There is no picture to export yet: the window has "
+                        "not drawn anything\n"),
+            std::string::npos)
+      << output;
+  EXPECT_EQ(test::PngSize(dir + "s.png"), (test::PixelSize{300, 200}));
+  EXPECT_EQ(test::ReadSvg(test::ReadFileBytes(dir + "s.svg")).viewBox, "0 0 320 240");
+  EXPECT_EQ(test::PdfPageBoxes(dir + "v.pdf"), std::vector<std::string>{"200 100"});
+  EXPECT_FALSE(std::filesystem::exists(dir + "p.png"));
+}
+
+// The README's figures: the example script, run into a scratch folder, makes each of them.
+TEST(BatchProgram, TheExampleFiguresAreMade) {
+  const std::string examples = std::string(VREL_SOURCE_DIR) + "/examples/gorilla/";
+  std::string script = test::ReadFileBytes(examples + "figures.vrel");
+  ASSERT_FALSE(script.empty());
+  const std::string dir = test::ScratchDir() + "figures/";
+  std::filesystem::create_directories(dir);
+  auto replaceAll = [&script](const std::string& from, const std::string& to) {
+    for (std::size_t at = script.find(from); at != std::string::npos;
+         at = script.find(from, at + to.size()))
+      script.replace(at, from.size(), to);
+  };
+  replaceAll("examples/gorilla/figures/", dir);
+  replaceAll(" examples/gorilla/", " " + examples);
+  std::string output;
+  ASSERT_EQ(RunProgram(script, output), 0) << output;
+  struct Figure {
+    const char* name;
+    int width, height;
+  };
+  const Figure figures[] = {{"specimens", 568, 375}, {"regression", 560, 367}, {"plot", 550, 349}};
+  for (const Figure& f : figures) {
+    EXPECT_EQ(test::PngSize(dir + f.name + ".png"), (test::PixelSize{f.width, f.height})) << f.name;
+    const std::string svg = test::ReadFileBytes(dir + f.name + ".svg");
+    EXPECT_EQ(test::ReadSvg(svg).viewBox,
+              "0 0 " + std::to_string(f.width) + " " + std::to_string(f.height));
+    EXPECT_TRUE(test::ReadSvg(svg).closed) << f.name;
+  }
+  // The plot shows 30 females as squares and 29 males as circles, within its frame.
+  EXPECT_EQ(test::CountOf(test::ReadFileBytes(dir + "plot.svg"), "<circle"), 29);
+}
+#endif
 
 }  // namespace
 }  // namespace vrel

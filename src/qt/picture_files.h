@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "graphics/picture.h"
+#include "shell/frontend.h"
+
+class QPainter;
+
+namespace vrel {
+
+// Writes the picture at its own size: SVG with that size and view box, PDF on one page of that
+// many points, PNG on white. An existing file is replaced only once the new one is complete.
+// Returns false when the file cannot be written.
+bool WritePictureFile(const Picture& picture, const std::string& path, PictureFileFormat format);
+
+// Saves the picture under the name as given, in the format its extension names (SVG for any
+// other name). A picture without area is not written and the user is told there is nothing to
+// export yet; a file that cannot be written is reported. Returns whether the file was written.
+bool ExportPictureFile(const Picture& picture, const std::string& path, Frontend& fe);
+
+// Draws the picture as the printed page shows it: stretched to the page width, keeping its
+// proportions, from the painter's origin. A picture without width draws nothing.
+void DrawPictureOnPage(const Picture& picture, QPainter& painter, double pageWidth);
+
+}  // namespace vrel

@@ -26,13 +26,23 @@ std::vector<std::string> SplitScriptLine(const std::string& line) {
   return words;
 }
 
+namespace {
+
+// Runs a handler and tells whether it went without a message.
+template <typename Run>
+bool WithoutMessage(HeadlessFrontend& fe, Run run) {
+  const int messagesBefore = fe.messageCount;
+  run();
+  return fe.messageCount == messagesBefore;
+}
+
+}  // namespace
+
 CommandOutcome RunGatedCommand(Session& session, HeadlessFrontend& fe, const CommandInfo& command) {
   if (command.handler == nullptr) return CommandOutcome::NotInThisVersion;
   if (!MenuItemEnabled(session, command.id)) return CommandOutcome::NotAvailableNow;
-  const int messagesBefore = fe.messageCount;
-  command.handler(session, fe);
-  return fe.messageCount == messagesBefore ? CommandOutcome::Completed
-                                           : CommandOutcome::ShowedMessage;
+  return WithoutMessage(fe, [&] { command.handler(session, fe); }) ? CommandOutcome::Completed
+                                                                   : CommandOutcome::ShowedMessage;
 }
 
 namespace {
@@ -58,14 +68,6 @@ int TypedNumber(const std::string& arg) {
   int value = 0;
   if (arg == "cancel" || !ParseInteger(arg, value)) value = 0;
   return value;
-}
-
-// Runs a handler and tells whether it went without a message.
-template <typename Run>
-bool WithoutMessage(BatchFrontend& fe, Run run) {
-  const int messagesBefore = fe.messageCount;
-  run();
-  return fe.messageCount == messagesBefore;
 }
 
 bool RunMenuCommand(Session& session, BatchFrontend& fe, const CommandInfo& command,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "graphics/projection.h"
+#include "numerics/components.h"
 #include "shell/capacities.h"
 
 namespace vrel {
@@ -132,12 +133,7 @@ void TrackBar1Change(Session& s, Frontend& fe, int position) {
 }
 
 int LastComponentIndex(const Session& s) {
-  const int p = s.LandmarkCount;
-  int last = 96;
-  if (s.DimensionCount == 3) last = p * 3 - 8;
-  if (s.DimensionCount == 2) last = p * 2 - 5;
-  if (s.DimensionCount == 1) last = p - 3;
-  return std::min(last, 96);
+  return std::min(ShapeSpaceDimension(s.Dimensions()) - 1, SizeColumn);
 }
 
 void ComboBoxCompClick(Session& s, Frontend& fe, int item) {

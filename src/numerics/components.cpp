@@ -24,4 +24,18 @@ void SortComponents(Matrix& u, Vector& w, Matrix& v, const DataDimensions& dims)
   }
 }
 
+int ShapeSpaceDimension(const DataDimensions& dims) {
+  const int p = dims.LandmarkCount;
+  switch (dims.DimensionCount) {
+    case 3:
+      return 3 * p - 7;
+    case 2:
+      return 2 * p - 4;
+    case 1:
+      return p - 2;
+    default:
+      return MaxComponents;
+  }
+}
+
 }  // namespace vrel

@@ -9,4 +9,9 @@ namespace vrel {
 // columns of v (m rows) and u (SpecimenCount rows) alike.
 void SortComponents(Matrix& u, Vector& w, Matrix& v, const DataDimensions& dims);
 
+// The dimension of shape space for the loaded counts: centring, scaling and rotation leave
+// 3p - 7 dimensions in space, 2p - 4 in the plane and p - 2 on a line. Without data (no
+// dimension count) there is no bound: the 99 columns.
+int ShapeSpaceDimension(const DataDimensions& dims);
+
 }  // namespace vrel

@@ -1,17 +1,15 @@
 #include "stats/component_count.h"
 
+#include <algorithm>
+
+#include "numerics/components.h"
 #include "shell/messages.h"
 #include "shell/prompt.h"
 
 namespace vrel {
 
 int CapComponentCount(const Session& s, int q) {
-  if (s.DimensionCount == 3 && 3 * s.LandmarkCount - 7 <= q) q = 3 * s.LandmarkCount - 7;
-  if (s.DimensionCount == 2 && 2 * s.LandmarkCount - 4 <= q) q = 2 * s.LandmarkCount - 4;
-  // One coordinate per landmark: centring and scaling leave p - 2 dimensions of shape.
-  if (s.DimensionCount == 1 && s.LandmarkCount - 2 <= q) q = s.LandmarkCount - 2;
-  if (q > MaxRetainedComponents) q = MaxRetainedComponents;
-  return q;
+  return std::min({q, ShapeSpaceDimension(s.Dimensions()), MaxRetainedComponents});
 }
 
 int AskComponentCount(Session& s, Frontend& fe, Message notEnough) {

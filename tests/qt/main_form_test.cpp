@@ -144,8 +144,9 @@ TEST_F(MainWindow, HelpOpensTheGuideAndClosesWithTheMainWindowButNotOnQuit) {
 TEST_F(MainWindow, EveryPageOfTheGuideIsBundled) {
   Main().ShowHelp();
   QTextBrowser* browser = Main().HelpWindow()->HelpBrowser;
-  const QStringList pages = {"index",   "introduction", "first_analysis", "menus",
-                             "toolbar", "data_files",   "windows"};
+  const QStringList pages = {"index",   "introduction", "first_analysis", "worked_analysis",
+                             "menus",   "toolbar",      "windows",        "data_files",
+                             "batch"};
   int links = 0;
   for (const QString& page : pages) {
     SCOPED_TRACE(page.toStdString());

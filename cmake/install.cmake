@@ -35,6 +35,7 @@ if(TARGET vrel)
   install(FILES resources/${VREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES resources/icons/vrel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
           RENAME ${VREL_APP_ID}.svg)
+  # The PNGs are vrel.svg drawn by Qt's SVG renderer at each size; draw them again when it changes.
   foreach(size 16 22 24 32 48 64 128 256)
     install(FILES resources/icons/vrel-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

@@ -93,6 +93,20 @@ if(MODE STREQUAL "tree")
     endif()
   endforeach()
 
+  # Every PNG of the icon theme has the size of its folder (width and height in its header).
+  file(GLOB pngs "${prefix}/share/icons/hicolor/*/apps/*.png")
+  foreach(png IN LISTS pngs)
+    string(REGEX MATCH "/([0-9]+)x([0-9]+)/apps/" ignored "${png}")
+    file(READ "${png}" header OFFSET 16 LIMIT 8 HEX)
+    string(SUBSTRING "${header}" 0 8 width)
+    string(SUBSTRING "${header}" 8 8 height)
+    math(EXPR width "0x${width}")
+    math(EXPR height "0x${height}")
+    if(NOT width EQUAL CMAKE_MATCH_1 OR NOT height EQUAL CMAKE_MATCH_2)
+      fail("${png} is ${width}x${height}")
+    endif()
+  endforeach()
+
   # The metainfo launches the installed desktop entry.
   file(GLOB metainfo "${prefix}/share/metainfo/*.metainfo.xml")
   file(READ "${metainfo}" xml)

@@ -17,8 +17,13 @@ endif()
 set(VREL_MANUAL_DIR "${VREL_DOC_DIR}/manual")
 set(VREL_EXAMPLES_DIR "${VREL_DOC_DIR}/examples")
 
+# The man pages carry the program's version.
+foreach(page vrel.1 vrel-batch.1)
+  configure_file(resources/man/${page} man/${page} @ONLY)
+endforeach()
+
 install(TARGETS vrel-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES resources/man/vrel-batch.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/vrel-batch.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The manual: the pages of the Help window, their style sheet and the pictures they show.
 file(GLOB VREL_MANUAL_PAGES CONFIGURE_DEPENDS resources/help/*.html resources/help/*.css)
@@ -31,7 +36,7 @@ install(DIRECTORY examples/ DESTINATION ${VREL_EXAMPLES_DIR}
 
 if(TARGET vrel)
   install(TARGETS vrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES resources/man/vrel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/vrel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES resources/${VREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES resources/icons/vrel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
           RENAME ${VREL_APP_ID}.svg)

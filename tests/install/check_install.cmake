@@ -135,7 +135,7 @@ if(MODE STREQUAL "tree")
     execute_process(COMMAND ${CMAKE_COMMAND} -E env MAN_DISABLE_SECCOMP=1 MANWIDTH=80
                             "${man}" --warnings -l "${prefix}/share/man/man1/${page}"
                     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT rc EQUAL 0 OR err OR NOT out MATCHES "SYNOPSIS")
+    if(NOT rc EQUAL 0 OR err OR NOT out MATCHES "SYNOPSIS" OR out MATCHES "@")
       fail("man -l ${page} (${rc}): ${err}")
     endif()
   endforeach()

@@ -144,8 +144,9 @@ TEST_F(MainWindow, HelpOpensTheGuideAndClosesWithTheMainWindowButNotOnQuit) {
 TEST_F(MainWindow, EveryPageOfTheGuideIsBundled) {
   Main().ShowHelp();
   QTextBrowser* browser = Main().HelpWindow()->HelpBrowser;
-  const QStringList pages = {"index",   "introduction", "first_analysis", "menus",
-                             "toolbar", "data_files",   "windows"};
+  const QStringList pages = {"index",   "introduction", "first_analysis", "worked_analysis",
+                             "menus",   "toolbar",      "windows",        "data_files",
+                             "batch"};
   int links = 0;
   for (const QString& page : pages) {
     SCOPED_TRACE(page.toStdString());
@@ -169,7 +170,7 @@ TEST_F(MainWindow, EveryPageOfTheGuideIsBundled) {
 TEST_F(MainWindow, OpenDataThroughItsDialogThenSuperimposeFromTheToolbar) {
   if (Command(CommandId::OpenData).handler == nullptr || Command(CommandId::Gpa).handler == nullptr)
     GTEST_SKIP() << "Open Data or the superimposition is not built yet";
-  const QString file = QFileInfo(__FILE__).dir().filePath("../data/gorilla.dat");
+  const QString file = TestData("gorilla.dat");
   WhenModal([file](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr);

@@ -70,9 +70,10 @@ class FormsTest : public ::testing::Test {
   std::unique_ptr<Forms> forms;
 };
 
-// A data file of the test data folder.
+// A data file of the test data folder (named by the build: a source compiled by a relative
+// path has a relative __FILE__, which would not lead there from the test's folder).
 inline QString TestData(const QString& name) {
-  return QFileInfo(__FILE__).dir().filePath("../data/" + name);
+  return QString(VREL_TEST_DATA_DIR "/") + name;
 }
 
 // Picks the file in the next file dialog, as a user would.

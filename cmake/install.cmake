@@ -1,0 +1,89 @@
+# Installation and the Debian package.
+#   cmake --install build --prefix P    the programs, the desktop entry, the icons, the AppStream
+#                                        metainfo, the man pages, the manual and the examples
+#   (cd build && cpack -G DEB)           a Debian package of the same files
+# Included from the top-level CMakeLists.txt after the programs are defined.
+
+# The desktop's name for the program: the .desktop file, the icon and the metainfo carry it.
+set(VREL_APP_ID "org.vrel.Vrel")
+
+include(GNUInstallDirs)
+# The documentation goes to share/doc/vrel, the package's name, unless DOCDIR is chosen.
+if(CMAKE_INSTALL_DOCDIR STREQUAL "${CMAKE_INSTALL_DATAROOTDIR}/doc/${PROJECT_NAME}")
+  set(VREL_DOC_DIR "${CMAKE_INSTALL_DATAROOTDIR}/doc/vrel")
+else()
+  set(VREL_DOC_DIR "${CMAKE_INSTALL_DOCDIR}")
+endif()
+set(VREL_MANUAL_DIR "${VREL_DOC_DIR}/manual")
+set(VREL_EXAMPLES_DIR "${VREL_DOC_DIR}/examples")
+
+# The man pages carry the program's version.
+foreach(page vrel.1 vrel-batch.1)
+  configure_file(resources/man/${page} man/${page} @ONLY)
+endforeach()
+
+install(TARGETS vrel-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/vrel-batch.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The manual: the pages of the Help window, their style sheet and the pictures they show.
+file(GLOB VREL_MANUAL_PAGES CONFIGURE_DEPENDS resources/help/*.html resources/help/*.css)
+install(FILES ${VREL_MANUAL_PAGES} DESTINATION ${VREL_MANUAL_DIR})
+install(DIRECTORY examples/gorilla/figures/ DESTINATION ${VREL_MANUAL_DIR}/figures
+        FILES_MATCHING PATTERN "*.png")
+# The examples; the figures' SVG files are made again by figures.vrel and not kept.
+install(DIRECTORY examples/ DESTINATION ${VREL_EXAMPLES_DIR}
+        PATTERN ".gitignore" EXCLUDE PATTERN "*.svg" EXCLUDE)
+
+if(TARGET vrel)
+  install(TARGETS vrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/vrel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES resources/${VREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES resources/icons/vrel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+          RENAME ${VREL_APP_ID}.svg)
+  # The PNGs are vrel.svg drawn by Qt's SVG renderer at each size; draw them again when it changes.
+  foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES resources/icons/vrel-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${VREL_APP_ID}.png)
+  endforeach()
+  configure_file(resources/${VREL_APP_ID}.metainfo.xml.in ${VREL_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VREL_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+endif()
+
+# The Debian package: its dependencies come from the shared libraries the programs link.
+set(VREL_PACKAGE_MAINTAINER "Vrel maintainers <maintainers@vrel.org>"
+    CACHE STRING "The Debian package's Maintainer field")
+set(CPACK_PACKAGE_NAME "vrel")
+set(CPACK_PACKAGE_VENDOR "Vrel")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_CONTACT "${VREL_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "landmark-based shape analysis (geometric morphometrics)")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Vrel studies how the shapes of a set of specimens vary, from the coordinates of the same
+landmarks measured on every specimen, in two or three dimensions. It reads its own landmark
+files and the TPS and NTS formats, superimposes the specimens by Procrustes fitting, computes
+the principal components of shape, regresses shape on size or on a factor, discriminates two
+groups and tests these analyses. Results are written as text or CSV files.
+.
+The package holds the desktop program vrel and vrel-batch, which runs the same commands from a
+script without a screen.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "vrel")
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "science")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)
+
+# The installed tree and the package, checked against the reviewed file list.
+if(VREL_BUILD_TESTS AND TARGET vrel)
+  set(VREL_INSTALL_CHECK
+      ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+      -DEXPECTED=${PROJECT_SOURCE_DIR}/tests/install/installed_files.txt
+      -DWORK_DIR=${CMAKE_BINARY_DIR}/install-check -DCPACK=${CMAKE_CPACK_COMMAND})
+  add_test(NAME Install.InstalledTreeMatchesTheListAndValidates
+           COMMAND ${VREL_INSTALL_CHECK} -DMODE=tree -P ${PROJECT_SOURCE_DIR}/tests/install/check_install.cmake)
+  add_test(NAME Install.DebianPackageHoldsTheListAndItsDependencies
+           COMMAND ${VREL_INSTALL_CHECK} -DMODE=package -P ${PROJECT_SOURCE_DIR}/tests/install/check_install.cmake)
+endif()

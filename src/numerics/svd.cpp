@@ -2,8 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 namespace vrel {
+
+// The method is written in the textbook by columns, but the matrices are stored by rows. So the
+// loops here walk along rows: the sums down a column are gathered for all columns at once, row
+// after row, and the plane rotations of the QR sweeps run on transposed copies whose rows are
+// the columns of U and V. Every element still goes through the same operations in the same
+// order as in the column-by-column loops, so the results are the same to the last bit (the
+// build keeps the compiler from fusing a multiply and an add, which would round differently).
 
 namespace {
 
@@ -12,6 +21,89 @@ double Sign(double x, double y) { return y >= 0.0 ? std::fabs(x) : -std::fabs(x)
 
 // x is negligible when adding it to the matrix norm changes nothing.
 bool Negligible(double x, double anorm) { return std::fabs(x) + anorm == anorm; }
+
+// t[j] = sum over r = first .. last-1 of weight(r) * m[r][j], for every j = from .. to-1, each
+// sum in ascending r.
+template <class Weight>
+void SumWeightedRows(const Matrix& m, int first, int last, int from, int to, Weight weight,
+                     double* t) {
+  std::fill(t + from, t + to, 0.0);
+  for (int r = first; r < last; ++r) {
+    const double* row = m[r];
+    const double x = weight(r);
+    for (int j = from; j < to; ++j) t[j] += x * row[j];
+  }
+}
+
+// m[r][j] += f[j] * m[r][col] for r = first .. last-1 and j = from .. to-1 (col outside them).
+void AddColumnMultiples(Matrix& m, int col, int first, int last, int from, int to,
+                        const double* f) {
+  for (int r = first; r < last; ++r) {
+    double* row = m[r];
+    const double x = row[col];
+    for (int j = from; j < to; ++j) row[j] += f[j] * x;
+  }
+}
+
+// For every row j = first .. last-1 of a: t = sum over c = from .. to-1 of a[j][c] * y[c], then
+// a[j][c] += t * e[c]. Rows are taken four at a time so that four independent sums are under
+// way together; each sum still runs in ascending c.
+void ReflectRows(Matrix& a, int first, int last, int from, int to, const double* y,
+                 const double* e) {
+  int j = first;
+  for (; j + 4 <= last; j += 4) {
+    double* r0 = a[j];
+    double* r1 = a[j + 1];
+    double* r2 = a[j + 2];
+    double* r3 = a[j + 3];
+    double t0 = 0.0, t1 = 0.0, t2 = 0.0, t3 = 0.0;
+    for (int c = from; c < to; ++c) {
+      t0 += r0[c] * y[c];
+      t1 += r1[c] * y[c];
+      t2 += r2[c] * y[c];
+      t3 += r3[c] * y[c];
+    }
+    for (int c = from; c < to; ++c) {
+      r0[c] += t0 * e[c];
+      r1[c] += t1 * e[c];
+      r2[c] += t2 * e[c];
+      r3[c] += t3 * e[c];
+    }
+  }
+  for (; j < last; ++j) {
+    double* row = a[j];
+    double t = 0.0;
+    for (int c = from; c < to; ++c) t += row[c] * y[c];
+    for (int c = from; c < to; ++c) row[c] += t * e[c];
+  }
+}
+
+// The leading rows x cols block of m, transposed into a contiguous block of cols rows.
+std::vector<double> Transposed(const Matrix& m, int rows, int cols) {
+  std::vector<double> t(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c)
+      t[static_cast<std::size_t>(c) * static_cast<std::size_t>(rows) + static_cast<std::size_t>(r)] =
+          m[r][c];
+  return t;
+}
+
+void CopyTransposedBack(const std::vector<double>& t, Matrix& m, int rows, int cols) {
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c)
+      m[r][c] = t[static_cast<std::size_t>(c) * static_cast<std::size_t>(rows) +
+                  static_cast<std::size_t>(r)];
+}
+
+// The plane rotation x' = x c + z s, z' = z c - x s, along two distinct rows of count values.
+void Rotate(double* __restrict x, double* __restrict z, int count, double c, double s) {
+  for (int q = 0; q < count; ++q) {
+    const double xq = x[q];
+    const double zq = z[q];
+    x[q] = xq * c + zq * s;
+    z[q] = zq * c - xq * s;
+  }
+}
 
 }  // namespace
 
@@ -29,7 +121,8 @@ double Hypot(double a, double b) {
 
 void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
   if (n <= 0) return;
-  Vector e(n);  // superdiagonal of the bidiagonal form
+  Vector e(n);                                          // superdiagonal of the bidiagonal form
+  std::vector<double> t(static_cast<std::size_t>(n));  // one sum or factor per column
   double g = 0.0, scale = 0.0, anorm = 0.0;
   int l = 0;
 
@@ -51,12 +144,9 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
         g = -Sign(std::sqrt(s), f);
         const double h = f * g - s;
         a[i][i] = f - g;
-        for (int j = l; j < n; ++j) {
-          double t = 0.0;
-          for (int r = i; r < m; ++r) t += a[r][i] * a[r][j];
-          const double factor = t / h;
-          for (int r = i; r < m; ++r) a[r][j] += factor * a[r][i];
-        }
+        SumWeightedRows(a, i, m, l, n, [&a, i](int r) { return a[r][i]; }, t.data());
+        for (int j = l; j < n; ++j) t[static_cast<std::size_t>(j)] /= h;
+        AddColumnMultiples(a, i, i, m, l, n, t.data());
         for (int r = i; r < m; ++r) a[r][i] *= scale;
       }
     }
@@ -76,11 +166,7 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
         const double h = f * g - s;
         a[i][l] = f - g;
         for (int c = l; c < n; ++c) e[c] = a[i][c] / h;
-        for (int j = l; j < m; ++j) {
-          double t = 0.0;
-          for (int c = l; c < n; ++c) t += a[j][c] * a[i][c];
-          for (int c = l; c < n; ++c) a[j][c] += t * e[c];
-        }
+        ReflectRows(a, l, m, l, n, a[i], e.data());
         for (int c = l; c < n; ++c) a[i][c] *= scale;
       }
     }
@@ -93,11 +179,9 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
     if (i < n - 1) {
       if (g != 0.0) {
         for (int j = l; j < n; ++j) v[j][i] = (a[i][j] / a[i][l]) / g;
-        for (int j = l; j < n; ++j) {
-          double t = 0.0;
-          for (int c = l; c < n; ++c) t += a[i][c] * v[c][j];
-          for (int c = l; c < n; ++c) v[c][j] += t * v[c][i];
-        }
+        const double* reflector = a[i];
+        SumWeightedRows(v, l, n, l, n, [reflector](int c) { return reflector[c]; }, t.data());
+        AddColumnMultiples(v, i, l, n, l, n, t.data());
       }
       for (int j = l; j < n; ++j) v[i][j] = v[j][i] = 0.0;
     }
@@ -113,12 +197,10 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
     for (int j = l; j < n; ++j) a[i][j] = 0.0;
     if (g != 0.0) {
       g = 1.0 / g;
-      for (int j = l; j < n; ++j) {
-        double t = 0.0;
-        for (int r = l; r < m; ++r) t += a[r][i] * a[r][j];
-        const double f = (t / a[i][i]) * g;
-        for (int r = i; r < m; ++r) a[r][j] += f * a[r][i];
-      }
+      SumWeightedRows(a, l, m, l, n, [&a, i](int r) { return a[r][i]; }, t.data());
+      for (int j = l; j < n; ++j)
+        t[static_cast<std::size_t>(j)] = (t[static_cast<std::size_t>(j)] / a[i][i]) * g;
+      AddColumnMultiples(a, i, i, m, l, n, t.data());
       for (int r = i; r < m; ++r) a[r][i] *= g;
     } else {
       for (int r = i; r < m; ++r) a[r][i] = 0.0;
@@ -126,7 +208,16 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
     a[i][i] += 1.0;
   }
 
-  // Diagonalisation of the bidiagonal form by implicitly shifted QR.
+  // Diagonalisation of the bidiagonal form by implicitly shifted QR, rotating the columns of U
+  // and V as the contiguous rows of their transposes.
+  std::vector<double> ut = Transposed(a, m, n);
+  std::vector<double> vt = Transposed(v, n, n);
+  const auto uColumn = [&ut, m](int j) {
+    return ut.data() + static_cast<std::size_t>(j) * static_cast<std::size_t>(m);
+  };
+  const auto vColumn = [&vt, n](int j) {
+    return vt.data() + static_cast<std::size_t>(j) * static_cast<std::size_t>(n);
+  };
   for (int k = n - 1; k >= 0; --k) {
     for (int its = 1; its <= 30; ++its) {
       bool flag = true;
@@ -154,12 +245,7 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
           h = 1.0 / h;
           c = g * h;
           s = -f * h;
-          for (int j = 0; j < m; ++j) {
-            const double y = a[j][nm];
-            const double z = a[j][i];
-            a[j][nm] = y * c + z * s;
-            a[j][i] = z * c - y * s;
-          }
+          Rotate(uColumn(nm), uColumn(i), m, c, s);
         }
       }
       double z = w[k];
@@ -167,7 +253,8 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
         // Converged: singular values are kept non-negative by flipping the right vector.
         if (z < 0.0) {
           w[k] = -z;
-          for (int j = 0; j < n; ++j) v[j][k] = -v[j][k];
+          double* column = vColumn(k);
+          for (int j = 0; j < n; ++j) column[j] = -column[j];
         }
         break;
       }
@@ -196,12 +283,7 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
         g = g * c - x * s;
         h = y * s;
         y = y * c;
-        for (int jj = 0; jj < n; ++jj) {
-          x = v[jj][j];
-          z = v[jj][i];
-          v[jj][j] = x * c + z * s;
-          v[jj][i] = z * c - x * s;
-        }
+        Rotate(vColumn(j), vColumn(i), n, c, s);
         z = Hypot(f, h);
         w[j] = z;
         if (z != 0.0) {
@@ -211,18 +293,15 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
         }
         f = c * g + s * y;
         x = c * y - s * g;
-        for (int jj = 0; jj < m; ++jj) {
-          y = a[jj][j];
-          z = a[jj][i];
-          a[jj][j] = y * c + z * s;
-          a[jj][i] = z * c - y * s;
-        }
+        Rotate(uColumn(j), uColumn(i), m, c, s);
       }
       e[l] = 0.0;
       e[k] = f;
       w[k] = x;
     }
   }
+  CopyTransposedBack(ut, a, m, n);
+  CopyTransposedBack(vt, v, n, n);
 }
 
 }  // namespace vrel

@@ -56,29 +56,25 @@ VREL_ROW_KERNEL void AddColumnMultiples(Matrix& m, int col, int first, int last,
 }
 
 // For every row j = first .. last-1 of a: t = sum over c = from .. to-1 of a[j][c] * y[c], then
-// a[j][c] += t * e[c]. Rows are taken four at a time so that four independent sums are under
+// a[j][c] += t * e[c]. Rows are taken eight at a time so that eight independent sums are under
 // way together; each sum still runs in ascending c.
 VREL_ROW_KERNEL void ReflectRows(Matrix& a, int first, int last, int from, int to, const double* y,
-                 const double* e) {
+                                 const double* e) {
+  constexpr int Rows = 8;
   int j = first;
-  for (; j + 4 <= last; j += 4) {
-    double* r0 = a[j];
-    double* r1 = a[j + 1];
-    double* r2 = a[j + 2];
-    double* r3 = a[j + 3];
-    double t0 = 0.0, t1 = 0.0, t2 = 0.0, t3 = 0.0;
-    for (int c = from; c < to; ++c) {
-      t0 += r0[c] * y[c];
-      t1 += r1[c] * y[c];
-      t2 += r2[c] * y[c];
-      t3 += r3[c] * y[c];
+  for (; j + Rows <= last; j += Rows) {
+    double* r[Rows];
+    double t[Rows];
+    for (int k = 0; k < Rows; ++k) {
+      r[k] = a[j + k];
+      t[k] = 0.0;
     }
     for (int c = from; c < to; ++c) {
-      r0[c] += t0 * e[c];
-      r1[c] += t1 * e[c];
-      r2[c] += t2 * e[c];
-      r3[c] += t3 * e[c];
+      const double yc = y[c];
+      for (int k = 0; k < Rows; ++k) t[k] += r[k][c] * yc;
     }
+    for (int k = 0; k < Rows; ++k)
+      for (int c = from; c < to; ++c) r[k][c] += t[k] * e[c];
   }
   for (; j < last; ++j) {
     double* row = a[j];

@@ -60,8 +60,8 @@ void BM_LapackDgesddOfFullResiduals(benchmark::State& state) {
   for (auto _ : state) {
     for (int i = 0; i < m; ++i)
       for (int j = 0; j < n; ++j) a[static_cast<std::size_t>(j) * m + i] = residuals[i][j];
-    dgesdd_("S", &m, &n, a.data(), &m, s.data(), u.data(), &m, vt.data(), &n, work.data(),
-            &lwork, iwork.data(), &info);
+    dgesdd_("S", &m, &n, a.data(), &m, s.data(), u.data(), &m, vt.data(), &n, work.data(), &lwork,
+            iwork.data(), &info);
     benchmark::DoNotOptimize(s.data());
   }
   if (info != 0) state.SkipWithError("dgesdd failed");

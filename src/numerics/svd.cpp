@@ -89,8 +89,8 @@ std::vector<double> Transposed(const Matrix& m, int rows, int cols) {
   std::vector<double> t(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < cols; ++c)
-      t[static_cast<std::size_t>(c) * static_cast<std::size_t>(rows) + static_cast<std::size_t>(r)] =
-          m[r][c];
+      t[static_cast<std::size_t>(c) * static_cast<std::size_t>(rows) +
+        static_cast<std::size_t>(r)] = m[r][c];
   return t;
 }
 
@@ -198,7 +198,7 @@ double Hypot(double a, double b) {
 
 void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
   if (n <= 0) return;
-  Vector e(n);                                          // superdiagonal of the bidiagonal form
+  Vector e(n);                                         // superdiagonal of the bidiagonal form
   std::vector<double> t(static_cast<std::size_t>(n));  // one sum or factor per column
   std::vector<double> column(static_cast<std::size_t>(std::max(m, 0)));  // a column of a, gathered
   double g = 0.0, scale = 0.0, anorm = 0.0;

@@ -8,10 +8,9 @@
 #include "batch/batch_runner.h"
 
 #ifdef VREL_BATCH_IMAGES
-#include <QGuiApplication>
-#include <clocale>
+#include <dlfcn.h>
 
-#include "qt/picture_files.h"
+#include "shell/messages.h"
 #endif
 
 namespace {
@@ -22,33 +21,50 @@ int Usage() {
 }
 
 #ifdef VREL_BATCH_IMAGES
-// Qt's painter needs an application object: it is started with the offscreen platform (no
-// display is needed) when the script first exports an image, and kept to the end of the run.
+// Images are written by a module that brings in Qt, which takes far longer to load than a whole
+// analysis takes to run: it is loaded when the script first exports an image, from beside the
+// program or from lib/vrel next to its folder.
 class ImageExport {
  public:
+  ImageExport() = default;
+  ImageExport(const ImageExport&) = delete;
+  ImageExport& operator=(const ImageExport&) = delete;
+  ~ImageExport() {
+    if (close_ != nullptr) close_();
+  }
+
   bool operator()(const vrel::Picture& picture, const std::string& path, vrel::Frontend& fe) {
-    if (!app_) {
-      // Standard error carries the script's messages only: Qt's own notes stay out of it.
-      qInstallMessageHandler(QuietQt);
-      app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-      // Qt takes the C locale from the environment; numbers are written with a decimal point.
-      std::setlocale(LC_NUMERIC, "C");
+    if (write_ == nullptr && !Load()) {
+      vrel::ShowProgramMessage(fe, vrel::Message::CannotWriteFile, path);
+      return false;
     }
-    return vrel::ExportPictureFile(picture, path, fe);
+    return write_(picture, path, fe);
   }
 
  private:
-  static void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-      std::cerr << "vrel-batch: " << text.toLocal8Bit().constData() << '\n';
+  using Write = bool (*)(const vrel::Picture&, const std::string&, vrel::Frontend&);
+  using Close = void (*)();
+
+  bool Load() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path folder = error ? std::filesystem::path(".") : program.parent_path();
+    void* module = nullptr;
+    for (const auto& place : {folder, folder.parent_path() / "lib" / "vrel"}) {
+      module = ::dlopen((place / VREL_BATCH_IMAGE_MODULE).c_str(), RTLD_NOW | RTLD_LOCAL);
+      if (module != nullptr) break;
+    }
+    if (module == nullptr) {
+      std::cerr << "vrel-batch: cannot load the image writer " << VREL_BATCH_IMAGE_MODULE << '\n';
+      return false;
+    }
+    write_ = reinterpret_cast<Write>(::dlsym(module, "VrelBatchWriteImage"));
+    close_ = reinterpret_cast<Close>(::dlsym(module, "VrelBatchCloseImages"));
+    return write_ != nullptr;
   }
 
-  char name_[11] = "vrel-batch";
-  char option_[10] = "-platform";
-  char platform_[10] = "offscreen";
-  char* argv_[4] = {name_, option_, platform_, nullptr};
-  int argc_ = 3;
-  std::unique_ptr<QGuiApplication> app_;
+  Write write_ = nullptr;
+  Close close_ = nullptr;
 };
 #endif
 

@@ -61,7 +61,7 @@ void ShapeVectorsClick(Session& s, Frontend& fe) {
   // Pcs and Scores have room for 99 columns.
   if (r != m || header->third != 1 || c < 1 || c > MaxComponents)
     return ShowProgramMessage(fe, Message::IncorrectVectorFile);
-  Matrix vectors = AllocMatrix(MaxCoordinates, MaxComponents);
+  Matrix vectors = AllocMatrix(r, c);
   for (int j = 0; j < r; ++j)
     for (int t = 0; t < c; ++t)
       if (!in.ReadDouble(vectors[j][t])) return ShowProgramMessage(fe, Message::InputFailed);
@@ -70,7 +70,7 @@ void ShapeVectorsClick(Session& s, Frontend& fe) {
   // that vectors too large for the arithmetic (scores whose squares would overflow every later
   // analysis) leave the session as it was.
   const int n = s.SpecimenCount;
-  Matrix scores = AllocMatrix(MaxSpecimens, MaxComponents);
+  Matrix scores = AllocMatrix(n, c);
   for (int i = 0; i < n; ++i)
     for (int t = 0; t < c; ++t) {
       double sum = 0.0;

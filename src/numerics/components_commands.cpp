@@ -60,9 +60,10 @@ void PcsClick(Session& s, Frontend& fe) {
   const int m = s.CoordinateCount();
 
   // Decompose a copy of the residuals; the session changes only once the result is usable.
-  Matrix u = s.Scores;
-  Vector w(MaxComponents);
-  Matrix v(MaxComponents, MaxComponents);
+  Matrix u(n, m);
+  CopyBlock(s.Scores, u, n, m);
+  Vector w(m);
+  Matrix v(m, m);
   Svd(u, n, m, w, v);
   SortComponents(u, w, v, s.Dimensions());
 

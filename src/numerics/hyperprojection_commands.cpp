@@ -16,9 +16,9 @@ bool ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& d
   // squares would overflow every later analysis) leaves the session as it was.
   Vector u = AllocVector(MaxCoordinates);
   for (int j = 0; j < m; ++j) u[j] = direction[static_cast<std::size_t>(j)];
-  Matrix projected = AllocMatrix(MaxSpecimens, MaxCoordinates);
+  Matrix projected = AllocMatrix(n, m);
   Hyperproject(s.Residuals, projected, s.Dimensions(), u);
-  Matrix coordinates = AllocMatrix(MaxSpecimens, MaxCoordinates);
+  Matrix coordinates = AllocMatrix(n, m);
   for (int i = 0; i < n; ++i)
     for (int c = 0; c < m; ++c) coordinates[i][c] = projected[i][c] + s.Consensus[c];
   if (!AllSquarable(projected, n, m) || !AllSquarable(coordinates, n, m)) return false;

@@ -14,12 +14,12 @@ namespace vrel {
 
 namespace {
 
-void StoreSuperimposition(Session& s, Frontend& fe, Matrix coordinates, Vector consensus,
+void StoreSuperimposition(Session& s, Frontend& fe, const Matrix& coordinates, Vector consensus,
                           const std::array<double, MaxSpecimens>& sizes,
                           const std::string& methodLine) {
   const int n = s.SpecimenCount;
   const int m = s.CoordinateCount();
-  s.Coordinates = std::move(coordinates);
+  CopyBlock(coordinates, s.Coordinates, n, m);
   s.Consensus = std::move(consensus);
   s.Sizes = sizes;
   for (int i = 0; i < n; ++i)
@@ -41,13 +41,15 @@ bool FitAndCommit(Session& s, Frontend& fe, const SuperimpositionFit& fit,
   const int n = s.SpecimenCount;
   const int m = s.CoordinateCount();
   try {
-    Matrix coordinates = s.Coordinates;
+    // Fit a copy sized to the data: the session changes only once the fit is usable.
+    Matrix coordinates(n, m);
+    CopyBlock(s.Coordinates, coordinates, n, m);
     Vector consensus = s.Consensus;
     std::array<double, MaxSpecimens> sizes = s.Sizes;
     fit(coordinates, consensus, sizes.data());
     if (!AllFinite(coordinates, n, m) || !AllFinite(consensus, m))
       throw DegenerateData("superimposition gave values that are not finite");
-    StoreSuperimposition(s, fe, std::move(coordinates), std::move(consensus), sizes, methodLine);
+    StoreSuperimposition(s, fe, coordinates, std::move(consensus), sizes, methodLine);
     return true;
   } catch (const DegenerateData&) {
     ShowProgramMessage(fe, Message::IncorrectData);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace vrel {
@@ -22,15 +24,30 @@ class Matrix {
   int Rows() const { return rowCount_; }
   int Cols() const { return colCount_; }
   void Fill(double value);
+  // Every element back to 0.0. Large tables hand their pages back to the system, which gives
+  // zero pages again on the next write, so clearing a table that was used in part costs no more
+  // than that part.
+  void Clear();
 
  private:
+  struct Release {
+    void operator()(double* cells) const { std::free(cells); }
+  };
+  void Allocate();
   void BindRows();
+  std::size_t CellCount() const {
+    return static_cast<std::size_t>(rowCount_) * static_cast<std::size_t>(colCount_);
+  }
 
   int rowCount_ = 0;
   int colCount_ = 0;
-  std::vector<double> cells_;
+  // Zeroed by the allocator: the pages of a large table are mapped only as they are written.
+  std::unique_ptr<double[], Release> cells_;
   std::vector<double*> rows_;
 };
+
+// to[i][j] = from[i][j] for the leading rows x cols block.
+void CopyBlock(const Matrix& from, Matrix& to, int rows, int cols);
 
 // n doubles addressed v[0] .. v[n-1]; room for one more, all zero on creation.
 class Vector {

@@ -31,10 +31,10 @@ void ClearSessionClick(Session& s, Frontend& fe) {
   s.Rotation = {1, 0, 0, 0, 1, 0};
   s.ShapeMagnitude = MagnitudeOfPosition(DefaultTrackBarPosition);
 
-  s.Coordinates.Fill(0.0);
-  s.Scores.Fill(0.0);
-  s.Residuals.Fill(0.0);
-  s.Pcs.Fill(0.0);
+  s.Coordinates.Clear();
+  s.Scores.Clear();
+  s.Residuals.Clear();
+  s.Pcs.Clear();
   s.ResultVector.Fill(0.0);
   s.Consensus.Fill(0.0);
 

@@ -22,19 +22,8 @@ namespace {
 
 using test::ScriptedFrontend;
 
-std::vector<std::string> LandmarkDataSets() {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(VREL_TEST_DATA_DIR)) {
-    const std::string name = entry.path().filename().string();
-    // The direction file is a single unit vector in the consensus layout, not a sample.
-    if (entry.path().extension() == ".dat" && name != "direction_x1.dat") names.push_back(name);
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(RealData, EveryDataSetRunsThroughSuperimpositionAndComponents) {
-  const std::vector<std::string> names = LandmarkDataSets();
+  const std::vector<std::string> names = test::LandmarkDataSets();
   ASSERT_GE(names.size(), 8u);
   for (const std::string& name : names) {
     SCOPED_TRACE(name);

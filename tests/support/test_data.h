@@ -2,16 +2,30 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace vrel::test {
 
 // Path of a file under tests/data.
 inline std::string DataFile(const std::string& name) {
   return std::string(VREL_TEST_DATA_DIR) + "/" + name;
+}
+
+// The file names of the landmark data sets under tests/data, sorted.
+inline std::vector<std::string> LandmarkDataSets() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(VREL_TEST_DATA_DIR)) {
+    const std::string name = entry.path().filename().string();
+    // The direction file is a single unit vector in the consensus layout, not a sample.
+    if (entry.path().extension() == ".dat" && name != "direction_x1.dat") names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 // A folder of this test process's own, ending with a slash, removed when the process ends.

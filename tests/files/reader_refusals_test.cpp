@@ -254,7 +254,7 @@ std::vector<FormatRefusal> FormatRefusals() {
       {".tps", two + "CURVES=1.5\n", M::NotACount,
        "Line 4: CURVES= needs a whole number of 0 or more, not \"1.5\""},
       {".tps", "LM=2\n0 0\n1 " + std::string(40, '9') + "x\n", M::NotANumber,
-       "Line 3: \"" + std::string(22, '9') + "...\" is not a number"},
+       "Line 3: \"" + std::string(24, '9') + "...\" is not a number"},
       // TPS: specimens that do not agree.
       {".tps", Specimens(6, "LM=8", "1 2", 8) + "\n\n" + Specimens(1, "LM=7", "1 1", 7),
        M::LandmarkCountDiffers, "Line 57: specimen 7 has 7 landmarks, the first specimen has 8"},

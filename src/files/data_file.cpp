@@ -93,8 +93,8 @@ void OpenDataClick(Session& s, Frontend& fe) {
   if (s.GroupLimit > n - 2) s.GroupLimit = 0;
 
   fe.AppendLog("Data File : " + *path);
-  fe.AppendLog(Format("Data: %d Specimens, %d Points, %d Dimensions.", n, data.landmarks,
-                      data.dimensions));
+  fe.AppendLog(
+      Format("Data: %d Specimens, %d Points, %d Dimensions.", n, data.landmarks, data.dimensions));
   if (data.specimensWithCurves > 0)
     fe.AppendLog(Format("Semilandmarks on curves skipped (specimens with curves: %d)",
                         data.specimensWithCurves));

@@ -132,9 +132,9 @@ LandmarkRead ReadNtsText(std::string_view text) {
   const auto labels = [&](int count, const char* which) -> std::optional<ReadRefusal> {
     const std::size_t left = tokens.size() - next;
     if (left < static_cast<std::size_t>(count))
-      return ReadRefusal{Message::NtsLabelsMissing,
-                         MessageText(Message::NtsLabelsMissing, static_cast<int>(left), count,
-                                     which)};
+      return ReadRefusal{
+          Message::NtsLabelsMissing,
+          MessageText(Message::NtsLabelsMissing, static_cast<int>(left), count, which)};
     next += static_cast<std::size_t>(count);
     return std::nullopt;
   };

@@ -147,11 +147,11 @@ void SaveSingleScoreClick(Session& s, Frontend& fe) {
   if (!path) return;
   // A rank outside 1..99 leaves the file empty, as in the text layout.
   if (IsCsvPath(*path))
-    return WriteResultFile(
-        fe, *path,
-        r < 1 || r > MaxComponents
-            ? std::string()
-            : CsvTable(s, {ScoreColumnName(r - 1)}, [&](int i, int) { return s.Scores[i][r - 1]; }));
+    return WriteResultFile(fe, *path,
+                           r < 1 || r > MaxComponents
+                               ? std::string()
+                               : CsvTable(s, {ScoreColumnName(r - 1)},
+                                          [&](int i, int) { return s.Scores[i][r - 1]; }));
   WriteResultFile(fe, *path, Column(s.Scores, s.SpecimenCount, r));
 }
 

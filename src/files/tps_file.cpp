@@ -99,9 +99,9 @@ class TpsReader {
                            MessageText(Message::DimensionCountDiffers, line, number, dimensions,
                                        first.dimensions)};
       if (*landmarks != first.landmarks)
-        return ReadRefusal{Message::LandmarkCountDiffers,
-                           MessageText(Message::LandmarkCountDiffers, line, number, *landmarks,
-                                       first.landmarks)};
+        return ReadRefusal{
+            Message::LandmarkCountDiffers,
+            MessageText(Message::LandmarkCountDiffers, line, number, *landmarks, first.landmarks)};
     }
     TpsSpecimen& specimen = specimens_.emplace_back();
     specimen.line = line;
@@ -133,9 +133,9 @@ class TpsReader {
     }
     const int count = static_cast<int>(words.size());
     if (count != specimen.dimensions)
-      return ReadRefusal{Message::CoordinateCountOnLine,
-                         MessageText(Message::CoordinateCountOnLine, line, count, number,
-                                     specimen.dimensions)};
+      return ReadRefusal{
+          Message::CoordinateCountOnLine,
+          MessageText(Message::CoordinateCountOnLine, line, count, number, specimen.dimensions)};
     if (blockIsLandmarks_)
       specimen.coordinates.insert(specimen.coordinates.end(), values, values + count);
     --blockLeft_;

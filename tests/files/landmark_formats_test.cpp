@@ -1,6 +1,8 @@
 // TPS and NTS files give the same analysis as the landmark data file they were written from,
 // specimens keep their names through the commands that reshape the data, and scores and sizes
 // read back from CSV.
+#include "support/landmark_formats.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,7 +16,6 @@
 #include "shell/file_dialogs.h"
 #include "shell/shell_commands.h"
 #include "shell/specimen_names.h"
-#include "support/landmark_formats.h"
 #include "support/scripted_frontend.h"
 #include "support/stages.h"
 #include "support/test_data.h"
@@ -148,6 +149,8 @@ TEST(SpecimenNames, FollowTheSpecimensThroughSelectionDifferenceAndClear) {
   EXPECT_EQ(SpecimenName(s, 1), "D\u2212C");
 
   ClearSessionClick(s, fe);
+  EXPECT_EQ(s.SpecimenNames[0], "");
+  EXPECT_EQ(s.SpecimenNames[3], "");
   fe.files.push_back(test::WriteScratch("two.dat", "2 3 2\n0 0 4 0 0 3\n1 1 2 2 3 1\n"));
   OpenDataClick(s, fe);
   EXPECT_EQ(SpecimenName(s, 0), "1");
@@ -210,7 +213,8 @@ TEST(CsvResults, ScoresProjectionAndSizesReadBackWithNamesAndFullPrecision) {
   const auto sizes = SavedCsv(SaveSizeClick, s, 0, "sizes.csv");
   ASSERT_EQ(sizes.size(), 5u);
   EXPECT_EQ(sizes[0], (std::vector<std::string>{"specimen", "Cs"}));
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(Parsed(sizes[i + 1][1]), s.Sizes[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(Parsed(sizes[i + 1][1]), s.Sizes[static_cast<std::size_t>(i)]);
 
   // A rank outside 1..99 leaves the file empty, as the text layout does.
   EXPECT_TRUE(SavedCsv(SaveSingleScoreClick, s, 100, "none.csv").empty());

@@ -38,7 +38,8 @@ Session Prepared(At at) {
     case At::Gorilla:
       return test::GorillaAt(Stage::Loaded);
     case At::NamedTriangles:
-      fe.files = {test::WriteScratch("named.tps", "LM=3\n0 0\n4 0\n0 3\nID=a\nLM=3\n1 1\n2 2\n3 0\nID=b\n")};
+      fe.files = {test::WriteScratch("named.tps",
+                                     "LM=3\n0 0\n4 0\n0 3\nID=a\nLM=3\n1 1\n2 2\n3 0\nID=b\n")};
       OpenDataClick(s, fe);
       EXPECT_TRUE(fe.messages.empty()) << fe.LastMessage();
       return s;

@@ -2,8 +2,8 @@
 # Builds the fuzz targets with clang (build-fuzz/) and runs each for SECONDS (default 60),
 # starting from its seed corpus and keeping what it finds in build-fuzz/tests/fuzz/corpus.
 # Exits non-zero when a target finds a fault; the input that caused it is left in build-fuzz/.
-#   tools/fuzz.sh [SECONDS] [TARGET...]     targets: open_data open_link open_factor
-#   open_selection reload_consensus reload_pcs hyperprojection batch_script
+#   tools/fuzz.sh [SECONDS] [TARGET...]     targets: open_data open_tps open_nts open_link
+#   open_factor open_selection reload_consensus reload_pcs hyperprojection batch_script
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/tools/install-deps.sh"
@@ -14,8 +14,8 @@ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DVREL_FUZZ=ON -DVREL_BUILD_GUI=OFF -DVREL_BUILD_TESTS=OFF >/dev/null
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(open_data open_link open_factor open_selection reload_consensus reload_pcs
-           hyperprojection batch_script)
+  targets=(open_data open_tps open_nts open_link open_factor open_selection reload_consensus
+           reload_pcs hyperprojection batch_script)
 fi
 cmake --build "$build" --target "${targets[@]/#/fuzz_}"
 corpus="$build/tests/fuzz/corpus"

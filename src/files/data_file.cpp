@@ -1,13 +1,64 @@
+#include <algorithm>
+#include <cctype>
 #include <optional>
 #include <string>
 
 #include "files/file_commands.h"
+#include "files/landmark_data.h"
 #include "files/number_reader.h"
+#include "files/text_source.h"
 #include "shell/enabling.h"
 #include "shell/format.h"
 #include "shell/messages.h"
 
 namespace vrel {
+
+namespace {
+
+// The file's extension, in lower case, dot included; empty when it has none.
+std::string LowerExtension(const std::string& path) {
+  const std::size_t dot = path.find_last_of("./");
+  if (dot == std::string::npos || path[dot] != '.') return {};
+  std::string extension = path.substr(dot);
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension;
+}
+
+// The landmark data file: n p k, then the coordinates. Its refusals are messages without
+// blanks; a short file is refused after its header.
+LandmarkRead ReadDatFile(const std::string& path) {
+  NumberReader reader(path);
+  const auto header = ReadHeader(reader);
+  if (!header) return PlainRefusal(Message::InvalidFile);
+  const int n = header->first;
+  const int p = header->second;
+  const int k = header->third;
+  if (const auto message = DataCountsRefusal(n, p, k)) return PlainRefusal(*message);
+
+  LandmarkData data;
+  data.specimens = n;
+  data.landmarks = p;
+  data.dimensions = k;
+  data.names.assign(static_cast<std::size_t>(n), std::string());
+  const int m = p * k;
+  data.coordinates = Matrix(n, m);
+  for (int i = 0; i < n && !reader.Failed(); ++i)
+    for (int j = 0; j < m; ++j)
+      if (!reader.ReadDouble(data.coordinates[i][j])) break;
+  if (reader.Failed()) return PlainRefusal(Message::InputFailed);
+  return data;
+}
+
+LandmarkRead ReadLandmarkFile(const std::string& path) {
+  const std::string extension = LowerExtension(path);
+  if (extension != ".tps" && extension != ".nts") return ReadDatFile(path);
+  const std::optional<std::string> text = ReadTextFile(path);
+  if (!text) return PlainRefusal(Message::InvalidFile);
+  return extension == ".tps" ? ReadTpsText(*text) : ReadNtsText(*text);
+}
+
+}  // namespace
 
 void OpenDataClick(Session& s, Frontend& fe) {
   if (fe.IsWindowVisible(Window::About)) fe.HideWindow(Window::About);
@@ -18,42 +69,35 @@ void OpenDataClick(Session& s, Frontend& fe) {
     return;
   }
 
-  NumberReader reader(*path);
-  const auto header = ReadHeader(reader);
-  if (!header) return ShowProgramMessage(fe, Message::InvalidFile);
-  const int n = header->first;
-  const int p = header->second;
-  const int k = header->third;
-  if (n < 1 || n > MaxSpecimens) return ShowProgramMessage(fe, Message::IncorrectSpecimenCount);
-  // Without landmarks there is no shape to analyse; the product is taken in 64 bits so that
-  // huge counts cannot wrap round into range.
-  if (p < 1 || static_cast<long long>(p) * k > MaxCoordinates)
-    return ShowProgramMessage(fe, Message::IncorrectLandmarkCount);
-  if (k < 1 || k > MaxDimensions) return ShowProgramMessage(fe, Message::IncorrectDimensionCount);
-
-  // Read into scratch storage so that a short file leaves the session's data untouched.
-  const int m = p * k;
-  Matrix coordinates(n, m);
-  for (int i = 0; i < n && !reader.Failed(); ++i)
-    for (int j = 0; j < m; ++j)
-      if (!reader.ReadDouble(coordinates[i][j])) break;
-  if (reader.Failed()) {
-    ShowProgramMessage(fe, Message::InputFailed);
-    ActiverBoutons(s, fe);
+  // Read into storage of its own so that a refused file leaves the session's data untouched.
+  const LandmarkRead read = ReadLandmarkFile(*path);
+  if (const ReadRefusal* refusal = std::get_if<ReadRefusal>(&read)) {
+    ShowProgramMessageText(fe, refusal->message, refusal->text);
+    // A file that ended early had a header fit to read: the toolbar is brought up to date.
+    if (refusal->message == Message::InputFailed) ActiverBoutons(s, fe);
     return;
   }
+  const LandmarkData& data = std::get<LandmarkData>(read);
+  const int n = data.specimens;
+  const int m = data.landmarks * data.dimensions;
 
   s.SpecimenCount = n;
-  s.LandmarkCount = p;
-  s.DimensionCount = k;
-  for (int i = 0; i < n; ++i)
-    for (int j = 0; j < m; ++j) s.Coordinates[i][j] = coordinates[i][j];
+  s.LandmarkCount = data.landmarks;
+  s.DimensionCount = data.dimensions;
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < m; ++j) s.Coordinates[i][j] = data.coordinates[i][j];
+    s.SpecimenNames[static_cast<std::size_t>(i)] = data.names[static_cast<std::size_t>(i)];
+  }
   s.DataLoaded = true;
   // Groups kept from an earlier file must still leave the second group two specimens.
   if (s.GroupLimit > n - 2) s.GroupLimit = 0;
 
   fe.AppendLog("Data File : " + *path);
-  fe.AppendLog(Format("Data: %d Specimens, %d Points, %d Dimensions.", n, p, k));
+  fe.AppendLog(
+      Format("Data: %d Specimens, %d Points, %d Dimensions.", n, data.landmarks, data.dimensions));
+  if (data.specimensWithCurves > 0)
+    fe.AppendLog(Format("Semilandmarks on curves skipped (specimens with curves: %d)",
+                        data.specimensWithCurves));
   ActiverBoutons(s, fe);
 }
 

@@ -15,7 +15,7 @@
 namespace vrel {
 
 void ConsensusClick(Session& s, Frontend& fe) {
-  const auto path = fe.ChooseFile(FileDialog::OpenData);
+  const auto path = fe.ChooseFile(FileDialog::OpenConsensus);
   if (!path) return;
   NumberReader in(*path);
   const auto header = ReadHeader(in);

@@ -1,5 +1,9 @@
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "files/file_commands.h"
 #include "files/text_source.h"
@@ -7,6 +11,7 @@
 #include "shell/format.h"
 #include "shell/messages.h"
 #include "shell/prompt.h"
+#include "shell/specimen_names.h"
 
 namespace vrel {
 
@@ -39,6 +44,55 @@ std::string Column(const Matrix& m, int rows, int rank) {
   return text;
 }
 
+// Scores, one projection and sizes go to a spreadsheet or R as CSV when the name asks for it.
+bool IsCsvPath(const std::string& path) {
+  if (path.size() < 4) return false;
+  std::string ending = path.substr(path.size() - 4);
+  std::transform(ending.begin(), ending.end(), ending.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ending == ".csv";
+}
+
+// A field as CSV writes it: quoted, its quotes doubled, when it holds a comma, a quote or a
+// line end.
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+// The name of column j of Scores, as the plot's axis choices show it.
+std::string ScoreColumnName(int j) {
+  if (j == SizeColumn) return "Cs/Fac";
+  if (j == RegressionColumn) return "Regres";
+  if (j == DiscriminationColumn) return "Discrim";
+  return "PC" + std::to_string(j + 1);
+}
+
+// A header row, then one row per specimen: its name and its values in full precision.
+std::string CsvTable(const Session& s, const std::vector<std::string>& columns,
+                     const std::function<double(int specimen, int column)>& value) {
+  std::string text = "specimen";
+  for (const std::string& column : columns) {
+    text += ',';
+    text += CsvField(column);
+  }
+  text += '\n';
+  for (int i = 0; i < s.SpecimenCount; ++i) {
+    text += CsvField(SpecimenName(s, i));
+    for (std::size_t j = 0; j < columns.size(); ++j) {
+      text += ',';
+      text += Format("%.17g", value(i, static_cast<int>(j)));
+    }
+    text += '\n';
+  }
+  return text;
+}
+
 }  // namespace
 
 void SaveResidualsClick(Session& s, Frontend& fe) {
@@ -61,8 +115,12 @@ void SaveConsensusClick(Session& s, Frontend& fe) {
 }
 
 void SaveSizeClick(Session& s, Frontend& fe) {
-  const auto path = fe.ChooseFile(FileDialog::SaveVect);
+  const auto path = fe.ChooseFile(FileDialog::SaveSizes);
   if (!path) return;
+  if (IsCsvPath(*path))
+    return WriteResultFile(fe, *path, CsvTable(s, {"Cs"}, [&](int i, int) {
+                             return s.Sizes[static_cast<std::size_t>(i)];
+                           }));
   std::string text = Header(s.SpecimenCount, 1, 1);
   for (int i = 0; i < s.SpecimenCount; ++i)
     text += Value(s.Sizes[static_cast<std::size_t>(i)]) + '\n';
@@ -72,15 +130,28 @@ void SaveSizeClick(Session& s, Frontend& fe) {
 void SaveScoresClick(Session& s, Frontend& fe) {
   int c = AskPrompt(s, fe, "Number of Projections");
   if (c > s.CoordinateCount()) c = s.CoordinateCount();
-  const auto path = fe.ChooseFile(FileDialog::SaveText);
+  const auto path = fe.ChooseFile(FileDialog::SaveScores);
   if (!path) return;
+  if (IsCsvPath(*path)) {
+    std::vector<std::string> columns;
+    for (int j = 0; j < c; ++j) columns.push_back(ScoreColumnName(j));
+    return WriteResultFile(fe, *path,
+                           CsvTable(s, columns, [&](int i, int j) { return s.Scores[i][j]; }));
+  }
   WriteResultFile(fe, *path, Table(s.Scores, s.SpecimenCount, c));
 }
 
 void SaveSingleScoreClick(Session& s, Frontend& fe) {
   const int r = AskPrompt(s, fe, "Rank of the projection? regression: 98; discrimination: 99");
-  const auto path = fe.ChooseFile(FileDialog::SaveText);
+  const auto path = fe.ChooseFile(FileDialog::SaveScores);
   if (!path) return;
+  // A rank outside 1..99 leaves the file empty, as in the text layout.
+  if (IsCsvPath(*path))
+    return WriteResultFile(fe, *path,
+                           r < 1 || r > MaxComponents
+                               ? std::string()
+                               : CsvTable(s, {ScoreColumnName(r - 1)},
+                                          [&](int i, int) { return s.Scores[i][r - 1]; }));
   WriteResultFile(fe, *path, Column(s.Scores, s.SpecimenCount, r));
 }
 

@@ -4,13 +4,16 @@ namespace vrel {
 
 const FileDialogSpec& DialogSpec(FileDialog dialog) {
   static const FileDialogSpec specs[] = {
-      {"OpenDataDialog", false, "Open Data", "DAT|*.dat", false},
+      {"OpenDataDialog", false, "Open Data", "DAT|*.dat|TPS|*.tps|NTS|*.nts", false},
       {"OpenLinkDialog", false, "", "Link|*.lie", false},
       {"OpenVectorDialog", false, "", "VEC|*.vec", false},
       {"SaveTextDialog", true, "", "TXT|*.txt|ALL|*.*", true},
       {"SaveVectDialog", true, "", "VEC|*.vec|ALL|*.*", true},
       {"SaveDataDialog", true, "", "DATA|*.dat|ALL|*.*", true},
       {"SaveMetaDialog", true, "", "Pictures (*.svg *.pdf *.png)|*.svg;*.pdf;*.png", false},
+      {"OpenDataDialog", false, "Open Data", "DAT|*.dat", false},
+      {"SaveTextDialog", true, "", "TXT|*.txt|CSV|*.csv|ALL|*.*", true},
+      {"SaveVectDialog", true, "", "VEC|*.vec|CSV|*.csv|ALL|*.*", true},
   };
   // A picture is replaced without a question, unlike the result files.
   return specs[static_cast<int>(dialog)];

@@ -8,8 +8,20 @@ namespace vrel {
 
 enum class Icon { None, Stop, Exclamation };
 
-// The file dialogs of the main window; their titles and filters are in file_dialogs.h.
-enum class FileDialog { OpenData, OpenLink, OpenVector, SaveText, SaveVect, SaveData, SaveMeta };
+// The file dialogs of the main window; their titles and filters are in file_dialogs.h. Reload
+// Consensus reads only the landmark data file; the scores and sizes may also be saved as CSV.
+enum class FileDialog {
+  OpenData,
+  OpenLink,
+  OpenVector,
+  SaveText,
+  SaveVect,
+  SaveData,
+  SaveMeta,
+  OpenConsensus,
+  SaveScores,
+  SaveSizes,
+};
 
 enum class Window { Specimens, Vectors, Plot, Log, About };
 

@@ -10,7 +10,7 @@ using M = Message;
 
 // File-reading errors carry the stop icon, refused requests the exclamation icon.
 // clang-format off
-constexpr std::array<MessageInfo, 27> Messages = {{
+constexpr std::array<MessageInfo, 48> Messages = {{
     {M::InvalidFile, "Invalid file", "", Icon::Stop},
     {M::InputFailed, "Input failed", "", Icon::Stop},
     {M::IncorrectSpecimenCount, "Incorrect number of specimens", "", Icon::Stop},
@@ -38,6 +38,27 @@ constexpr std::array<MessageInfo, 27> Messages = {{
     {M::NoDirection, "The coefficients are all zero: no direction to show", "", Icon::Exclamation},
     {M::StatisticOutOfRange, "R\u00b2 falls outside 0..1: the scores are not centred on the loaded data (reload or compute the components again)", "", Icon::Exclamation},
     {M::NothingToExport, "There is no picture to export yet: the window has not drawn anything", "", Icon::Exclamation},
+    {M::NotANumber, "Line %d: \"%s\" is not a number", "", Icon::Stop},
+    {M::NotACount, "Line %d: %s needs a whole number of 0 or more, not \"%s\"", "", Icon::Stop},
+    {M::NoTpsSpecimen, "No specimen in this file: a TPS file starts each specimen with LM= or LM3=", "", Icon::Stop},
+    {M::TextBeforeFirstSpecimen, "Line %d: a TPS file starts with LM= or LM3=, not with this line", "", Icon::Stop},
+    {M::CoordinatesOutsideBlock, "Line %d: specimen %d has more coordinate lines than its LM=, LM3= and POINTS= announce", "", Icon::Stop},
+    {M::CoordinateLinesMissing, "Line %d: specimen %d has %d of the %d coordinate lines announced here", "", Icon::Stop},
+    {M::CoordinateCountOnLine, "Line %d: %d numbers on a coordinate line of specimen %d, which has %d dimensions", "", Icon::Stop},
+    {M::LandmarkCountDiffers, "Line %d: specimen %d has %d landmarks, the first specimen has %d", "", Icon::Stop},
+    {M::DimensionCountDiffers, "Line %d: specimen %d has %d dimensions, the first specimen has %d", "", Icon::Stop},
+    {M::ScaleMissing, "Line %d: specimen %d has no SCALE=, though other specimens have one", "", Icon::Stop},
+    {M::ScaleNotPositive, "Line %d: SCALE= needs a positive number, not \"%s\"", "", Icon::Stop},
+    {M::ScaledOutOfRange, "Line %d: the coordinates of specimen %d times its SCALE= are too large", "", Icon::Stop},
+    {M::NtsHeaderMissing, "No NTS header in this file: every line is a comment or blank", "", Icon::Stop},
+    {M::NtsHeaderIncomplete, "Line %d: an NTS header reads 1 n m 0 DIM=k; \"%s\" is not %s", "", Icon::Stop},
+    {M::NtsHeaderShort, "Line %d: an NTS header reads 1 n m 0 DIM=k; this one ends before %s", "", Icon::Stop},
+    {M::NtsNoDimension, "Line %d: the NTS header has no DIM=k, so the landmarks' dimensions are unknown", "", Icon::Stop},
+    {M::NtsMatrixType, "Line %d: matrix type %d; only type 1, a rectangular data matrix, can be read", "", Icon::Stop},
+    {M::NtsMissingValues, "Line %d: missing-value flag %s; only files without missing values (flag 0) can be read", "", Icon::Stop},
+    {M::NtsColumnsNotLandmarks, "Line %d: %d columns do not make whole landmarks of %d dimensions", "", Icon::Stop},
+    {M::NtsLabelsMissing, "The file ends after %d of the %d %s labels announced", "", Icon::Stop},
+    {M::NtsNumbersMissing, "The file ends after %d of the %d numbers announced (%d specimens of %d columns)", "", Icon::Stop},
 }};
 // clang-format on
 
@@ -52,6 +73,11 @@ static_assert(InEnumOrder(), "the message table follows the order of Message");
 
 const MessageInfo& MessageDetails(Message message) {
   return Messages[static_cast<std::size_t>(message)];
+}
+
+void ShowProgramMessageText(Frontend& fe, Message message, const std::string& text) {
+  const MessageInfo& info = MessageDetails(message);
+  fe.ShowMessage(text, info.caption, info.icon);
 }
 
 void ShowProgramMessage(Frontend& fe, Message message, const std::string& detail) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "shell/format.h"
 #include "shell/frontend.h"
 
 namespace vrel {
@@ -35,6 +36,28 @@ enum class Message {
   NoDirection,
   StatisticOutOfRange,
   NothingToExport,
+  // The TPS and NTS readers' refusals: printf formats that name the line and what is wrong.
+  NotANumber,
+  NotACount,
+  NoTpsSpecimen,
+  TextBeforeFirstSpecimen,
+  CoordinatesOutsideBlock,
+  CoordinateLinesMissing,
+  CoordinateCountOnLine,
+  LandmarkCountDiffers,
+  DimensionCountDiffers,
+  ScaleMissing,
+  ScaleNotPositive,
+  ScaledOutOfRange,
+  NtsHeaderMissing,
+  NtsHeaderIncomplete,
+  NtsHeaderShort,
+  NtsNoDimension,
+  NtsMatrixType,
+  NtsMissingValues,
+  NtsColumnsNotLandmarks,
+  NtsLabelsMissing,
+  NtsNumbersMissing,
 };
 
 struct MessageInfo {
@@ -45,6 +68,15 @@ struct MessageInfo {
 };
 
 const MessageInfo& MessageDetails(Message message);
+
+// The text of a message whose table entry is a printf format, filled in.
+template <typename... Args>
+std::string MessageText(Message message, Args... args) {
+  return Format(MessageDetails(message).text, args...);
+}
+
+// Shows the message box with the message's caption and icon and this text (a filled-in format).
+void ShowProgramMessageText(Frontend& fe, Message message, const std::string& text);
 
 // Shows the message box; detail, when given, follows the text (the path that could not be
 // written, say).

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "shell/capacities.h"
 #include "shell/matrix.h"
@@ -54,6 +55,8 @@ struct Session : DataDimensions {
   Vector Factor;             // 300
   Vector GroupCodes;         // 300
   std::array<double, MaxSpecimens> Sizes{};
+  // The name each specimen came with (empty: known by its number); see SpecimenName.
+  std::array<std::string, MaxSpecimens> SpecimenNames{};
   Vector LandmarkSelection;  // one entry per landmark
   std::int32_t LinkCount = 0;
   std::array<std::int32_t, 2 * MaxLinks> Links{};

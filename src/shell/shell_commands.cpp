@@ -7,6 +7,7 @@ namespace vrel {
 void ClearSessionClick(Session& s, Frontend& fe) {
   s.LinkCount = 0;
   s.SpecimenCount = s.LandmarkCount = s.DimensionCount = 0;
+  s.SpecimenNames.fill(std::string());
 
   s.DifferenceComputed = s.ComponentsComputed = s.Superimposed = s.DataLoaded = false;
   s.DiscriminationVectorReady = s.RegressionVectorReady = false;

@@ -18,6 +18,7 @@
 #include "batch/batch_runner.h"
 #include "files/text_source.h"
 #include "shell/enabling.h"
+#include "shell/file_dialogs.h"
 #include "support/invariants.h"
 #include "support/stages.h"
 #include "support/test_data.h"
@@ -115,9 +116,7 @@ class SequenceFrontend : public test::LogOnlyFrontend {
   std::string savePath;
   std::optional<std::string> ChooseFile(FileDialog dialog) override {
     auto answer = HeadlessFrontend::ChooseFile(dialog);
-    const bool save = dialog == FileDialog::SaveText || dialog == FileDialog::SaveVect ||
-                      dialog == FileDialog::SaveData || dialog == FileDialog::SaveMeta;
-    if (save && answer) return savePath;
+    if (DialogSpec(dialog).save && answer) return savePath;
     return answer;
   }
 };

@@ -79,6 +79,25 @@ TEST(BatchScript, AMessageStopsTheRunAfterItsLine) {
   EXPECT_EQ(run.err, "job.vrel:1: Invalid file\n");
 }
 
+// open-data takes TPS and NTS files by their extension; save-sizes writes CSV by its own.
+TEST(BatchScript, OpensTpsAndWritesCsv) {
+  Session s;
+  const std::string tps =
+      test::WriteScratch("batch.tps", "LM=3\n0 0\n4 0\n0 3\nID=a\nLM=3\n1 1\n2 2\n3 0\nID=b\n");
+  const std::string csv = test::ScratchDir() + "batch_sizes.csv";
+  ScriptRun run = RunScript(s, "open-data " + tps + "\nsuperimpose\nsave-sizes " + csv + "\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n', run.out.find('\n') + 1) + 1),
+            "Data File : " + tps + "\nData: 2 Specimens, 3 Points, 2 Dimensions.\n");
+  EXPECT_EQ(test::ReadWhole(csv).substr(0, 14), "specimen,Cs\na,");
+
+  Session fresh;
+  const std::string bad = test::WriteScratch("bad.nts", "1 2 4 0 DIM=2\n1 2 3 4\n5 six 7 8\n");
+  run = RunScript(fresh, "open-data " + bad + "\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "job.vrel:1: Line 3: \"six\" is not a number\n");
+}
+
 TEST(BatchScript, KeepGoingReportsEveryRefusalAndStillFails) {
   Session s;
   const ScriptRun run = RunScript(s, "nope\nclear-session\nnope again\n", true);

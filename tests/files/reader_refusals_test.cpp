@@ -25,7 +25,7 @@ using test::Stage;
 
 // Sessions the refused files meet. The triangles are two specimens of three landmarks in the
 // plane with one link and a group of one, so that every part of the session holds something.
-enum class At { Fresh, Triangles, TrianglesComponents, Gorilla, GorillaComponents };
+enum class At { Fresh, Triangles, TrianglesComponents, Gorilla, GorillaComponents, NamedTriangles };
 
 const std::string kTwoTriangles = "2 3 2\n0 0 4 0 0 3\n1 1 2 2 3 -1.5e-1\n";
 
@@ -37,6 +37,12 @@ Session Prepared(At at) {
       return s;
     case At::Gorilla:
       return test::GorillaAt(Stage::Loaded);
+    case At::NamedTriangles:
+      fe.files = {test::WriteScratch("named.tps",
+                                     "LM=3\n0 0\n4 0\n0 3\nID=a\nLM=3\n1 1\n2 2\n3 0\nID=b\n")};
+      OpenDataClick(s, fe);
+      EXPECT_TRUE(fe.messages.empty()) << fe.LastMessage();
+      return s;
     case At::GorillaComponents:
       return test::GorillaAt(Stage::Components);
     case At::Triangles:
@@ -194,6 +200,139 @@ TEST(ReaderRefusals, OneMessageAndTheSessionAsItWas) {
     if (r.command == C::OpenLink) {
       EXPECT_TRUE(fe.Invalidated(Window::Specimens));
     }
+    test::ExpectSessionUnchanged(before, s);
+  }
+}
+
+// TPS and NTS files: the message names the line and what is wrong; the capacities are refused
+// with the messages of the landmark data file.
+struct FormatRefusal {
+  const char* extension;
+  std::string file;
+  M message;
+  std::string text;  // empty: the message's text as it stands
+};
+
+std::string Specimens(int count, const std::string& lm, const std::string& line, int lines) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    text += lm + "\n";
+    for (int l = 0; l < lines; ++l) text += line + "\n";
+  }
+  return text;
+}
+
+std::vector<FormatRefusal> FormatRefusals() {
+  const std::string two = "LM=2\n0 0\n1 1\n";
+  return {
+      // TPS: structure.
+      {".tps", "", M::NoTpsSpecimen, ""},
+      {".tps", "\n\r\n  \n", M::NoTpsSpecimen, ""},
+      {".tps", "ID=a\nLM=2\n0 0\n1 1\n", M::TextBeforeFirstSpecimen,
+       "Line 1: a TPS file starts with LM= or LM3=, not with this line"},
+      {".tps", "\n0 0\n", M::TextBeforeFirstSpecimen,
+       "Line 2: a TPS file starts with LM= or LM3=, not with this line"},
+      {".tps", two + "2 2\n", M::CoordinatesOutsideBlock,
+       "Line 4: specimen 1 has more coordinate lines than its LM=, LM3= and POINTS= announce"},
+      {".tps", two + "LM=2\n0 0\nID=b\n", M::CoordinateLinesMissing,
+       "Line 4: specimen 2 has 1 of the 2 coordinate lines announced here"},
+      {".tps", two + "LM=2\n0 0\n", M::CoordinateLinesMissing,
+       "Line 4: specimen 2 has 1 of the 2 coordinate lines announced here"},
+      {".tps", two + "CURVES=1\nPOINTS=3\n1 1\n", M::CoordinateLinesMissing,
+       "Line 5: specimen 1 has 1 of the 3 coordinate lines announced here"},
+      // TPS: numbers.
+      {".tps", "LM=2\n0 0\n1 one\n", M::NotANumber, "Line 3: \"one\" is not a number"},
+      {".tps", "LM=2\n0 0\n1 1,5\n", M::NotANumber, "Line 3: \"1,5\" is not a number"},
+      {".tps", "LM=2\n0 0\n1 nan\n", M::NotANumber, "Line 3: \"nan\" is not a number"},
+      {".tps", "LM=2\n0 0\n1 1 1\n", M::CoordinateCountOnLine,
+       "Line 3: 3 numbers on a coordinate line of specimen 1, which has 2 dimensions"},
+      {".tps", "LM3=2\n0 0 0\n1 1\n", M::CoordinateCountOnLine,
+       "Line 3: 2 numbers on a coordinate line of specimen 1, which has 3 dimensions"},
+      {".tps", "LM=eight\n", M::NotACount,
+       "Line 1: LM= needs a whole number of 0 or more, not \"eight\""},
+      {".tps", "LM3=-2\n", M::NotACount,
+       "Line 1: LM3= needs a whole number of 0 or more, not \"-2\""},
+      {".tps", two + "CURVES=1.5\n", M::NotACount,
+       "Line 4: CURVES= needs a whole number of 0 or more, not \"1.5\""},
+      {".tps", "LM=2\n0 0\n1 " + std::string(40, '9') + "x\n", M::NotANumber,
+       "Line 3: \"" + std::string(24, '9') + "...\" is not a number"},
+      // TPS: specimens that do not agree.
+      {".tps", Specimens(6, "LM=8", "1 2", 8) + "\n\n" + Specimens(1, "LM=7", "1 1", 7),
+       M::LandmarkCountDiffers, "Line 57: specimen 7 has 7 landmarks, the first specimen has 8"},
+      {".tps", two + "LM3=2\n0 0 0\n1 1 1\n", M::DimensionCountDiffers,
+       "Line 4: specimen 2 has 3 dimensions, the first specimen has 2"},
+      {".tps", two + "SCALE=2\n" + two + two + "SCALE=2\n", M::ScaleMissing,
+       "Line 5: specimen 2 has no SCALE=, though other specimens have one"},
+      {".tps", two + two + "SCALE=0.5\n", M::ScaleMissing,
+       "Line 1: specimen 1 has no SCALE=, though other specimens have one"},
+      {".tps", two + "SCALE=0\n", M::ScaleNotPositive,
+       "Line 4: SCALE= needs a positive number, not \"0\""},
+      {".tps", two + "scale=-1\n", M::ScaleNotPositive,
+       "Line 4: SCALE= needs a positive number, not \"-1\""},
+      {".tps", two + "SCALE=\n", M::ScaleNotPositive,
+       "Line 4: SCALE= needs a positive number, not \"\""},
+      {".tps", "LM=2\n1e300 0\n1 1\nSCALE=1e300\n", M::ScaledOutOfRange,
+       "Line 1: the coordinates of specimen 1 times its SCALE= are too large"},
+      // TPS: the capacities of the landmark data file.
+      {".tps", "LM=50\n", M::IncorrectLandmarkCount, ""},
+      {".tps", "LM3=34\n", M::IncorrectLandmarkCount, ""},
+      {".tps", "LM=0\n", M::IncorrectLandmarkCount, ""},
+      {".tps", Specimens(301, "LM=1", "1 2", 1), M::IncorrectSpecimenCount, ""},
+      // NTS: the header.
+      {".nts", "\"only a comment\n\n", M::NtsHeaderMissing, ""},
+      {".nts", "2 2 4 0 DIM=2\n1 2 3 4 5 6 7 8\n", M::NtsMatrixType,
+       "Line 1: matrix type 2; only type 1, a rectangular data matrix, can be read"},
+      {".nts", "1 2 4 9 DIM=2\n1 2 3 4 5 6 7 8\n", M::NtsMissingValues,
+       "Line 1: missing-value flag 9; only files without missing values (flag 0) can be read"},
+      {".nts", "1 2 4 0\n1 2 3 4 5 6 7 8\n", M::NtsNoDimension,
+       "Line 1: the NTS header has no DIM=k, so the landmarks' dimensions are unknown"},
+      {".nts", "\"c\n1 2 4 0 DIM=two\n", M::NtsHeaderIncomplete,
+       "Line 2: an NTS header reads 1 n m 0 DIM=k; \"DIM=two\" is not DIM=k with k a whole number"},
+      {".nts", "1 two 4 0 DIM=2\n", M::NtsHeaderIncomplete,
+       "Line 1: an NTS header reads 1 n m 0 DIM=k; \"two\" is not the number of specimens"},
+      {".nts", "1 2 4\n", M::NtsHeaderShort,
+       "Line 1: an NTS header reads 1 n m 0 DIM=k; this one ends before the missing-value flag 0"},
+      {".nts", "1 2 5 0 DIM=2\n1 2 3 4 5 6 7 8 9 10\n", M::NtsColumnsNotLandmarks,
+       "Line 1: 5 columns do not make whole landmarks of 2 dimensions"},
+      // NTS: the capacities, in the order of the landmark data file.
+      {".nts", "1 301 4 0 DIM=2\n", M::IncorrectSpecimenCount, ""},
+      {".nts", "1 0 4 0 DIM=2\n", M::IncorrectSpecimenCount, ""},
+      {".nts", "1 2 100 0 DIM=3\n", M::IncorrectLandmarkCount, ""},
+      {".nts", "1 2 0 0 DIM=2\n", M::IncorrectLandmarkCount, ""},
+      {".nts", "1 2 8 0 DIM=4\n", M::IncorrectDimensionCount, ""},
+      {".nts", "1 2 8 0 DIM=0\n", M::IncorrectDimensionCount, ""},
+      // NTS: the body.
+      {".nts", "1 2L 4 0 DIM=2\n", M::NtsLabelsMissing,
+       "The file ends after 0 of the 2 row labels announced"},
+      {".nts", "1 2 4L 0 DIM=2\nx1 y1 x2\n", M::NtsLabelsMissing,
+       "The file ends after 3 of the 4 column labels announced"},
+      {".nts", "1 2 4 0 DIM=2\n1 2 3 4\n5 6 7\n", M::NtsNumbersMissing,
+       "The file ends after 7 of the 8 numbers announced (2 specimens of 4 columns)"},
+      {".nts", "1 2 4 0 DIM=2\n1 2 3 4\n\"c\n5 6 x 8\n", M::NotANumber,
+       "Line 4: \"x\" is not a number"},
+      // Neither can be opened.
+      {".tps", kMissing, M::InvalidFile, ""},
+      {".nts", kMissing, M::InvalidFile, ""},
+  };
+}
+
+TEST(ReaderRefusals, TpsAndNtsFilesNameWhatIsWrongAndChangeNothing) {
+  const std::vector<FormatRefusal> refusals = FormatRefusals();
+  const Session before = Prepared(At::NamedTriangles);
+  ASSERT_EQ(before.SpecimenNames[1], "b");
+  for (std::size_t row = 0; row < refusals.size(); ++row) {
+    const FormatRefusal& r = refusals[row];
+    SCOPED_TRACE(testing::Message() << "row " << row << ": " << r.file.substr(0, 40));
+    Session s = before;
+    test::ScriptedFrontend fe;
+    const std::string name = "refused" + std::to_string(row) + r.extension;
+    fe.files.push_back(r.file == kMissing ? test::ScratchDir() + "missing" + r.extension
+                                          : test::WriteScratch(name, r.file));
+    OpenDataClick(s, fe);
+    const MessageInfo& info = MessageDetails(r.message);
+    test::ExpectOneMessage(fe, r.text.empty() ? std::string(info.text) : r.text, info.caption,
+                           info.icon);
+    EXPECT_TRUE(fe.log.empty());
     test::ExpectSessionUnchanged(before, s);
   }
 }

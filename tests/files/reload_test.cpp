@@ -63,7 +63,7 @@ TEST(ReloadConsensus, RefitsOnTheSavedConsensus) {
   ASSERT_TRUE(fe2.messages.empty());
   EXPECT_TRUE(s.Superimposed);
   EXPECT_FALSE(s.ComponentsComputed);
-  EXPECT_EQ(fe2.dialogs.back(), FileDialog::OpenData);
+  EXPECT_EQ(fe2.dialogs.back(), FileDialog::OpenConsensus);
   ASSERT_EQ(fe2.log.size(), 4u);
   EXPECT_EQ(fe2.log[2], "All specimen superimposed on reloaded consensus");
   EXPECT_EQ(fe2.log[3], "Sum of Squared Deviations =  0.099769");

@@ -81,7 +81,7 @@ TEST(ResultFiles, SizesAndResidualsLayouts) {
   ASSERT_EQ(residuals.size(), 30u);
   EXPECT_EQ(residuals[0].size(), 20u * 15u);
   EXPECT_EQ(residuals[1].substr(0, 30), "   2.000000e-03   1.900000e-03");
-  EXPECT_EQ(fe.dialogs, (std::vector<FileDialog>{FileDialog::SaveVect, FileDialog::SaveText}));
+  EXPECT_EQ(fe.dialogs, (std::vector<FileDialog>{FileDialog::SaveSizes, FileDialog::SaveText}));
 }
 
 TEST(ResultFiles, ComponentsAreCutToTheCoordinateCount) {
@@ -135,7 +135,7 @@ TEST(ResultFiles, OutOfRangeAnswers) {
   EXPECT_EQ(SaveTo(SaveScoresClick, s, fe, "scores.txt"), "\n\n\n");
   ASSERT_GE(fe.events.size(), 2u);
   EXPECT_EQ(fe.events[fe.events.size() - 2], "prompt:Number of Projections");
-  EXPECT_EQ(fe.events.back(), "file:" + std::to_string(static_cast<int>(FileDialog::SaveText)));
+  EXPECT_EQ(fe.events.back(), "file:" + std::to_string(static_cast<int>(FileDialog::SaveScores)));
   EXPECT_TRUE(fe.messages.empty());
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "app/command_table.h"
 #include "batch/batch_runner.h"
@@ -14,15 +15,17 @@ void Fail(const std::string& fault) {
   std::abort();
 }
 
-ReaderTarget::ReaderTarget(CommandId command, test::Stage stage)
-    : command_(command), prepared_(test::GorillaAt(stage)), session_(prepared_) {}
+ReaderTarget::ReaderTarget(CommandId command, test::Stage stage, std::string path)
+    : command_(command),
+      path_(std::move(path)),
+      prepared_(test::GorillaAt(stage)),
+      session_(prepared_) {}
 
 void ReaderTarget::Run(const std::uint8_t* data, std::size_t size) {
-  const std::string path = "fuzz-input";
   InMemoryFiles files;
-  files.Set(path, std::string(reinterpret_cast<const char*>(data), size));
+  files.Set(path_, std::string(reinterpret_cast<const char*>(data), size));
   fe_.Reset();
-  fe_.files.push_back(path);
+  fe_.files.push_back(path_);
   const CommandOutcome outcome = RunGatedCommand(session_, fe_, Command(command_));
   if (outcome == CommandOutcome::NotAvailableNow || outcome == CommandOutcome::NotInThisVersion)
     Fail(std::string(Command(command_).name) + " is not available at the prepared stage");

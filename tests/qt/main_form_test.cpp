@@ -175,7 +175,7 @@ TEST_F(MainWindow, OpenDataThroughItsDialogThenSuperimposeFromTheToolbar) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), "Open Data");
-    EXPECT_EQ(dialog->nameFilters(), QStringList({"DAT (*.dat)"}));
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"DAT (*.dat)", "TPS (*.tps)", "NTS (*.nts)"}));
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
     dialog->selectFile(file);
     static_cast<QDialog*>(dialog)->accept();

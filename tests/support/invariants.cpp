@@ -116,6 +116,11 @@ std::vector<std::string> SessionDifferences(const Session& before, const Session
 #undef VREL_SAME
   CompareArray(out, "Links", before.Links, after.Links);
   CompareArray(out, "Sizes", before.Sizes, after.Sizes);
+  for (std::size_t i = 0; i < before.SpecimenNames.size(); ++i)
+    if (before.SpecimenNames[i] != after.SpecimenNames[i]) {
+      out.push_back("SpecimenNames changed at " + std::to_string(i));
+      break;
+    }
   CompareMatrix(out, "Coordinates", before.Coordinates, after.Coordinates);
   CompareMatrix(out, "Residuals", before.Residuals, after.Residuals);
   CompareMatrix(out, "Scores", before.Scores, after.Scores);

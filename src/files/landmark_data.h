@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "shell/matrix.h"
+#include "shell/messages.h"
+
+namespace vrel {
+
+// A landmark data set read whole into storage of its own, before the session sees any of it.
+struct LandmarkData {
+  int specimens = 0;
+  int landmarks = 0;
+  int dimensions = 0;
+  Matrix coordinates;              // specimens x (landmarks x dimensions)
+  std::vector<std::string> names;  // one per specimen; empty: known by its number
+  int specimensWithCurves = 0;     // specimens whose semilandmarks on curves were skipped
+};
+
+// Why a file was refused: the message and its text, filled in where it names a line.
+struct ReadRefusal {
+  Message message;
+  std::string text;
+};
+
+using LandmarkRead = std::variant<LandmarkData, ReadRefusal>;
+
+// The capacity checks of a data file's counts, in the order the landmark data file makes them:
+// specimens, then coordinates per specimen (at least one landmark), then dimensions. Taken in
+// 64 bits so that huge counts cannot wrap round into range.
+std::optional<Message> DataCountsRefusal(long long specimens, long long landmarks,
+                                         long long dimensions);
+
+// A refusal whose message has no blanks to fill in.
+ReadRefusal PlainRefusal(Message message);
+
+// The TPS and NTS layouts (the files read by Open Data besides the landmark data file).
+LandmarkRead ReadTpsText(std::string_view text);
+LandmarkRead ReadNtsText(std::string_view text);
+
+// What the readers share: lines numbered from 1 (a line ends with LF, CR LF or CR), the words of
+// a line, counts and quoted tokens for the messages.
+struct TextLine {
+  int number = 0;
+  std::string_view text;
+};
+std::vector<TextLine> SplitLines(std::string_view text);
+std::vector<std::string_view> SplitWords(std::string_view line);
+std::string_view Trimmed(std::string_view text);
+// A whole number of 0 or more; nothing for anything else.
+std::optional<int> ParseCount(std::string_view token);
+// The token as a message quotes it: cut short when long.
+std::string Quoted(std::string_view token);
+
+}  // namespace vrel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "shell/session.h"
+
+namespace vrel {
+
+// The name a specimen is shown and written under: the name its file gave it, else its 1-based
+// number. i is the 0-based row.
+std::string SpecimenName(const Session& s, int i);
+
+// The name of the difference of a pair: the second member's name, a minus sign, the first's.
+std::string DifferenceName(const std::string& first, const std::string& second);
+
+}  // namespace vrel

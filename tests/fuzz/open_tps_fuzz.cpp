@@ -1,0 +1,3 @@
+#include "fuzz/fuzz_support.h"
+
+VREL_READER_FUZZ_TARGET_NAMED(OpenData, Stage::Loaded, "fuzz-input.tps")

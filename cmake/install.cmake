@@ -23,6 +23,11 @@ foreach(page vrel.1 vrel-batch.1)
 endforeach()
 
 install(TARGETS vrel-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# vrel-batch's image writer, loaded on the first image export, goes where the program looks for
+# it: lib/vrel beside the folder of the programs.
+if(TARGET vrel-batch-images)
+  install(TARGETS vrel-batch-images LIBRARY DESTINATION lib/vrel)
+endif()
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/vrel-batch.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The manual: the pages of the Help window, their style sheet and the pictures they show.

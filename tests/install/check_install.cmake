@@ -73,6 +73,18 @@ if(MODE STREQUAL "tree")
     fail("The installed vrel-batch does not log the example's expected log (status ${rc}): ${err}")
   endif()
 
+  # The installed program finds its installed image writer: it exports a picture as PNG.
+  if(EXISTS "${prefix}/lib/vrel")
+    file(WRITE "${WORK_DIR}/export.vrel"
+         "open-data examples/gorilla/gorilla.dat\nexport specimens ${WORK_DIR}/specimens.png\n")
+    file(REMOVE "${WORK_DIR}/specimens.png")
+    execute_process(COMMAND "${prefix}/bin/vrel-batch" "${WORK_DIR}/export.vrel"
+                    WORKING_DIRECTORY "${docdir}" RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0 OR NOT EXISTS "${WORK_DIR}/specimens.png")
+      fail("The installed vrel-batch exports no image (status ${rc}): ${err}")
+    endif()
+  endif()
+
   # The desktop entry starts an installed program and shows an installed icon.
   file(GLOB desktop_files "${prefix}/share/applications/*.desktop")
   list(LENGTH desktop_files count)

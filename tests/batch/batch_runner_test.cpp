@@ -235,7 +235,9 @@ TEST(BatchProgram, TheExampleFiguresAreMade) {
     const char* name;
     int width, height;
   };
-  const Figure figures[] = {{"specimens", 568, 375}, {"regression", 560, 367}, {"plot", 550, 349}};
+  const Figure figures[] = {{"specimens", 568, 375},       {"regression", 560, 367},
+                            {"plot", 550, 349},            {"regression_grid", 560, 367},
+                            {"plot_ellipses", 550, 349}};
   for (const Figure& f : figures) {
     EXPECT_EQ(test::PngSize(dir + f.name + ".png"), (test::PixelSize{f.width, f.height})) << f.name;
     const std::string svg = test::ReadFileBytes(dir + f.name + ".svg");
@@ -245,6 +247,11 @@ TEST(BatchProgram, TheExampleFiguresAreMade) {
   }
   // The plot shows 30 females as squares and 29 males as circles, within its frame.
   EXPECT_EQ(test::CountOf(test::ReadFileBytes(dir + "plot.svg"), "<circle"), 29);
+  // The grid lies under the shape change; the ellipses' plot names its axes with their variance.
+  EXPECT_NE(test::ReadFileBytes(dir + "regression_grid.svg").find("#b4b4b4"), std::string::npos);
+  const std::string ellipses = test::ReadFileBytes(dir + "plot_ellipses.svg");
+  EXPECT_NE(ellipses.find("PC1 (46.1%)"), std::string::npos);
+  EXPECT_NE(ellipses.find("PC2 (16.9%)"), std::string::npos);
 }
 #endif
 

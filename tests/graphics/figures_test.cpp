@@ -10,6 +10,7 @@
 #include "graphics/deformation_grid.h"
 #include "graphics/drawings.h"
 #include "graphics/plot.h"
+#include "graphics/projection.h"
 #include "graphics/view_commands.h"
 #include "numerics/components_commands.h"
 #include "numerics/superimposition_commands.h"

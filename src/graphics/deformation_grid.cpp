@@ -19,9 +19,7 @@ double Kernel(double squaredDistance) {
 // row, n x columns) by Gaussian elimination with partial pivoting; x replaces b. False, with a
 // and b spoilt, when the matrix is singular or the solution is not finite.
 bool SolveSquare(std::vector<double>& a, int n, std::vector<double>& b, int columns) {
-  auto at = [&a, n](int r, int c) -> double& {
-    return a[static_cast<std::size_t>(r * n + c)];
-  };
+  auto at = [&a, n](int r, int c) -> double& { return a[static_cast<std::size_t>(r * n + c)]; };
   auto rhs = [&b, columns](int r, int c) -> double& {
     return b[static_cast<std::size_t>(r * columns + c)];
   };
@@ -66,9 +64,7 @@ ThinPlateSpline::ThinPlateSpline(const double* source, const double* target, int
   // [K P; P' 0] [w; a] = [target; 0], with P's rows (1, x, y).
   std::vector<double> a(static_cast<std::size_t>(n * n), 0.0);
   std::vector<double> b(static_cast<std::size_t>(n * 2), 0.0);
-  auto at = [&a, n](int r, int c) -> double& {
-    return a[static_cast<std::size_t>(r * n + c)];
-  };
+  auto at = [&a, n](int r, int c) -> double& { return a[static_cast<std::size_t>(r * n + c)]; };
   for (int i = 0; i < p; ++i) {
     for (int j = 0; j < p; ++j) {
       const double dx = source[2 * i] - source[2 * j];
@@ -152,8 +148,8 @@ std::optional<GridLayout> GridOver(const double* shape, int p) {
   grid.bottom = ymin - 0.1 * (ymax - ymin);
   grid.cell = longer / GridCellsAlongLongerSide;
   // A shorter side that is a whole number of cells up to rounding takes no extra cell.
-  const int across = std::max(
-      1, static_cast<int>(std::ceil(std::min(width, height) / grid.cell - 1e-9)));
+  const int across =
+      std::max(1, static_cast<int>(std::ceil(std::min(width, height) / grid.cell - 1e-9)));
   grid.columns = width >= height ? GridCellsAlongLongerSide : across;
   grid.rows = width >= height ? across : GridCellsAlongLongerSide;
   return grid;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 #include "graphics/plot.h"
@@ -19,6 +20,12 @@ constexpr double LowerThreshold = 0.2;
 constexpr float FullTurn = 6.2831855f;     // 2 pi as a float
 constexpr float QuarterTurn = 1.5707964f;  // pi / 2 as a float
 constexpr double DragRadiansPerPixel = 0.01;
+
+// Turns a display option over and repaints the windows that show it.
+void Toggle(bool& option, Frontend& fe, std::initializer_list<Window> windows) {
+  option = !option;
+  for (Window window : windows) fe.Invalidate(window);
+}
 
 void RepaintShapes(Frontend& fe) {
   fe.Invalidate(Window::Specimens);
@@ -94,10 +101,7 @@ void BoutonRightClick(Session& s, Frontend& fe, int) {
 }
 
 void BoutonLabelClick(Session& s, Frontend& fe, int) {
-  s.ShowLabels = !s.ShowLabels;
-  fe.Invalidate(Window::Specimens);
-  fe.Invalidate(Window::Vectors);
-  fe.Invalidate(Window::Plot);
+  Toggle(s.ShowLabels, fe, {Window::Specimens, Window::Vectors, Window::Plot});
 }
 
 void SpecimensKeyDown(Session& s, Frontend& fe, int key) {
@@ -237,31 +241,16 @@ void ComboYaxisClick(Session& s, Frontend& fe, int item) {
 }
 
 void OptionColorClick(Session& s, Frontend& fe) {
-  s.ColorOption = !s.ColorOption;
-  fe.Invalidate(Window::Specimens);
-  fe.Invalidate(Window::Vectors);
-  fe.Invalidate(Window::Plot);
+  Toggle(s.ColorOption, fe, {Window::Specimens, Window::Vectors, Window::Plot});
 }
 
-void EnveloppeClick(Session& s, Frontend& fe) {
-  s.ExtremesOption = !s.ExtremesOption;
-  fe.Invalidate(Window::Vectors);
-}
+void EnveloppeClick(Session& s, Frontend& fe) { Toggle(s.ExtremesOption, fe, {Window::Vectors}); }
 
-void DeformationGridClick(Session& s, Frontend& fe) {
-  s.GridOption = !s.GridOption;
-  fe.Invalidate(Window::Vectors);
-}
+void DeformationGridClick(Session& s, Frontend& fe) { Toggle(s.GridOption, fe, {Window::Vectors}); }
 
-void EllipsesClick(Session& s, Frontend& fe) {
-  s.EllipsesOption = !s.EllipsesOption;
-  fe.Invalidate(Window::Plot);
-}
+void EllipsesClick(Session& s, Frontend& fe) { Toggle(s.EllipsesOption, fe, {Window::Plot}); }
 
-void AxisTitlesClick(Session& s, Frontend& fe) {
-  s.AxisTitlesOption = !s.AxisTitlesOption;
-  fe.Invalidate(Window::Plot);
-}
+void AxisTitlesClick(Session& s, Frontend& fe) { Toggle(s.AxisTitlesOption, fe, {Window::Plot}); }
 
 namespace {
 

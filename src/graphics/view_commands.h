@@ -29,10 +29,10 @@ void SpecimensKeyDown(Session& s, Frontend& fe, int key);
 void VectorsKeyDown(Session& s, Frontend& fe, int key);
 
 // Menu commands of the views.
-void ViewAllClick(Session& s, Frontend& fe);      // Window > Specimens, and the toolbar button
-void ViewPcsClick(Session& s, Frontend& fe);      // Window > Vectors
-void OptionColorClick(Session& s, Frontend& fe);  // Options > Color
-void EnveloppeClick(Session& s, Frontend& fe);    // Options > Extremes
+void ViewAllClick(Session& s, Frontend& fe);          // Window > Specimens, and the toolbar button
+void ViewPcsClick(Session& s, Frontend& fe);          // Window > Vectors
+void OptionColorClick(Session& s, Frontend& fe);      // Options > Color
+void EnveloppeClick(Session& s, Frontend& fe);        // Options > Extremes
 void DeformationGridClick(Session& s, Frontend& fe);  // Options > Deformation grid
 void EllipsesClick(Session& s, Frontend& fe);         // Options > Ellipses
 void AxisTitlesClick(Session& s, Frontend& fe);       // Options > Axis titles

@@ -72,6 +72,19 @@ TEST(BatchScript, ACommandThatIsDisabledNowIsRefused) {
   EXPECT_FALSE(s.Superimposed);
 }
 
+// The figure options toggle like their menu items; the grid is refused for spatial data.
+TEST(BatchScript, FigureOptionsToggleAndTheGridWantsPlanarData) {
+  Session s;
+  ScriptRun run = RunScript(s, "grid\nellipses\naxis-titles\nellipses\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(s.GridOption);
+  EXPECT_FALSE(s.EllipsesOption);
+  EXPECT_TRUE(s.AxisTitlesOption);
+  run = RunScript(s, "open-data " + test::DataFile("macaques.dat") + "\ngrid\n");
+  EXPECT_EQ(run.err, "job.vrel:2: 'grid' is not available now\n");
+  EXPECT_TRUE(s.GridOption);
+}
+
 TEST(BatchScript, AMessageStopsTheRunAfterItsLine) {
   Session s;
   const ScriptRun run = RunScript(s, "open-data /nonexistent/file.dat\nclear-session\n");
@@ -235,8 +248,10 @@ TEST(BatchProgram, TheExampleFiguresAreMade) {
     const char* name;
     int width, height;
   };
-  const Figure figures[] = {{"specimens", 568, 375},       {"regression", 560, 367},
-                            {"plot", 550, 349},            {"regression_grid", 560, 367},
+  const Figure figures[] = {{"specimens", 568, 375},
+                            {"regression", 560, 367},
+                            {"plot", 550, 349},
+                            {"regression_grid", 560, 367},
                             {"plot_ellipses", 550, 349}};
   for (const Figure& f : figures) {
     EXPECT_EQ(test::PngSize(dir + f.name + ".png"), (test::PixelSize{f.width, f.height})) << f.name;

@@ -45,8 +45,8 @@ ShapePair GorillaChange(double magnitude) {
 TEST(DeformationGrid, TheSplineSendsEachLandmarkOntoItsTarget) {
   const ShapePair gorilla = GorillaChange(0.25);
   // Five landmarks, one of them pulled far off an affine map.
-  const ShapePair square{{0, 0, 1, 0, 1, 1, 0, 1, 0.5, 0.5}, {0, 0, 1, 0.1, 1.2, 1, 0, 1, 0.9, 0.2},
-                         5};
+  const ShapePair square{
+      {0, 0, 1, 0, 1, 1, 0, 1, 0.5, 0.5}, {0, 0, 1, 0.1, 1.2, 1, 0, 1, 0.9, 0.2}, 5};
   for (const ShapePair& pair : {gorilla, square}) {
     const ThinPlateSpline warp(pair.consensus.data(), pair.deformed.data(), pair.p);
     EXPECT_TRUE(warp.Bends());
@@ -92,9 +92,18 @@ TEST(DeformationGrid, AffineChangesGiveStraightEvenlySpacedLines) {
     std::function<PlanePoint(double, double)> map;
   };
   const Case cases[] = {
-      {"translation", [](double x, double y) { return PlanePoint{x + 0.03, y - 0.02}; }},
-      {"scaling", [](double x, double y) { return PlanePoint{1.4 * x, 0.7 * y}; }},
-      {"shear", [](double x, double y) { return PlanePoint{x + 0.5 * y, y}; }},
+      {"translation",
+       [](double x, double y) {
+         return PlanePoint{x + 0.03, y - 0.02};
+       }},
+      {"scaling",
+       [](double x, double y) {
+         return PlanePoint{1.4 * x, 0.7 * y};
+       }},
+      {"shear",
+       [](double x, double y) {
+         return PlanePoint{x + 0.5 * y, y};
+       }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -290,7 +299,8 @@ TEST(ConfidenceEllipse, HoldsNinetyFivePercentOfALargeNormalSample) {
 // The lines of the plot in a pen.
 int PlotLines(const Session& s, const Pen& pen) {
   int count = 0;
-  for (const PictureItem& item : DrawPlot(s, 550, 349)->items)
+  const Picture plot = *DrawPlot(s, 550, 349);
+  for (const PictureItem& item : plot.items)
     if (item.kind == PictureItem::Line && item.pen == pen) ++count;
   return count;
 }

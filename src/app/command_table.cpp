@@ -51,6 +51,9 @@ std::vector<CommandInfo> BuildTable() {
       {CommandId::DefineGroups, "DefineGroups", "Define groups", DefineGroupsClick, "define-groups", {A::Number}},
       {CommandId::OptionColor, "OptionColor", "Color", OptionColorClick, "color", {}},
       {CommandId::Enveloppe, "Enveloppe", "Extremes", EnveloppeClick, "extremes", {}},
+      {CommandId::DeformationGrid, "DeformationGrid", "Deformation grid", DeformationGridClick, "grid", {}},
+      {CommandId::Ellipses, "Ellipses", "Ellipses", EllipsesClick, "ellipses", {}},
+      {CommandId::AxisTitles, "AxisTitles", "Axis titles", AxisTitlesClick, "axis-titles", {}},
       {CommandId::Help1, "Help1", "&Help", Help1Click, nullptr, {}},
       {CommandId::ViewAbout, "ViewAbout", "About", ViewAboutClick, nullptr, {}},
   };
@@ -96,7 +99,8 @@ const std::vector<MenuSpec>& MenuBar() {
        {item(C::ViewAll), item(C::ViewPcs), item(C::ViewPlot), item(C::ViewLog)}},
       {"Options1",
        "&Options",
-       {item(C::DefineGroups), separator, item(C::OptionColor), item(C::Enveloppe)}},
+       {item(C::DefineGroups), separator, item(C::OptionColor), item(C::Enveloppe), separator,
+        item(C::DeformationGrid), item(C::Ellipses), item(C::AxisTitles)}},
       {"About1", "&About", {item(C::Help1), separator, item(C::ViewAbout)}},
   };
   return menus;

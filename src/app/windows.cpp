@@ -34,11 +34,13 @@ const std::vector<DrawingWindowInfo>& DrawingWindowTable() {
   static const std::vector<DrawingWindowInfo> table = {
       {Window::Specimens, "DrawWindow", "Specimens Window", 40, 121, 576, 402, 568, 375,
        "PopupMenu1", true, PictureMenu("N2", "N1"), Always<DrawSpecimens>, SpecimensKeyDown,
-       "specimens"},
+       "specimens", ShapesDragged, ShapesWheelTurned, nullptr, nullptr},
       {Window::Vectors, "PcsDraw", "Vectors Window", 19, 97, 568, 394, 560, 367, "PopupMenu2",
-       false, PictureMenu("N1", "N2"), Always<DrawVectors>, VectorsKeyDown, "vectors"},
+       false, PictureMenu("N1", "N2"), Always<DrawVectors>, VectorsKeyDown, "vectors",
+       ShapesDragged, ShapesWheelTurned, nullptr, nullptr},
       {Window::Plot, "PlotDraw", "Plot Window", 0, 75, 558, 376, 550, 349, "PopupMenu3", false,
-       PictureMenu("N1", "N2"), DrawPlot, nullptr, "plot"},
+       PictureMenu("N1", "N2"), DrawPlot, nullptr, "plot", nullptr, nullptr, PlotClicked,
+       PlotTipAt},
   };
   return table;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "graphics/picture.h"
@@ -30,6 +31,12 @@ struct DrawingWindowInfo {
   std::optional<Picture> (*draw)(const Session&, int width, int height);
   ControlHandler keyHandler;  // the arrow keys in the window (null: none)
   const char* exportName;     // how vrel-batch's export names the window
+  // The mouse (null: nothing): a drag with the left button by (dx, dy) pixels, the wheel's
+  // notches, and a click and the tooltip at pixel (x, y) of the drawing of width x height.
+  void (*dragHandler)(Session&, Frontend&, int dx, int dy);
+  ControlHandler wheelHandler;
+  void (*clickHandler)(Session&, Frontend&, int width, int height, int x, int y);
+  std::string (*tipAt)(const Session&, int width, int height, int x, int y);
 };
 
 // Specimens, vectors and plot, in that order.

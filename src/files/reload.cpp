@@ -87,6 +87,7 @@ void ShapeVectorsClick(Session& s, Frontend& fe) {
   for (int i = 0; i < n; ++i)
     for (int t = 0; t < c; ++t) s.Scores[i][t] = scores[i][t];
   s.SingularValues[0] = first;
+  s.VarianceSharesKnown = false;
 
   fe.AppendLog("Shape vectors reloaded and scores computed");
   FinishComponents(s, fe);

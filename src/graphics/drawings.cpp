@@ -2,7 +2,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
+#include "graphics/deformation_grid.h"
 #include "graphics/projection.h"
 
 namespace vrel {
@@ -64,6 +66,14 @@ class ShapeDrawer {
 
   int LandmarkCount() const { return p_; }
 
+  // A chain of lines through points of the screen plane.
+  void Chain(const std::vector<PlanePoint>& points) {
+    if (points.empty()) return;
+    canvas_.MoveTo(map_.X(points[0].x), map_.Y(points[0].y));
+    for (std::size_t t = 1; t < points.size(); ++t)
+      canvas_.LineTo(map_.X(points[t].x), map_.Y(points[t].y));
+  }
+
  private:
   const Session& s_;
   Canvas canvas_;
@@ -124,6 +134,21 @@ Picture DrawVectors(const Session& s, int width, int height) {
   const double magnitude = s.ShapeMagnitude;
   PlanePoints consensus{};
   draw.Points(s.Consensus.data(), consensus);
+  std::array<double, MaxCoordinates> deformed{};
+  auto deform = [&](double sign) {
+    for (int i = 0; i < m; ++i)
+      deformed[static_cast<std::size_t>(i)] = sign < 0 ? s.Consensus[i] - magnitude * s.Pcs[i][c]
+                                                       : s.Consensus[i] + magnitude * s.Pcs[i][c];
+  };
+  if (s.GridOption && s.DimensionCount == 2) {
+    // Under the shapes: the grid over the consensus, warped onto the plus end.
+    deform(1.0);
+    draw.Pen().SetPenColour(GridGrey);
+    for (const std::vector<PlanePoint>& line :
+         DeformationGridLines(s.Consensus.data(), deformed.data(), draw.LandmarkCount()))
+      draw.Chain(line);
+    draw.Pen().SetPenColour(Black);
+  }
   if (!s.ExtremesOption) {
     draw.Pen().SetPenColour(Black);
     draw.Pen().SetPenStyle(PenStyle::Dot);
@@ -133,12 +158,9 @@ Picture DrawVectors(const Session& s, int width, int height) {
   }
   if (s.ColorOption) draw.Pen().SetPenWidth(2);
 
-  std::array<double, MaxCoordinates> deformed{};
   PlanePoints points{};
   auto drawEnd = [&](double sign) {
-    for (int i = 0; i < m; ++i)
-      deformed[static_cast<std::size_t>(i)] = sign < 0 ? s.Consensus[i] - magnitude * s.Pcs[i][c]
-                                                       : s.Consensus[i] + magnitude * s.Pcs[i][c];
+    deform(sign);
     draw.Points(deformed.data(), points);
     draw.Links(points);
     draw.Squares(points, 2.0);

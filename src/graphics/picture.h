@@ -14,6 +14,7 @@ inline constexpr std::uint32_t Black = 0x000000;
 inline constexpr std::uint32_t Red = 0xff0000;
 inline constexpr std::uint32_t LimeGreen = 0x00ff00;
 inline constexpr std::uint32_t Blue = 0x0000ff;
+inline constexpr std::uint32_t GridGrey = 0xb4b4b4;
 
 struct Pen {
   std::uint32_t colour = Black;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "graphics/deformation_grid.h"
 #include "graphics/picture.h"
 #include "shell/session.h"
 
@@ -10,7 +13,45 @@ namespace vrel {
 // The plot window's drawing for a drawing area of width x height pixels: the scores of column
 // PlotAxisX across and PlotAxisY upward, group 1 as squares and group 2 as circles, one scale
 // for both axes from the horizontal column. Nothing while PlotView is not 1: the window then keeps
-// the picture it has.
+// the picture it has. With the options: a 95 % ellipse around each group, and axis titles.
 std::optional<Picture> DrawPlot(const Session& s, int width, int height);
+
+// Where the plot puts the scores: the centre of the area is 0 on both axes, one scale for both.
+struct PlotMapping {
+  int width = 0;
+  int height = 0;
+  double scale = 0.0;
+  double X(double score) const { return width / 2 + scale * score; }
+  double Y(double score) const { return height / 2 - scale * score; }
+};
+
+// The mapping of the plot the session asks for; nothing when no plot is drawn.
+std::optional<PlotMapping> PlotMappingOf(const Session& s, int width, int height);
+
+// How the plot names a specimen: its 1-based number.
+std::string SpecimenLabel(const Session& s, int specimen);
+
+// A column of Scores by name: "PC1" .. "PC96", "Cs/Fac", "Regres", "Discrim".
+std::string ScoreColumnName(int column);
+// An axis title: the column's name and, for a component whose percentage of variance the log
+// showed, that percentage with one decimal: "PC1 (46.1%)".
+std::string AxisTitle(const Session& s, int column);
+
+// The chi-square quantile with 2 degrees of freedom at 95 %.
+inline constexpr double EllipseQuantile = 5.991;
+inline constexpr int EllipseSegments = 72;
+
+// The ellipse that holds 95 % of a normal sample of the n points (x[i], y[i]): centred on their
+// mean, {v : (v - mean)' S^-1 (v - mean) = 5.991} with S their covariance (divisor n - 1), as 72
+// points evenly spaced in angle, the first at the end of the major axis and the 19th at the end
+// of the minor one. Nothing for fewer than three points.
+std::vector<PlanePoint> ConfidenceEllipse(const std::vector<double>& x,
+                                          const std::vector<double>& y);
+
+// The specimen whose marker lies under the pixel (x, y) of the plot drawn at width x height:
+// the nearest within 4 pixels on each axis; -1 for none.
+int PlotSpecimenAt(const Session& s, int width, int height, int x, int y);
+// The tooltip over that pixel: the specimen and its two scores; empty over no specimen.
+std::string PlotTipAt(const Session& s, int width, int height, int x, int y);
 
 }  // namespace vrel

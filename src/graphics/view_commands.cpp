@@ -1,7 +1,11 @@
 #include "graphics/view_commands.h"
 
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
 
+#include "graphics/plot.h"
 #include "graphics/projection.h"
 #include "numerics/components.h"
 #include "shell/capacities.h"
@@ -15,6 +19,13 @@ constexpr double UpperThreshold = 6.1;
 constexpr double LowerThreshold = 0.2;
 constexpr float FullTurn = 6.2831855f;     // 2 pi as a float
 constexpr float QuarterTurn = 1.5707964f;  // pi / 2 as a float
+constexpr double DragRadiansPerPixel = 0.01;
+
+// Turns a display option over and repaints the windows that show it.
+void Toggle(bool& option, Frontend& fe, std::initializer_list<Window> windows) {
+  option = !option;
+  for (Window window : windows) fe.Invalidate(window);
+}
 
 void RepaintShapes(Frontend& fe) {
   fe.Invalidate(Window::Specimens);
@@ -90,10 +101,7 @@ void BoutonRightClick(Session& s, Frontend& fe, int) {
 }
 
 void BoutonLabelClick(Session& s, Frontend& fe, int) {
-  s.ShowLabels = !s.ShowLabels;
-  fe.Invalidate(Window::Specimens);
-  fe.Invalidate(Window::Vectors);
-  fe.Invalidate(Window::Plot);
+  Toggle(s.ShowLabels, fe, {Window::Specimens, Window::Vectors, Window::Plot});
 }
 
 void SpecimensKeyDown(Session& s, Frontend& fe, int key) {
@@ -233,15 +241,51 @@ void ComboYaxisClick(Session& s, Frontend& fe, int item) {
 }
 
 void OptionColorClick(Session& s, Frontend& fe) {
-  s.ColorOption = !s.ColorOption;
-  fe.Invalidate(Window::Specimens);
-  fe.Invalidate(Window::Vectors);
-  fe.Invalidate(Window::Plot);
+  Toggle(s.ColorOption, fe, {Window::Specimens, Window::Vectors, Window::Plot});
 }
 
-void EnveloppeClick(Session& s, Frontend& fe) {
-  s.ExtremesOption = !s.ExtremesOption;
-  fe.Invalidate(Window::Vectors);
+void EnveloppeClick(Session& s, Frontend& fe) { Toggle(s.ExtremesOption, fe, {Window::Vectors}); }
+
+void DeformationGridClick(Session& s, Frontend& fe) { Toggle(s.GridOption, fe, {Window::Vectors}); }
+
+void EllipsesClick(Session& s, Frontend& fe) { Toggle(s.EllipsesOption, fe, {Window::Plot}); }
+
+void AxisTitlesClick(Session& s, Frontend& fe) { Toggle(s.AxisTitlesOption, fe, {Window::Plot}); }
+
+namespace {
+
+// An angle turned by a drag, kept within 0 to 2 pi like the arrow keys keep it.
+float Dragged(float angle, double radians) {
+  const double turn = 2.0 * std::numbers::pi;
+  double turned = std::fmod(static_cast<double>(angle) + radians, turn);
+  if (turned < 0.0) turned += turn;
+  return static_cast<float>(turned);
+}
+
+}  // namespace
+
+void ShapesDragged(Session& s, Frontend& fe, int dx, int dy) {
+  // Planar data has no depth to turn.
+  if (s.DimensionCount != 3 || (dx == 0 && dy == 0)) return;
+  // The near side follows the mouse: right turns it right, down tilts it down.
+  s.TurnAngle = Dragged(s.TurnAngle, DragRadiansPerPixel * dx);
+  s.TiltAngle = Dragged(s.TiltAngle, -DragRadiansPerPixel * dy);
+  SetRotation(s.Rotation, s.TiltAngle, s.TurnAngle);
+  RepaintShapes(fe);
+}
+
+void ShapesWheelTurned(Session& s, Frontend& fe, int notches) {
+  for (int i = 0; i < notches; ++i) BoutonZoomPlusClick(s, fe);
+  for (int i = 0; i > notches; --i) BoutonZoomMoinsClick(s, fe);
+}
+
+void PlotClicked(Session& s, Frontend& fe, int width, int height, int x, int y) {
+  // The specimen list is there once the specimens are superimposed.
+  if (!s.Superimposed) return;
+  const int specimen = PlotSpecimenAt(s, width, height, x, y);
+  if (specimen < 0) return;
+  fe.SetComboIndex(Combo::Indi, specimen);
+  ComboBoxIndiClick(s, fe, specimen);
 }
 
 }  // namespace vrel

@@ -29,10 +29,22 @@ void SpecimensKeyDown(Session& s, Frontend& fe, int key);
 void VectorsKeyDown(Session& s, Frontend& fe, int key);
 
 // Menu commands of the views.
-void ViewAllClick(Session& s, Frontend& fe);      // Window > Specimens, and the toolbar button
-void ViewPcsClick(Session& s, Frontend& fe);      // Window > Vectors
-void OptionColorClick(Session& s, Frontend& fe);  // Options > Color
-void EnveloppeClick(Session& s, Frontend& fe);    // Options > Extremes
+void ViewAllClick(Session& s, Frontend& fe);          // Window > Specimens, and the toolbar button
+void ViewPcsClick(Session& s, Frontend& fe);          // Window > Vectors
+void OptionColorClick(Session& s, Frontend& fe);      // Options > Color
+void EnveloppeClick(Session& s, Frontend& fe);        // Options > Extremes
+void DeformationGridClick(Session& s, Frontend& fe);  // Options > Deformation grid
+void EllipsesClick(Session& s, Frontend& fe);         // Options > Ellipses
+void AxisTitlesClick(Session& s, Frontend& fe);       // Options > Axis titles
+
+// The mouse in the specimens and vectors windows: a drag by (dx, dy) pixels with the left button
+// turns spatial data (0.01 radian per pixel: across the turn, down the tilt), and the wheel steps
+// Enlargement (notches > 0) or Reduction.
+void ShapesDragged(Session& s, Frontend& fe, int dx, int dy);
+void ShapesWheelTurned(Session& s, Frontend& fe, int notches);
+// A click at pixel (x, y) of the plot drawn at width x height: the specimen under it is chosen
+// as in the specimen list.
+void PlotClicked(Session& s, Frontend& fe, int width, int height, int x, int y);
 
 // The plot: Window > Plot and the Plot button take the axes the session has; a choice in an axis
 // list takes that list's item for its axis.

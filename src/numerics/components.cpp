@@ -39,3 +39,13 @@ int ShapeSpaceDimension(const DataDimensions& dims) {
 }
 
 }  // namespace vrel
+
+namespace vrel {
+
+double VarianceShare(const Vector& singularValues, int m, int c) {
+  double total = 0.0;
+  for (int j = 0; j < m; ++j) total += singularValues[j] * singularValues[j];
+  return singularValues[c] * singularValues[c] * 100.0 / total;
+}
+
+}  // namespace vrel

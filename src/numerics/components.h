@@ -14,4 +14,8 @@ void SortComponents(Matrix& u, Vector& w, Matrix& v, const DataDimensions& dims)
 // dimension count) there is no bound: the 99 columns.
 int ShapeSpaceDimension(const DataDimensions& dims);
 
+// The percentage of the total variance that component c holds: its squared singular value over
+// the sum of the squares of the m singular values, times 100.
+double VarianceShare(const Vector& singularValues, int m, int c);
+
 }  // namespace vrel

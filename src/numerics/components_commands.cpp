@@ -84,6 +84,7 @@ void PcsClick(Session& s, Frontend& fe) {
   for (int r = 0; r < m; ++r)
     for (int c = 0; c < m; ++c) s.Pcs[r][c] = v[r][c];
   ForgetOverwrittenResultVectors(s, m);
+  s.VarianceSharesKnown = true;
   for (int i = 0; i < n; ++i)
     for (int c = 0; c < m; ++c) s.Scores[i][c] = u[i][c] * s.SingularValues[c];
 
@@ -92,7 +93,7 @@ void PcsClick(Session& s, Frontend& fe) {
   fe.AppendLog(Format("Percentages of variance for the %d first PCS", count));
   double cumulative = 0.0;
   for (int c = 0; c < count; ++c) {
-    const double share = s.SingularValues[c] * s.SingularValues[c] * 100.0 / total;
+    const double share = VarianceShare(s.SingularValues, m, c);
     cumulative = cumulative + share;
     fe.AppendLog(Format("%f%%                  %f%%", share, cumulative));
   }

@@ -3,12 +3,15 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QToolTip>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "app/windows.h"
 #include "qt/picture_files.h"
@@ -59,6 +62,8 @@ DrawingForm::DrawingForm(vrel::Window window) : QWidget(nullptr, Qt::Window), wi
     ReplayPicture(picture_, painter);
   });
   setFocusPolicy(Qt::StrongFocus);
+  PaintBox1->installEventFilter(this);
+  PaintBox1->setMouseTracking(true);
 
   // The drawings are made for the client size, so that is what the window gets.
   PlaceForm(this, info.left, info.top, info.clientWidth, info.clientHeight);
@@ -70,6 +75,70 @@ void DrawingForm::Attach(Recorder recorder, KeyAction keys) {
   recorder_ = std::move(recorder);
   keys_ = std::move(keys);
   PaintBox1->update();
+}
+
+void DrawingForm::AttachMouse(MouseActions actions) { mouse_ = std::move(actions); }
+
+namespace {
+
+// A press and release this close together are a click, not a drag.
+constexpr int ClickSlack = 3;
+// One notch of a common mouse wheel, in eighths of a degree.
+constexpr int WheelNotch = 120;
+
+}  // namespace
+
+bool DrawingForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != PaintBox1) return QWidget::eventFilter(watched, event);
+  const QSize size = PaintBox1->size();
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* press = static_cast<QMouseEvent*>(event);
+      if (press->button() != Qt::LeftButton) break;
+      leftDown_ = true;
+      pressedAt_ = lastDragAt_ = press->position().toPoint();
+      return true;
+    }
+    case QEvent::MouseMove: {
+      auto* move = static_cast<QMouseEvent*>(event);
+      if (!leftDown_ || !(move->buttons() & Qt::LeftButton)) break;
+      const QPoint at = move->position().toPoint();
+      const QPoint by = at - lastDragAt_;
+      lastDragAt_ = at;
+      if (mouse_.drag && !by.isNull()) mouse_.drag(by.x(), by.y());
+      return true;
+    }
+    case QEvent::MouseButtonRelease: {
+      auto* release = static_cast<QMouseEvent*>(event);
+      if (release->button() != Qt::LeftButton || !leftDown_) break;
+      leftDown_ = false;
+      const QPoint at = release->position().toPoint();
+      if (mouse_.click && (at - pressedAt_).manhattanLength() <= ClickSlack)
+        mouse_.click(size.width(), size.height(), at.x(), at.y());
+      return true;
+    }
+    case QEvent::Wheel: {
+      if (!mouse_.wheel) break;
+      wheelEighths_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+      const int notches = wheelEighths_ / WheelNotch;
+      wheelEighths_ -= notches * WheelNotch;
+      if (notches != 0) mouse_.wheel(notches);
+      return true;
+    }
+    case QEvent::ToolTip: {
+      if (!mouse_.tip) break;
+      auto* help = static_cast<QHelpEvent*>(event);
+      const std::string tip = mouse_.tip(size.width(), size.height(), help->x(), help->y());
+      if (tip.empty())
+        QToolTip::hideText();
+      else
+        QToolTip::showText(help->globalPos(), QString::fromStdString(tip), PaintBox1);
+      return true;
+    }
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void DrawingForm::keyPressEvent(QKeyEvent* event) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "graphics/picture.h"
 #include "qt/paint_box.h"
@@ -30,6 +31,17 @@ class DrawingForm : public QWidget {
   using KeyAction = std::function<void(int key)>;
   void Attach(Recorder recorder, KeyAction keys);
 
+  // What the mouse does over the drawing; an empty action: nothing. A drag reports each move by
+  // (dx, dy) pixels with the left button down; the wheel whole notches (up: > 0); a click (the
+  // left button released where it was pressed) and the tooltip their pixel and the drawing's size.
+  struct MouseActions {
+    std::function<void(int dx, int dy)> drag;
+    std::function<void(int notches)> wheel;
+    std::function<void(int width, int height, int x, int y)> click;
+    std::function<std::string(int width, int height, int x, int y)> tip;
+  };
+  void AttachMouse(MouseActions actions);
+
   vrel::Window Window() const { return window_; }
 
   // The picture of the last paint, which the picture commands use.
@@ -54,6 +66,8 @@ class DrawingForm : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // The mouse over the paint box.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildPopupMenu(bool onPaintBox);
@@ -61,6 +75,11 @@ class DrawingForm : public QWidget {
   vrel::Window window_;
   Recorder recorder_;
   KeyAction keys_;
+  MouseActions mouse_;
+  QPoint pressedAt_;
+  QPoint lastDragAt_;
+  bool leftDown_ = false;
+  int wheelEighths_ = 0;  // wheel turned, in eighths of a degree, not yet a whole notch
   Picture picture_;
   Frontend* frontend_ = nullptr;
   std::unique_ptr<QPrinter> printer_;

@@ -149,6 +149,24 @@ void TMainForm::AttachForms(const FormSet& forms) {
           if (info.keyHandler != nullptr)
             RunGuarded([&] { info.keyHandler(*session_, *frontend_, key); });
         });
+    DrawingForm::MouseActions mouse;
+    if (info.dragHandler != nullptr)
+      mouse.drag = [this, &info](int dx, int dy) {
+        RunGuarded([&] { info.dragHandler(*session_, *frontend_, dx, dy); });
+      };
+    if (info.wheelHandler != nullptr)
+      mouse.wheel = [this, &info](int notches) {
+        RunGuarded([&] { info.wheelHandler(*session_, *frontend_, notches); });
+      };
+    if (info.clickHandler != nullptr)
+      mouse.click = [this, &info](int width, int height, int x, int y) {
+        RunGuarded([&] { info.clickHandler(*session_, *frontend_, width, height, x, y); });
+      };
+    if (info.tipAt != nullptr)
+      mouse.tip = [this, &info](int width, int height, int x, int y) {
+        return info.tipAt(*session_, width, height, x, y);
+      };
+    form->AttachMouse(std::move(mouse));
   }
 }
 
@@ -205,7 +223,7 @@ QAction* TMainForm::AddCommand(QMenu* menu, CommandId id) {
   QAction* action = menu->addAction(info.caption);
   action->setObjectName(info.name);
   action->setProperty(CommandProperty, static_cast<int>(id));
-  action->setCheckable(id == CommandId::OptionColor || id == CommandId::Enveloppe);
+  action->setCheckable(MenuItemCheckable(id));
   connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
   actions_[id] = action;
   return action;

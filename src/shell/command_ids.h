@@ -42,6 +42,9 @@ enum class CommandId {
   DefineGroups,
   OptionColor,
   Enveloppe,
+  DeformationGrid,
+  Ellipses,
+  AxisTitles,
   Help1,
   ViewAbout,
 };

@@ -44,12 +44,17 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
       return c && g;
     case CommandId::Difference:
       return sup && !f;
+    case CommandId::DeformationGrid:
+      // The grid is drawn in the plane only; before any data it may be set beforehand.
+      return s.DimensionCount == 0 || s.DimensionCount == 2;
     case CommandId::ClearSession:
     case CommandId::Quit:
     case CommandId::ViewLog:
     case CommandId::DefineGroups:
     case CommandId::OptionColor:
     case CommandId::Enveloppe:
+    case CommandId::Ellipses:
+    case CommandId::AxisTitles:
     case CommandId::Help1:
     case CommandId::ViewAbout:
       return true;
@@ -58,9 +63,26 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
 }
 
 bool MenuItemChecked(const Session& s, CommandId id) {
-  if (id == CommandId::OptionColor) return s.ColorOption;
-  if (id == CommandId::Enveloppe) return s.ExtremesOption;
-  return false;
+  switch (id) {
+    case CommandId::OptionColor:
+      return s.ColorOption;
+    case CommandId::Enveloppe:
+      return s.ExtremesOption;
+    case CommandId::DeformationGrid:
+      return s.GridOption;
+    case CommandId::Ellipses:
+      return s.EllipsesOption;
+    case CommandId::AxisTitles:
+      return s.AxisTitlesOption;
+    default:
+      return false;
+  }
+}
+
+bool MenuItemCheckable(CommandId id) {
+  return id == CommandId::OptionColor || id == CommandId::Enveloppe ||
+         id == CommandId::DeformationGrid || id == CommandId::Ellipses ||
+         id == CommandId::AxisTitles;
 }
 
 ToolbarEnabling ToolbarEnabled(const Session& s) {

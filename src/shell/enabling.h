@@ -10,6 +10,8 @@ namespace vrel {
 bool MenuItemEnabled(const Session& s, CommandId id);
 // Check marks of the Options menu.
 bool MenuItemChecked(const Session& s, CommandId id);
+// Whether the menu item carries a check mark: the options that toggle.
+bool MenuItemCheckable(CommandId id);
 // Toolbar enabling as the commands leave it.
 ToolbarEnabling ToolbarEnabled(const Session& s);
 

@@ -71,10 +71,18 @@ struct Session : DataDimensions {
   bool DifferenceComputed = false;
   bool RegressionVectorReady = false;
   bool DiscriminationVectorReady = false;
+  // SingularValues are those of Components, whose percentages of variance the log showed (not
+  // after Reload PCS).
+  bool VarianceSharesKnown = false;
 
   bool ShowLabels = true;
   bool ColorOption = true;
   bool ExtremesOption = false;
+  // Figure options, all off until the user turns them on: the deformation grid of the vectors
+  // window (planar data), the plot's confidence ellipses and its axis titles.
+  bool GridOption = false;
+  bool EllipsesOption = false;
+  bool AxisTitlesOption = false;
 
   float Zoom = 1.0f;
   float DrawScale = 1000.0f;

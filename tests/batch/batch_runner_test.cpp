@@ -72,6 +72,19 @@ TEST(BatchScript, ACommandThatIsDisabledNowIsRefused) {
   EXPECT_FALSE(s.Superimposed);
 }
 
+// The figure options toggle like their menu items; the grid is refused for spatial data.
+TEST(BatchScript, FigureOptionsToggleAndTheGridWantsPlanarData) {
+  Session s;
+  ScriptRun run = RunScript(s, "grid\nellipses\naxis-titles\nellipses\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(s.GridOption);
+  EXPECT_FALSE(s.EllipsesOption);
+  EXPECT_TRUE(s.AxisTitlesOption);
+  run = RunScript(s, "open-data " + test::DataFile("macaques.dat") + "\ngrid\n");
+  EXPECT_EQ(run.err, "job.vrel:2: 'grid' is not available now\n");
+  EXPECT_TRUE(s.GridOption);
+}
+
 TEST(BatchScript, AMessageStopsTheRunAfterItsLine) {
   Session s;
   const ScriptRun run = RunScript(s, "open-data /nonexistent/file.dat\nclear-session\n");
@@ -254,7 +267,11 @@ TEST(BatchProgram, TheExampleFiguresAreMade) {
     const char* name;
     int width, height;
   };
-  const Figure figures[] = {{"specimens", 568, 375}, {"regression", 560, 367}, {"plot", 550, 349}};
+  const Figure figures[] = {{"specimens", 568, 375},
+                            {"regression", 560, 367},
+                            {"plot", 550, 349},
+                            {"regression_grid", 560, 367},
+                            {"plot_ellipses", 550, 349}};
   for (const Figure& f : figures) {
     EXPECT_EQ(test::PngSize(dir + f.name + ".png"), (test::PixelSize{f.width, f.height})) << f.name;
     const std::string svg = test::ReadFileBytes(dir + f.name + ".svg");
@@ -264,6 +281,11 @@ TEST(BatchProgram, TheExampleFiguresAreMade) {
   }
   // The plot shows 30 females as squares and 29 males as circles, within its frame.
   EXPECT_EQ(test::CountOf(test::ReadFileBytes(dir + "plot.svg"), "<circle"), 29);
+  // The grid lies under the shape change; the ellipses' plot names its axes with their variance.
+  EXPECT_NE(test::ReadFileBytes(dir + "regression_grid.svg").find("#b4b4b4"), std::string::npos);
+  const std::string ellipses = test::ReadFileBytes(dir + "plot_ellipses.svg");
+  EXPECT_NE(ellipses.find("PC1 (46.1%)"), std::string::npos);
+  EXPECT_NE(ellipses.find("PC2 (16.9%)"), std::string::npos);
 }
 #endif
 

@@ -9,9 +9,12 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <utility>
 #include <vector>
 
+#include "graphics/plot.h"
 #include "qt/about_box.h"
 #include "qt/drawing_form.h"
 #include "qt/help_window.h"
@@ -72,6 +75,60 @@ TEST_F(MainWindow, MenuEnablingFollowsTheSessionWhenTheMenuOpens) {
   Open(Main().Menu("Options1"));
   EXPECT_FALSE(Main().MenuAction(CommandId::OptionColor)->isChecked());
   EXPECT_TRUE(Main().MenuAction(CommandId::Enveloppe)->isChecked());
+}
+
+// A press, moves and a release of the left button over a paint box.
+void LeftButton(QWidget* box, std::initializer_list<QPoint> path) {
+  auto send = [box](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), QPointF(box->mapToGlobal(at)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(box, &event);
+  };
+  const QPoint* last = nullptr;
+  for (const QPoint& at : path) {
+    if (last == nullptr)
+      send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    else
+      send(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+    last = &at;
+  }
+  send(QEvent::MouseButtonRelease, *last, Qt::LeftButton, Qt::NoButton);
+}
+
+TEST_F(MainWindow, TheMouseTurnsAndZoomsTheShapesAndPicksPlotPoints) {
+  State().DimensionCount = 3;
+  LeftButton(forms->DrawWindow->PaintBox1, {QPoint(100, 100), QPoint(110, 95), QPoint(130, 90)});
+  EXPECT_FLOAT_EQ(State().TurnAngle, 0.3f);
+  EXPECT_FLOAT_EQ(State().TiltAngle, 0.1f);
+  // Three eighths of a notch, then the rest of it and one more: two enlargements.
+  for (int delta : {45, 75, 120}) {
+    QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(forms->PcsDraw->PaintBox1, &wheel);
+  }
+  EXPECT_FLOAT_EQ(State().DrawScale, 1210.0f);
+
+  // Three specimens plotted; a click on the second one's marker chooses it.
+  Session& s = State();
+  s.DimensionCount = 2;
+  s.LandmarkCount = 10;
+  s.SpecimenCount = 3;
+  s.DataLoaded = s.Superimposed = s.ComponentsComputed = true;
+  s.PlotView = 1;
+  for (int i = 0; i < 3; ++i) {
+    s.Scores[i][0] = 0.1 * i - 0.1;
+    s.Scores[i][1] = 0.05 * i;
+  }
+  QWidget* box = forms->PlotDraw->PaintBox1;
+  const PlotMapping map = *PlotMappingOf(s, box->width(), box->height());
+  const QPoint second(static_cast<int>(map.X(0.0)), static_cast<int>(map.Y(0.05)));
+  QHelpEvent hover(QEvent::ToolTip, second, box->mapToGlobal(second));
+  QApplication::sendEvent(box, &hover);
+  EXPECT_EQ(QToolTip::text(), "2\nPC1: 0.000000\nPC2: 0.050000");
+  LeftButton(box, {second});
+  EXPECT_EQ(s.SelectedSpecimen, 1);
+  EXPECT_EQ(s.SpecimensView, 2);
+  EXPECT_EQ(Main().ComboBoxIndi->currentIndex(), 1);
 }
 
 TEST_F(MainWindow, WindowLogShowsTheHiddenLogWithItsLines) {

@@ -117,7 +117,8 @@ TEST_F(StartUp, MenusHoldTheCaptionsInOrder) {
                          "&Discrimination", "Discrimination &Test", "-", "Hyperprojection",
                          "Shape difference"}));
   EXPECT_EQ(contents[2], QStringList({"Specimens", "Vectors", "Plot", "Log"}));
-  EXPECT_EQ(contents[3], QStringList({"Define groups", "-", "Color", "Extremes"}));
+  EXPECT_EQ(contents[3], QStringList({"Define groups", "-", "Color", "Extremes", "-",
+                                      "Deformation grid", "Ellipses", "Axis titles"}));
   EXPECT_EQ(contents[4], QStringList({"&Help", "-", "About"}));
 
   for (QAction* action : Main().findChildren<QAction*>()) {
@@ -126,6 +127,10 @@ TEST_F(StartUp, MenusHoldTheCaptionsInOrder) {
   }
   EXPECT_TRUE(Main().MenuAction(CommandId::OptionColor)->isCheckable());
   EXPECT_TRUE(Main().MenuAction(CommandId::Enveloppe)->isCheckable());
+  for (CommandId id : {CommandId::DeformationGrid, CommandId::Ellipses, CommandId::AxisTitles}) {
+    EXPECT_TRUE(Main().MenuAction(id)->isCheckable());
+    EXPECT_FALSE(Main().MenuAction(id)->isChecked());
+  }
   EXPECT_FALSE(Main().MenuAction(CommandId::Gpa)->isCheckable());
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 #include "app/command_table.h"
 #include "shell/session.h"
@@ -20,8 +21,10 @@ struct Stage {
   std::set<T> toolbarEnabled;
 };
 
-const std::set<C> kAlways = {C::ClearSession, C::Quit,      C::ViewLog, C::DefineGroups,
-                             C::OptionColor,  C::Enveloppe, C::Help1,   C::ViewAbout};
+// The ladder's sessions have no dimension count, so the deformation grid is offered too.
+const std::set<C> kAlways = {C::ClearSession, C::Quit,      C::ViewLog,         C::DefineGroups,
+                             C::OptionColor,  C::Enveloppe, C::DeformationGrid, C::Ellipses,
+                             C::AxisTitles,   C::Help1,     C::ViewAbout};
 
 std::set<C> With(std::set<C> extra) {
   extra.insert(kAlways.begin(), kAlways.end());
@@ -123,6 +126,25 @@ TEST(Enabling, OptionsMenuChecksFollowTheDisplayOptions) {
   EXPECT_FALSE(MenuItemChecked(s, C::OptionColor));
   EXPECT_TRUE(MenuItemChecked(s, C::Enveloppe));
   EXPECT_FALSE(MenuItemChecked(s, C::DefineGroups));
+  // The figure options: off until turned on, each with its own check mark.
+  for (auto [id, option] : {std::pair{C::DeformationGrid, &Session::GridOption},
+                            {C::Ellipses, &Session::EllipsesOption},
+                            {C::AxisTitles, &Session::AxisTitlesOption}}) {
+    EXPECT_TRUE(MenuItemCheckable(id));
+    EXPECT_FALSE(MenuItemChecked(s, id));
+    s.*option = true;
+    EXPECT_TRUE(MenuItemChecked(s, id));
+  }
+  EXPECT_FALSE(MenuItemCheckable(C::DefineGroups));
+}
+
+TEST(Enabling, TheDeformationGridIsForPlanarDataOnly) {
+  Session s;
+  for (auto [k, enabled] : {std::pair{0, true}, {1, false}, {2, true}, {3, false}}) {
+    s.DimensionCount = k;
+    EXPECT_EQ(MenuItemEnabled(s, C::DeformationGrid), enabled) << k << " dimensions";
+    EXPECT_TRUE(MenuItemEnabled(s, C::Ellipses));
+  }
 }
 
 }  // namespace

@@ -96,6 +96,10 @@ std::vector<std::string> SessionDifferences(const Session& before, const Session
   VREL_SAME(ShowLabels);
   VREL_SAME(ColorOption);
   VREL_SAME(ExtremesOption);
+  VREL_SAME(GridOption);
+  VREL_SAME(EllipsesOption);
+  VREL_SAME(AxisTitlesOption);
+  VREL_SAME(VarianceSharesKnown);
   VREL_SAME(Zoom);
   VREL_SAME(DrawScale);
   VREL_SAME(ShapeMagnitude);

@@ -65,14 +65,6 @@ std::string CsvField(const std::string& text) {
   return quoted + '"';
 }
 
-// The name of column j of Scores, as the plot's axis choices show it.
-std::string ScoreColumnName(int j) {
-  if (j == SizeColumn) return "Cs/Fac";
-  if (j == RegressionColumn) return "Regres";
-  if (j == DiscriminationColumn) return "Discrim";
-  return "PC" + std::to_string(j + 1);
-}
-
 // A header row, then one row per specimen: its name and its values in full precision.
 std::string CsvTable(const Session& s, const std::vector<std::string>& columns,
                      const std::function<double(int specimen, int column)>& value) {

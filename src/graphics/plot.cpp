@@ -64,20 +64,6 @@ std::optional<PlotMapping> PlotMappingOf(const Session& s, int width, int height
   return PlotMapping{width, height, 0.66 * width / (xmax - xmin + 0.0001)};
 }
 
-std::string SpecimenLabel(const Session&, int specimen) { return std::to_string(specimen + 1); }
-
-std::string ScoreColumnName(int column) {
-  switch (column) {
-    case SizeColumn:
-      return "Cs/Fac";
-    case RegressionColumn:
-      return "Regres";
-    case DiscriminationColumn:
-      return "Discrim";
-    default:
-      return "PC" + std::to_string(column + 1);
-  }
-}
 
 std::string AxisTitle(const Session& s, int column) {
   std::string title = ScoreColumnName(column);
@@ -216,7 +202,7 @@ int PlotSpecimenAt(const Session& s, int width, int height, int x, int y) {
 std::string PlotTipAt(const Session& s, int width, int height, int x, int y) {
   const int i = PlotSpecimenAt(s, width, height, x, y);
   if (i < 0) return {};
-  return SpecimenLabel(s, i) + "\n" + ScoreColumnName(s.PlotAxisX) +
+  return SpecimenName(s, i) + "\n" + ScoreColumnName(s.PlotAxisX) +
          Format(": %f", s.Scores[i][s.PlotAxisX]) + "\n" + ScoreColumnName(s.PlotAxisY) +
          Format(": %f", s.Scores[i][s.PlotAxisY]);
 }

@@ -7,6 +7,7 @@
 #include "graphics/deformation_grid.h"
 #include "graphics/picture.h"
 #include "shell/session.h"
+#include "shell/specimen_names.h"
 
 namespace vrel {
 
@@ -28,11 +29,6 @@ struct PlotMapping {
 // The mapping of the plot the session asks for; nothing when no plot is drawn.
 std::optional<PlotMapping> PlotMappingOf(const Session& s, int width, int height);
 
-// How the plot names a specimen: its 1-based number.
-std::string SpecimenLabel(const Session& s, int specimen);
-
-// A column of Scores by name: "PC1" .. "PC96", "Cs/Fac", "Regres", "Discrim".
-std::string ScoreColumnName(int column);
 // An axis title: the column's name and, for a component whose percentage of variance the log
 // showed, that percentage with one decimal: "PC1 (46.1%)".
 std::string AxisTitle(const Session& s, int column);

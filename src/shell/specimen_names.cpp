@@ -1,10 +1,19 @@
 #include "shell/specimen_names.h"
 
+#include "shell/capacities.h"
+
 namespace vrel {
 
 std::string SpecimenName(const Session& s, int i) {
   const std::string& name = s.SpecimenNames[static_cast<std::size_t>(i)];
   return name.empty() ? std::to_string(i + 1) : name;
+}
+
+std::string ScoreColumnName(int column) {
+  if (column == SizeColumn) return "Cs/Fac";
+  if (column == RegressionColumn) return "Regres";
+  if (column == DiscriminationColumn) return "Discrim";
+  return "PC" + std::to_string(column + 1);
 }
 
 std::string DifferenceName(const std::string& first, const std::string& second) {

@@ -10,6 +10,10 @@ namespace vrel {
 // number. i is the 0-based row.
 std::string SpecimenName(const Session& s, int i);
 
+// The name of column j of Scores, as the plot's axis lists, its titles and CSV headers show it:
+// "PC1" .. "PC96", "Cs/Fac", "Regres", "Discrim".
+std::string ScoreColumnName(int column);
+
 // The name of the difference of a pair: the second member's name, a minus sign, the first's.
 std::string DifferenceName(const std::string& first, const std::string& second);
 

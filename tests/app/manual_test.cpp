@@ -84,8 +84,11 @@ TEST(Manual, EveryLinkLeadsToAFileOfTheManualAndEveryPageIsReached) {
     for (const std::string& next : linksFrom[page])
       if (reached.insert(next).second) todo.push_back(next);
   }
-  for (const auto& [name, text] : manual)
-    if (name != "help/help.css") EXPECT_TRUE(reached.count(name)) << name << " is not reached";
+  for (const auto& [name, text] : manual) {
+    if (name != "help/help.css") {
+      EXPECT_TRUE(reached.count(name)) << name << " is not reached";
+    }
+  }
 }
 
 // The pages' text without tags, with blanks folded, and with the entities the pages use.

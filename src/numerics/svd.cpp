@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 namespace vrel {
@@ -121,6 +122,20 @@ using Lanes4 = double __attribute__((vector_size(32), aligned(8), may_alias));
 // vectors of columns at a time go through the whole sweep, the value passed from one rotation
 // to the next staying in registers, with enough independent rotations under way to keep the
 // multipliers busy.
+// Loads and stores of a vector of lanes at any address: the rows of a table start on any
+// double, so the vector's own alignment cannot be assumed.
+template <class Lanes>
+[[gnu::always_inline]] inline Lanes LoadLanes(const double* p) {
+  Lanes v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+template <class Lanes>
+[[gnu::always_inline]] inline void StoreLanes(double* p, const Lanes& v) {
+  std::memcpy(p, &v, sizeof v);
+}
+
 template <class Lanes>
 [[gnu::always_inline]] inline void RotateSweepBy(double* t, std::size_t stride, int count,
                                                  int first, int last, const double* c,
@@ -130,29 +145,31 @@ template <class Lanes>
   double* bottom = t + static_cast<std::size_t>(last) * stride;
   int q = 0;
   for (; q + Block <= count; q += Block) {
-    const Lanes* x = reinterpret_cast<const Lanes*>(top + q);
-    Lanes x0 = x[0], x1 = x[1], x2 = x[2], x3 = x[3];
+    constexpr int W = static_cast<int>(sizeof(Lanes) / sizeof(double));
+    const double* x = top + q;
+    Lanes x0 = LoadLanes<Lanes>(x), x1 = LoadLanes<Lanes>(x + W),
+          x2 = LoadLanes<Lanes>(x + 2 * W), x3 = LoadLanes<Lanes>(x + 3 * W);
     for (int j = first; j < last; ++j) {
-      Lanes* row = reinterpret_cast<Lanes*>(t + static_cast<std::size_t>(j) * stride + q);
-      const Lanes* next =
-          reinterpret_cast<const Lanes*>(t + static_cast<std::size_t>(j + 1) * stride + q);
+      double* row = t + static_cast<std::size_t>(j) * stride + q;
+      const double* next = t + static_cast<std::size_t>(j + 1) * stride + q;
       const Lanes cj = c[j] + Lanes{};
       const Lanes sj = s[j] + Lanes{};
-      const Lanes z0 = next[0], z1 = next[1], z2 = next[2], z3 = next[3];
-      row[0] = x0 * cj + z0 * sj;
-      row[1] = x1 * cj + z1 * sj;
-      row[2] = x2 * cj + z2 * sj;
-      row[3] = x3 * cj + z3 * sj;
+      const Lanes z0 = LoadLanes<Lanes>(next), z1 = LoadLanes<Lanes>(next + W),
+                  z2 = LoadLanes<Lanes>(next + 2 * W), z3 = LoadLanes<Lanes>(next + 3 * W);
+      StoreLanes(row, Lanes(x0 * cj + z0 * sj));
+      StoreLanes(row + W, Lanes(x1 * cj + z1 * sj));
+      StoreLanes(row + 2 * W, Lanes(x2 * cj + z2 * sj));
+      StoreLanes(row + 3 * W, Lanes(x3 * cj + z3 * sj));
       x0 = z0 * cj - x0 * sj;
       x1 = z1 * cj - x1 * sj;
       x2 = z2 * cj - x2 * sj;
       x3 = z3 * cj - x3 * sj;
     }
-    Lanes* y = reinterpret_cast<Lanes*>(bottom + q);
-    y[0] = x0;
-    y[1] = x1;
-    y[2] = x2;
-    y[3] = x3;
+    double* y = bottom + q;
+    StoreLanes(y, x0);
+    StoreLanes(y + W, x1);
+    StoreLanes(y + 2 * W, x2);
+    StoreLanes(y + 3 * W, x3);
   }
   for (; q < count; ++q) {
     double x = top[q];

@@ -125,10 +125,8 @@ using Lanes4 = double __attribute__((vector_size(32), aligned(8), may_alias));
 // Loads and stores of a vector of lanes at any address: the rows of a table start on any
 // double, so the vector's own alignment cannot be assumed.
 template <class Lanes>
-[[gnu::always_inline]] inline Lanes LoadLanes(const double* p) {
-  Lanes v;
+[[gnu::always_inline]] inline void LoadLanes(Lanes& v, const double* p) {
   std::memcpy(&v, p, sizeof v);
-  return v;
 }
 
 template <class Lanes>
@@ -147,15 +145,21 @@ template <class Lanes>
   for (; q + Block <= count; q += Block) {
     constexpr int W = static_cast<int>(sizeof(Lanes) / sizeof(double));
     const double* x = top + q;
-    Lanes x0 = LoadLanes<Lanes>(x), x1 = LoadLanes<Lanes>(x + W),
-          x2 = LoadLanes<Lanes>(x + 2 * W), x3 = LoadLanes<Lanes>(x + 3 * W);
+    Lanes x0, x1, x2, x3;
+    LoadLanes(x0, x);
+    LoadLanes(x1, x + W);
+    LoadLanes(x2, x + 2 * W);
+    LoadLanes(x3, x + 3 * W);
     for (int j = first; j < last; ++j) {
       double* row = t + static_cast<std::size_t>(j) * stride + q;
       const double* next = t + static_cast<std::size_t>(j + 1) * stride + q;
       const Lanes cj = c[j] + Lanes{};
       const Lanes sj = s[j] + Lanes{};
-      const Lanes z0 = LoadLanes<Lanes>(next), z1 = LoadLanes<Lanes>(next + W),
-                  z2 = LoadLanes<Lanes>(next + 2 * W), z3 = LoadLanes<Lanes>(next + 3 * W);
+      Lanes z0, z1, z2, z3;
+      LoadLanes(z0, next);
+      LoadLanes(z1, next + W);
+      LoadLanes(z2, next + 2 * W);
+      LoadLanes(z3, next + 3 * W);
       StoreLanes(row, Lanes(x0 * cj + z0 * sj));
       StoreLanes(row + W, Lanes(x1 * cj + z1 * sj));
       StoreLanes(row + 2 * W, Lanes(x2 * cj + z2 * sj));

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <string>
 
@@ -8,22 +7,13 @@
 #include "files/number_reader.h"
 #include "files/text_source.h"
 #include "shell/enabling.h"
+#include "shell/file_dialogs.h"
 #include "shell/format.h"
 #include "shell/messages.h"
 
 namespace vrel {
 
 namespace {
-
-// The file's extension, in lower case, dot included; empty when it has none.
-std::string LowerExtension(const std::string& path) {
-  const std::size_t dot = path.find_last_of("./");
-  if (dot == std::string::npos || path[dot] != '.') return {};
-  std::string extension = path.substr(dot);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension;
-}
 
 // The landmark data file: n p k, then the coordinates. Its refusals are messages without
 // blanks; a short file is refused after its header.
@@ -84,10 +74,8 @@ void OpenDataClick(Session& s, Frontend& fe) {
   s.SpecimenCount = n;
   s.LandmarkCount = data.landmarks;
   s.DimensionCount = data.dimensions;
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < m; ++j) s.Coordinates[i][j] = data.coordinates[i][j];
-    s.SpecimenNames[static_cast<std::size_t>(i)] = data.names[static_cast<std::size_t>(i)];
-  }
+  CopyBlock(data.coordinates, s.Coordinates, n, m);
+  std::copy(data.names.begin(), data.names.end(), s.SpecimenNames.begin());
   s.DataLoaded = true;
   // Groups kept from an earlier file must still leave the second group two specimens.
   if (s.GroupLimit > n - 2) s.GroupLimit = 0;

@@ -38,6 +38,12 @@ std::optional<Message> DataCountsRefusal(long long specimens, long long landmark
 // A refusal whose message has no blanks to fill in.
 ReadRefusal PlainRefusal(Message message);
 
+// A refusal whose message is a format, filled in with the line and what is wrong there.
+template <typename... Args>
+ReadRefusal Refusal(Message message, Args... args) {
+  return {message, MessageText(message, args...)};
+}
+
 // The TPS and NTS layouts (the files read by Open Data besides the landmark data file).
 LandmarkRead ReadTpsText(std::string_view text);
 LandmarkRead ReadNtsText(std::string_view text);

@@ -59,11 +59,10 @@ class HeaderWords {
     return std::nullopt;
   }
   ReadRefusal Short(const char* what) const {
-    return {Message::NtsHeaderShort, MessageText(Message::NtsHeaderShort, line_, what)};
+    return Refusal(Message::NtsHeaderShort, line_, what);
   }
   ReadRefusal Incomplete(std::string_view word, const char* what) const {
-    return {Message::NtsHeaderIncomplete,
-            MessageText(Message::NtsHeaderIncomplete, line_, Quoted(word).c_str(), what)};
+    return Refusal(Message::NtsHeaderIncomplete, line_, Quoted(word).c_str(), what);
   }
 
  private:
@@ -109,19 +108,14 @@ LandmarkRead ReadNtsText(std::string_view text) {
     k = ParseInteger(word.substr(4));
     if (!k) return words.Incomplete(word, "DIM=k with k a whole number");
   }
-  if (!k) return ReadRefusal{Message::NtsNoDimension, MessageText(Message::NtsNoDimension, line)};
+  if (!k) return Refusal(Message::NtsNoDimension, line);
 
-  if (type != 1)
-    return ReadRefusal{Message::NtsMatrixType, MessageText(Message::NtsMatrixType, line, type)};
-  if (*flag != 0.0)
-    return ReadRefusal{Message::NtsMissingValues,
-                       MessageText(Message::NtsMissingValues, line, Quoted(flagWord).c_str())};
+  if (type != 1) return Refusal(Message::NtsMatrixType, line, type);
+  if (*flag != 0.0) return Refusal(Message::NtsMissingValues, line, Quoted(flagWord).c_str());
   // The landmarks that m columns need, rounded up so that a surplus column counts.
   const long long landmarks = *k >= 1 ? (static_cast<long long>(m) + *k - 1) / *k : m;
   if (const auto message = DataCountsRefusal(n, landmarks, *k)) return PlainRefusal(*message);
-  if (m % *k != 0)
-    return ReadRefusal{Message::NtsColumnsNotLandmarks,
-                       MessageText(Message::NtsColumnsNotLandmarks, line, m, *k)};
+  if (m % *k != 0) return Refusal(Message::NtsColumnsNotLandmarks, line, m, *k);
 
   LandmarkData data;
   data.specimens = n;
@@ -132,9 +126,7 @@ LandmarkRead ReadNtsText(std::string_view text) {
   const auto labels = [&](int count, const char* which) -> std::optional<ReadRefusal> {
     const std::size_t left = tokens.size() - next;
     if (left < static_cast<std::size_t>(count))
-      return ReadRefusal{
-          Message::NtsLabelsMissing,
-          MessageText(Message::NtsLabelsMissing, static_cast<int>(left), count, which)};
+      return Refusal(Message::NtsLabelsMissing, static_cast<int>(left), count, which);
     next += static_cast<std::size_t>(count);
     return std::nullopt;
   };
@@ -149,14 +141,10 @@ LandmarkRead ReadNtsText(std::string_view text) {
   data.coordinates = Matrix(n, m);
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < m; ++j) {
-      if (next == tokens.size())
-        return ReadRefusal{Message::NtsNumbersMissing,
-                           MessageText(Message::NtsNumbersMissing, i * m + j, n * m, n, m)};
+      if (next == tokens.size()) return Refusal(Message::NtsNumbersMissing, i * m + j, n * m, n, m);
       const Token& token = tokens[next++];
       const std::optional<double> value = ParseDecimal(token.text);
-      if (!value)
-        return ReadRefusal{Message::NotANumber, MessageText(Message::NotANumber, token.line,
-                                                            Quoted(token.text).c_str())};
+      if (!value) return Refusal(Message::NotANumber, token.line, Quoted(token.text).c_str());
       data.coordinates[i][j] = *value;
     }
   return data;

@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -8,6 +6,7 @@
 #include "files/file_commands.h"
 #include "files/text_source.h"
 #include "shell/capacities.h"
+#include "shell/file_dialogs.h"
 #include "shell/format.h"
 #include "shell/messages.h"
 #include "shell/prompt.h"
@@ -45,13 +44,7 @@ std::string Column(const Matrix& m, int rows, int rank) {
 }
 
 // Scores, one projection and sizes go to a spreadsheet or R as CSV when the name asks for it.
-bool IsCsvPath(const std::string& path) {
-  if (path.size() < 4) return false;
-  std::string ending = path.substr(path.size() - 4);
-  std::transform(ending.begin(), ending.end(), ending.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ending == ".csv";
-}
+bool IsCsvPath(const std::string& path) { return LowerExtension(path) == ".csv"; }
 
 // A field as CSV writes it: quoted, its quotes doubled, when it holds a comma, a quote or a
 // line end.

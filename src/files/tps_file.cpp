@@ -55,9 +55,7 @@ class TpsReader {
   Refused Keyword(int line, const std::string& keyword, std::string_view value) {
     if (const auto refused = BlockComplete()) return refused;
     if (keyword == "LM" || keyword == "LM3") return Start(line, keyword, value);
-    if (specimens_.empty())
-      return ReadRefusal{Message::TextBeforeFirstSpecimen,
-                         MessageText(Message::TextBeforeFirstSpecimen, line)};
+    if (specimens_.empty()) return Refusal(Message::TextBeforeFirstSpecimen, line);
     TpsSpecimen& specimen = specimens_.back();
     if (keyword == "ID") {
       specimen.id = value;
@@ -66,8 +64,7 @@ class TpsReader {
     } else if (keyword == "SCALE") {
       const std::optional<double> scale = ParseDecimal(value);
       if (!scale || *scale <= 0.0)
-        return ReadRefusal{Message::ScaleNotPositive,
-                           MessageText(Message::ScaleNotPositive, line, Quoted(value).c_str())};
+        return Refusal(Message::ScaleNotPositive, line, Quoted(value).c_str());
       specimen.scale = scale;
     } else if (keyword == "CURVES") {
       const std::optional<int> curves = ParseCount(value);
@@ -95,13 +92,9 @@ class TpsReader {
       const TpsSpecimen& first = specimens_.front();
       if (number > MaxSpecimens) return PlainRefusal(Message::IncorrectSpecimenCount);
       if (dimensions != first.dimensions)
-        return ReadRefusal{Message::DimensionCountDiffers,
-                           MessageText(Message::DimensionCountDiffers, line, number, dimensions,
-                                       first.dimensions)};
+        return Refusal(Message::DimensionCountDiffers, line, number, dimensions, first.dimensions);
       if (*landmarks != first.landmarks)
-        return ReadRefusal{
-            Message::LandmarkCountDiffers,
-            MessageText(Message::LandmarkCountDiffers, line, number, *landmarks, first.landmarks)};
+        return Refusal(Message::LandmarkCountDiffers, line, number, *landmarks, first.landmarks);
     }
     TpsSpecimen& specimen = specimens_.emplace_back();
     specimen.line = line;
@@ -114,28 +107,20 @@ class TpsReader {
 
   // A line without a keyword: one landmark's (or semilandmark's) coordinates.
   Refused Coordinates(int line, std::string_view content) {
-    if (specimens_.empty())
-      return ReadRefusal{Message::TextBeforeFirstSpecimen,
-                         MessageText(Message::TextBeforeFirstSpecimen, line)};
+    if (specimens_.empty()) return Refusal(Message::TextBeforeFirstSpecimen, line);
     TpsSpecimen& specimen = specimens_.back();
     const int number = static_cast<int>(specimens_.size());
-    if (blockLeft_ == 0)
-      return ReadRefusal{Message::CoordinatesOutsideBlock,
-                         MessageText(Message::CoordinatesOutsideBlock, line, number)};
+    if (blockLeft_ == 0) return Refusal(Message::CoordinatesOutsideBlock, line, number);
     const std::vector<std::string_view> words = SplitWords(content);
     double values[MaxDimensions] = {};
     for (std::size_t i = 0; i < words.size(); ++i) {
       const std::optional<double> value = ParseDecimal(words[i]);
-      if (!value)
-        return ReadRefusal{Message::NotANumber,
-                           MessageText(Message::NotANumber, line, Quoted(words[i]).c_str())};
+      if (!value) return Refusal(Message::NotANumber, line, Quoted(words[i]).c_str());
       if (i < MaxDimensions) values[i] = *value;
     }
     const int count = static_cast<int>(words.size());
     if (count != specimen.dimensions)
-      return ReadRefusal{
-          Message::CoordinateCountOnLine,
-          MessageText(Message::CoordinateCountOnLine, line, count, number, specimen.dimensions)};
+      return Refusal(Message::CoordinateCountOnLine, line, count, number, specimen.dimensions);
     if (blockIsLandmarks_)
       specimen.coordinates.insert(specimen.coordinates.end(), values, values + count);
     --blockLeft_;
@@ -153,15 +138,12 @@ class TpsReader {
   // A block of coordinate lines must be whole before the next keyword or the end of the file.
   Refused BlockComplete() const {
     if (blockLeft_ == 0) return std::nullopt;
-    return ReadRefusal{
-        Message::CoordinateLinesMissing,
-        MessageText(Message::CoordinateLinesMissing, blockLine_,
-                    static_cast<int>(specimens_.size()), blockRead_, blockRead_ + blockLeft_)};
+    return Refusal(Message::CoordinateLinesMissing, blockLine_, static_cast<int>(specimens_.size()),
+                   blockRead_, blockRead_ + blockLeft_);
   }
 
   static ReadRefusal NotACount(int line, const char* keyword, std::string_view value) {
-    return {Message::NotACount,
-            MessageText(Message::NotACount, line, keyword, Quoted(value).c_str())};
+    return Refusal(Message::NotACount, line, keyword, Quoted(value).c_str());
   }
 
   // SCALE= applies to every specimen or to none.
@@ -176,15 +158,12 @@ class TpsReader {
     data.coordinates = Matrix(data.specimens, m);
     for (int i = 0; i < data.specimens; ++i) {
       const TpsSpecimen& specimen = specimens_[static_cast<std::size_t>(i)];
-      if (anyScale && !specimen.scale)
-        return ReadRefusal{Message::ScaleMissing,
-                           MessageText(Message::ScaleMissing, specimen.line, i + 1)};
+      if (anyScale && !specimen.scale) return Refusal(Message::ScaleMissing, specimen.line, i + 1);
       const double scale = specimen.scale.value_or(1.0);
       for (int j = 0; j < m; ++j) {
         data.coordinates[i][j] = specimen.coordinates[static_cast<std::size_t>(j)] * scale;
         if (!std::isfinite(data.coordinates[i][j]))
-          return ReadRefusal{Message::ScaledOutOfRange,
-                             MessageText(Message::ScaledOutOfRange, specimen.line, i + 1)};
+          return Refusal(Message::ScaledOutOfRange, specimen.line, i + 1);
       }
       data.names.push_back(specimen.id.empty() ? specimen.image : specimen.id);
       if (specimen.curves) ++data.specimensWithCurves;

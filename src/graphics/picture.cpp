@@ -1,7 +1,6 @@
 #include "graphics/picture.h"
 
-#include <cctype>
-
+#include "shell/file_dialogs.h"
 #include "shell/format.h"
 
 namespace vrel {
@@ -81,13 +80,10 @@ PrintArea PrintRectangle(int pictureWidth, int pictureHeight, double pageWidth) 
 }
 
 std::optional<PictureFileFormat> PictureFormatByExtension(const std::string& path) {
-  const std::size_t dot = path.find_last_of("./");
-  if (dot == std::string::npos || path[dot] != '.') return std::nullopt;
-  std::string extension = path.substr(dot + 1);
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (extension == "svg") return PictureFileFormat::Svg;
-  if (extension == "pdf") return PictureFileFormat::Pdf;
-  if (extension == "png") return PictureFileFormat::Png;
+  const std::string extension = LowerExtension(path);
+  if (extension == ".svg") return PictureFileFormat::Svg;
+  if (extension == ".pdf") return PictureFileFormat::Pdf;
+  if (extension == ".png") return PictureFileFormat::Png;
   return std::nullopt;
 }
 

@@ -64,7 +64,6 @@ std::optional<PlotMapping> PlotMappingOf(const Session& s, int width, int height
   return PlotMapping{width, height, 0.66 * width / (xmax - xmin + 0.0001)};
 }
 
-
 std::string AxisTitle(const Session& s, int column) {
   std::string title = ScoreColumnName(column);
   const int m = s.CoordinateCount();

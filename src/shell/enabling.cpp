@@ -62,28 +62,35 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
   return false;
 }
 
-bool MenuItemChecked(const Session& s, CommandId id) {
-  switch (id) {
-    case CommandId::OptionColor:
-      return s.ColorOption;
-    case CommandId::Enveloppe:
-      return s.ExtremesOption;
-    case CommandId::DeformationGrid:
-      return s.GridOption;
-    case CommandId::Ellipses:
-      return s.EllipsesOption;
-    case CommandId::AxisTitles:
-      return s.AxisTitlesOption;
-    default:
-      return false;
-  }
+namespace {
+
+// The options of the Options menu that carry a check mark, and the flag each one shows.
+struct CheckedOption {
+  CommandId id;
+  bool Session::*flag;
+};
+constexpr CheckedOption CheckedOptions[] = {
+    {CommandId::OptionColor, &Session::ColorOption},
+    {CommandId::Enveloppe, &Session::ExtremesOption},
+    {CommandId::DeformationGrid, &Session::GridOption},
+    {CommandId::Ellipses, &Session::EllipsesOption},
+    {CommandId::AxisTitles, &Session::AxisTitlesOption},
+};
+
+const CheckedOption* FindCheckedOption(CommandId id) {
+  for (const CheckedOption& option : CheckedOptions)
+    if (option.id == id) return &option;
+  return nullptr;
 }
 
-bool MenuItemCheckable(CommandId id) {
-  return id == CommandId::OptionColor || id == CommandId::Enveloppe ||
-         id == CommandId::DeformationGrid || id == CommandId::Ellipses ||
-         id == CommandId::AxisTitles;
+}  // namespace
+
+bool MenuItemChecked(const Session& s, CommandId id) {
+  const CheckedOption* option = FindCheckedOption(id);
+  return option != nullptr && s.*(option->flag);
 }
+
+bool MenuItemCheckable(CommandId id) { return FindCheckedOption(id) != nullptr; }
 
 ToolbarEnabling ToolbarEnabled(const Session& s) {
   const bool d = s.DataLoaded;

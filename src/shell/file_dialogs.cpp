@@ -1,5 +1,7 @@
 #include "shell/file_dialogs.h"
 
+#include <cctype>
+
 namespace vrel {
 
 const FileDialogSpec& DialogSpec(FileDialog dialog) {
@@ -17,6 +19,14 @@ const FileDialogSpec& DialogSpec(FileDialog dialog) {
   };
   // A picture is replaced without a question, unlike the result files.
   return specs[static_cast<int>(dialog)];
+}
+
+std::string LowerExtension(const std::string& path) {
+  const std::size_t dot = path.find_last_of("./");
+  if (dot == std::string::npos || path[dot] != '.') return {};
+  std::string extension = path.substr(dot);
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension;
 }
 
 }  // namespace vrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "shell/frontend.h"
 
 namespace vrel {
@@ -13,5 +15,9 @@ struct FileDialogSpec {
 };
 
 const FileDialogSpec& DialogSpec(FileDialog dialog);
+
+// A file name's extension in lower case, dot included ("data.TPS" gives ".tps"); empty when the
+// last part of the path has none. The readers and writers choose their format by it.
+std::string LowerExtension(const std::string& path);
 
 }  // namespace vrel

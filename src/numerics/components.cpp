@@ -38,10 +38,6 @@ int ShapeSpaceDimension(const DataDimensions& dims) {
   }
 }
 
-}  // namespace vrel
-
-namespace vrel {
-
 double VarianceShare(const Vector& singularValues, int m, int c) {
   double total = 0.0;
   for (int j = 0; j < m; ++j) total += singularValues[j] * singularValues[j];

@@ -112,16 +112,11 @@ void Rotate(double* __restrict x, double* __restrict z, int count, double c, dou
   }
 }
 
-// Doubles handled two or four at a time in one vector register, read and written in place at
-// any double's address. Each lane is rounded exactly as a lone double would be.
-using Lanes2 = double __attribute__((vector_size(16), aligned(8), may_alias));
-using Lanes4 = double __attribute__((vector_size(32), aligned(8), may_alias));
+// Doubles handled two or four at a time in one vector register. Each lane is rounded exactly as
+// a lone double would be.
+using Lanes2 = double __attribute__((vector_size(16)));
+using Lanes4 = double __attribute__((vector_size(32)));
 
-// The rotations of one QR sweep on the rows of t (each count values, stride apart): for
-// j = first .. last-1 in turn, rows j and j + 1 are rotated by (c[j], s[j]) as in Rotate. Four
-// vectors of columns at a time go through the whole sweep, the value passed from one rotation
-// to the next staying in registers, with enough independent rotations under way to keep the
-// multipliers busy.
 // Loads and stores of a vector of lanes at any address: the rows of a table start on any
 // double, so the vector's own alignment cannot be assumed.
 template <class Lanes>
@@ -134,6 +129,11 @@ template <class Lanes>
   std::memcpy(p, &v, sizeof v);
 }
 
+// The rotations of one QR sweep on the rows of t (each count values, stride apart): for
+// j = first .. last-1 in turn, rows j and j + 1 are rotated by (c[j], s[j]) as in Rotate. Four
+// vectors of columns at a time go through the whole sweep, the value passed from one rotation
+// to the next staying in registers, with enough independent rotations under way to keep the
+// multipliers busy.
 template <class Lanes>
 [[gnu::always_inline]] inline void RotateSweepBy(double* t, std::size_t stride, int count,
                                                  int first, int last, const double* c,

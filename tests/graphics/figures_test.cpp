@@ -188,11 +188,17 @@ TEST(DeformationGrid, CoincidentOrCollinearLandmarksFallBackToTheAffinePart) {
   EXPECT_NEAR(at.y, affine(0.25, 0.5).y, 1e-12);
 }
 
-int CountPen(const Picture& picture, std::uint32_t colour) {
+// The lines of a picture whose pen passes the test.
+template <typename PenTest>
+int CountLines(const Picture& picture, PenTest test) {
   int count = 0;
   for (const PictureItem& item : picture.items)
-    if (item.kind == PictureItem::Line && item.pen.colour == colour) ++count;
+    if (item.kind == PictureItem::Line && test(item.pen)) ++count;
   return count;
+}
+
+int CountPen(const Picture& picture, std::uint32_t colour) {
+  return CountLines(picture, [colour](const Pen& pen) { return pen.colour == colour; });
 }
 
 TEST(DeformationGrid, TheVectorsWindowDrawsItUnderTheShapesInThePlaneOnly) {
@@ -298,11 +304,7 @@ TEST(ConfidenceEllipse, HoldsNinetyFivePercentOfALargeNormalSample) {
 
 // The lines of the plot in a pen.
 int PlotLines(const Session& s, const Pen& pen) {
-  int count = 0;
-  const Picture plot = *DrawPlot(s, 550, 349);
-  for (const PictureItem& item : plot.items)
-    if (item.kind == PictureItem::Line && item.pen == pen) ++count;
-  return count;
+  return CountLines(*DrawPlot(s, 550, 349), [&pen](const Pen& drawn) { return drawn == pen; });
 }
 
 TEST(ConfidenceEllipse, ThePlotDrawsOnePerGroupInTheGroupsPen) {

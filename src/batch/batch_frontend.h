@@ -1,9 +1,11 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "graphics/picture.h"
 #include "shell/headless_frontend.h"
 
 namespace vrel {
@@ -29,6 +31,12 @@ class BatchFrontend : public HeadlessFrontend {
 
   void ShowMessage(const std::string& text, const std::string& caption, Icon icon) override;
   void AppendLog(const std::string& line) override;
+  void ClearPicture(Window window) override { pictures.erase(window); }
+
+  // The picture each drawing window showed last: a window that keeps its picture (the plot
+  // while nothing is to be plotted) exports the one it has, empty and of size 0 x 0 before its
+  // first drawing.
+  std::map<Window, Picture> pictures;
 
  private:
   std::ostream& out_;

@@ -1,6 +1,8 @@
 #include "batch/batch_runner.h"
 
+#include <exception>
 #include <map>
+#include <new>
 #include <sstream>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "files/text_source.h"
 #include "graphics/view_commands.h"
 #include "shell/enabling.h"
+#include "shell/file_dialogs.h"
 #include "shell/messages.h"
 #include "shell/prompt.h"
 
@@ -128,18 +131,10 @@ const std::map<std::string, int>& KeyWords() {
   return words;
 }
 
-// The picture each window showed last: a window that keeps its picture (the plot while nothing
-// is to be plotted) exports the one it has, empty and of size 0 x 0 before its first drawing.
-using KeptPictures = std::map<Window, Picture>;
-
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 // export WINDOW FILE [WIDTHxHEIGHT]: the window's drawing at that size, written as a listing or,
 // given an image writer, as an image.
 bool RunExport(Session& session, BatchFrontend& fe, const std::vector<std::string>& words,
-               KeptPictures& kept, const ImageFileWriter& writeImage) {
+               const ImageFileWriter& writeImage) {
   if (words.size() != 3 && words.size() != 4)
     return Refuse(
         fe, "'export' takes 2 or 3 arguments, " + std::to_string(words.size() - 1) + " given");
@@ -160,14 +155,14 @@ bool RunExport(Session& session, BatchFrontend& fe, const std::vector<std::strin
                             std::to_string(MaxExportSide) + " pixels, not '" + size + "'");
   }
   const std::string& path = words[2];
-  const bool listing = EndsWith(path, ".txt");
+  const bool listing = LowerExtension(path) == ".txt";
   if (!listing && !writeImage)
     return Refuse(fe, "'export' writes picture listings (.txt) in this version");
   if (!listing && !PictureFormatByExtension(path))
     return Refuse(fe, "'export' writes .txt, .svg, .pdf or .png files, not '" + path + "'");
   if (std::optional<Picture> drawn = window->draw(session, width, height))
-    kept[window->id] = std::move(*drawn);
-  const Picture& picture = kept[window->id];
+    fe.pictures[window->id] = std::move(*drawn);
+  const Picture& picture = fe.pictures[window->id];
   return WithoutMessage(fe, [&] {
     if (!listing)
       writeImage(picture, path, fe);
@@ -192,7 +187,7 @@ bool RunPlot(Session& session, BatchFrontend& fe, const std::vector<std::string>
 
 // One script line; returns false when it was refused or showed a message.
 bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>& words,
-             KeptPictures& kept, const ImageFileWriter& writeImage) {
+             const ImageFileWriter& writeImage) {
   const std::string& word = words[0];
   if (const CommandInfo* command = CommandByBatchWord(word))
     return RunMenuCommand(session, fe, *command, words);
@@ -203,7 +198,7 @@ bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>
     SpecimensKeyDown(session, fe, key->second);
     return true;
   }
-  if (word == "export") return RunExport(session, fe, words, kept, writeImage);
+  if (word == "export") return RunExport(session, fe, words, writeImage);
   if (word == "plot") return RunPlot(session, fe, words);
   return Refuse(fe, "unknown command '" + word + "'");
 }
@@ -214,17 +209,27 @@ int RunBatchScript(Session& session, const std::string& scriptName, std::istream
                    std::ostream& out, std::ostream& err, bool keepGoing,
                    const ImageFileWriter& writeImage) {
   BatchFrontend fe(out, err);
-  KeptPictures kept;
   std::string line;
   int lineNumber = 0;
   int status = 0;
   while (std::getline(script, line)) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    // An editor's UTF-8 byte-order mark is no part of the first command.
+    if (lineNumber == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
     const std::vector<std::string> words = SplitScriptLine(line);
     if (words.empty()) continue;
     fe.SetLocation(scriptName, lineNumber);
-    if (!RunLine(session, fe, words, kept, writeImage)) {
+    bool done = false;
+    // Whatever goes wrong inside a command ends that command, reported, and never the run.
+    try {
+      done = RunLine(session, fe, words, writeImage);
+    } catch (const std::bad_alloc&) {
+      ShowProgramMessage(fe, Message::NotEnoughMemory);
+    } catch (const std::exception& error) {
+      fe.ReportError(error.what());
+    }
+    if (!done) {
       status = 1;
       if (!keepGoing) break;
     }

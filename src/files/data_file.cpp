@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -6,10 +7,12 @@
 #include "files/landmark_data.h"
 #include "files/number_reader.h"
 #include "files/text_source.h"
+#include "shell/capacities.h"
 #include "shell/enabling.h"
 #include "shell/file_dialogs.h"
 #include "shell/format.h"
 #include "shell/messages.h"
+#include "shell/specimen_names.h"
 
 namespace vrel {
 
@@ -17,8 +20,8 @@ namespace {
 
 // The landmark data file: n p k, then the coordinates. Its refusals are messages without
 // blanks; a short file is refused after its header.
-LandmarkRead ReadDatFile(const std::string& path) {
-  NumberReader reader(path);
+LandmarkRead ReadDatFile(std::string text) {
+  NumberReader reader = NumberReader::FromText(std::move(text));
   const auto header = ReadHeader(reader);
   if (!header) return PlainRefusal(Message::InvalidFile);
   const int n = header->first;
@@ -41,11 +44,30 @@ LandmarkRead ReadDatFile(const std::string& path) {
 }
 
 LandmarkRead ReadLandmarkFile(const std::string& path) {
+  FileContent content = ReadFileContent(path, LargestDataFile);
+  if (content.status == FileContent::Status::TooLarge)
+    return Refusal(Message::DataFileTooLarge, path.c_str(),
+                   static_cast<unsigned long long>(content.size),
+                   static_cast<unsigned long long>(LargestDataFile));
+  if (content.status != FileContent::Status::Read) return PlainRefusal(Message::InvalidFile);
   const std::string extension = LowerExtension(path);
-  if (extension != ".tps" && extension != ".nts") return ReadDatFile(path);
-  const std::optional<std::string> text = ReadTextFile(path);
-  if (!text) return PlainRefusal(Message::InvalidFile);
-  return extension == ".tps" ? ReadTpsText(*text) : ReadNtsText(*text);
+  if (extension == ".tps") return ReadTpsText(content.text);
+  if (extension == ".nts") return ReadNtsText(content.text);
+  return ReadDatFile(std::move(content.text));
+}
+
+// Names that repeat are kept (data sets carry them), but whoever matches rows by name is told.
+void LogRepeatedNames(const Session& s, Frontend& fe) {
+  std::map<std::string, int> seen;
+  std::string first;
+  int repeated = 0;
+  for (int i = 0; i < s.SpecimenCount; ++i) {
+    const std::string name = SpecimenName(s, i);
+    if (++seen[name] != 2) continue;
+    if (repeated++ == 0) first = name;
+  }
+  if (repeated > 0)
+    fe.AppendLog(Format("Repeated specimen names: %d, the first \"%s\"", repeated, first.c_str()));
 }
 
 }  // namespace
@@ -86,6 +108,7 @@ void OpenDataClick(Session& s, Frontend& fe) {
   if (data.specimensWithCurves > 0)
     fe.AppendLog(Format("Semilandmarks on curves skipped (specimens with curves: %d)",
                         data.specimensWithCurves));
+  LogRepeatedNames(s, fe);
   ActiverBoutons(s, fe);
 }
 

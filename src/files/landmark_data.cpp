@@ -17,19 +17,15 @@ std::optional<Message> DataCountsRefusal(long long specimens, long long landmark
 
 ReadRefusal PlainRefusal(Message message) { return {message, MessageDetails(message).text}; }
 
-std::vector<TextLine> SplitLines(std::string_view text) {
-  std::vector<TextLine> lines;
-  std::size_t begin = 0;
-  int number = 1;
-  while (begin < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", begin);
-    if (end == std::string_view::npos) end = text.size();
-    lines.push_back({number++, text.substr(begin, end - begin)});
-    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
-      ++end;
-    begin = end + 1;
-  }
-  return lines;
+bool LineReader::Next(TextLine& line) {
+  if (begin_ >= text_.size()) return false;
+  std::size_t end = text_.find_first_of("\r\n", begin_);
+  if (end == std::string_view::npos) end = text_.size();
+  line = {++number_, text_.substr(begin_, end - begin_)};
+  if (end < text_.size() && text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n')
+    ++end;
+  begin_ = end + 1;
+  return true;
 }
 
 namespace {
@@ -44,15 +40,19 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
+bool WordReader::Next(std::string_view& word) {
+  while (next_ < line_.size() && IsBlank(line_[next_])) ++next_;
+  const std::size_t begin = next_;
+  while (next_ < line_.size() && !IsBlank(line_[next_])) ++next_;
+  if (next_ == begin) return false;
+  word = line_.substr(begin, next_ - begin);
+  return true;
+}
+
 std::vector<std::string_view> SplitWords(std::string_view line) {
   std::vector<std::string_view> words;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    const std::size_t begin = i;
-    while (i < line.size() && !IsBlank(line[i])) ++i;
-    if (i > begin) words.push_back(line.substr(begin, i - begin));
-  }
+  WordReader reader(line);
+  for (std::string_view word; reader.Next(word);) words.push_back(word);
   return words;
 }
 

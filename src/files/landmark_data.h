@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "shell/capacities.h"
 #include "shell/matrix.h"
 #include "shell/messages.h"
 
@@ -44,6 +46,11 @@ ReadRefusal Refusal(Message message, Args... args) {
   return {message, MessageText(message, args...)};
 }
 
+// The largest data file read: 64 bytes for each number the session can hold, and room for the
+// names, comments and skipped curves of a TPS file. Anything larger is refused before it is read.
+inline constexpr std::uintmax_t LargestDataFile =
+    64ull * MaxSpecimens * MaxCoordinates + (std::uintmax_t{1} << 20);
+
 // The TPS and NTS layouts (the files read by Open Data besides the landmark data file).
 LandmarkRead ReadTpsText(std::string_view text);
 LandmarkRead ReadNtsText(std::string_view text);
@@ -54,7 +61,28 @@ struct TextLine {
   int number = 0;
   std::string_view text;
 };
-std::vector<TextLine> SplitLines(std::string_view text);
+// The lines of a text one at a time, so that reading holds no more than the text itself.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : text_(text) {}
+  // The next line; false at the end of the text.
+  bool Next(TextLine& line);
+
+ private:
+  std::string_view text_;
+  std::size_t begin_ = 0;
+  int number_ = 0;
+};
+// The words of a line one at a time.
+class WordReader {
+ public:
+  explicit WordReader(std::string_view line) : line_(line) {}
+  bool Next(std::string_view& word);
+
+ private:
+  std::string_view line_;
+  std::size_t next_ = 0;
+};
 std::vector<std::string_view> SplitWords(std::string_view line);
 std::string_view Trimmed(std::string_view text);
 // A whole number of 0 or more; nothing for anything else.

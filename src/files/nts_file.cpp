@@ -11,15 +11,35 @@ namespace vrel {
 
 namespace {
 
-struct Token {
-  int line = 0;
-  std::string_view text;
-};
-
 bool IsComment(std::string_view line) {
   const std::string_view content = Trimmed(line);
   return !content.empty() && content.front() == '"';
 }
+
+// The words after the header, one at a time, comment lines left out.
+class Tokens {
+ public:
+  explicit Tokens(LineReader lines) : lines_(lines) {}
+
+  // The next word and its line; false at the end of the file.
+  bool Next(std::string_view& word, int& line) {
+    while (!words_.Next(word)) {
+      TextLine next;
+      do {
+        if (!lines_.Next(next)) return false;
+      } while (IsComment(next.text));
+      line_ = next.number;
+      words_ = WordReader(next.text);
+    }
+    line = line_;
+    return true;
+  }
+
+ private:
+  LineReader lines_;
+  WordReader words_{std::string_view()};
+  int line_ = 0;
+};
 
 std::optional<int> ParseInteger(std::string_view token) {
   NumberReader reader = NumberReader::FromText(std::string(token));
@@ -74,16 +94,10 @@ class HeaderWords {
 }  // namespace
 
 LandmarkRead ReadNtsText(std::string_view text) {
-  std::vector<Token> tokens;
+  LineReader lines(text);
   std::optional<TextLine> header;
-  for (const TextLine& line : SplitLines(text)) {
-    if (IsComment(line.text)) continue;
-    if (!header) {
-      if (!Trimmed(line.text).empty()) header = line;
-      continue;
-    }
-    for (std::string_view word : SplitWords(line.text)) tokens.push_back({line.number, word});
-  }
+  for (TextLine line; !header && lines.Next(line);)
+    if (!IsComment(line.text) && !Trimmed(line.text).empty()) header = line;
   if (!header) return PlainRefusal(Message::NtsHeaderMissing);
 
   const int line = header->number;
@@ -105,6 +119,7 @@ LandmarkRead ReadNtsText(std::string_view text) {
   while (!words.AtEnd()) {
     const std::string_view word = words.Next();
     if (!StartsWithDim(word)) continue;
+    if (k) return Refusal(Message::NtsDimensionRepeated, line);
     k = ParseInteger(word.substr(4));
     if (!k) return words.Incomplete(word, "DIM=k with k a whole number");
   }
@@ -122,29 +137,30 @@ LandmarkRead ReadNtsText(std::string_view text) {
   data.landmarks = m / *k;
   data.dimensions = *k;
   data.names.assign(static_cast<std::size_t>(n), std::string());
-  std::size_t next = 0;
-  const auto labels = [&](int count, const char* which) -> std::optional<ReadRefusal> {
-    const std::size_t left = tokens.size() - next;
-    if (left < static_cast<std::size_t>(count))
-      return Refusal(Message::NtsLabelsMissing, static_cast<int>(left), count, which);
-    next += static_cast<std::size_t>(count);
+  Tokens tokens(lines);
+  std::string_view word;
+  int wordLine = 0;
+  // The labels: row labels name the specimens, column labels are passed over.
+  const auto labels = [&](int count, const char* which,
+                          std::vector<std::string>* names) -> std::optional<ReadRefusal> {
+    for (int i = 0; i < count; ++i) {
+      if (!tokens.Next(word, wordLine)) return Refusal(Message::NtsLabelsMissing, i, count, which);
+      if (names != nullptr) (*names)[static_cast<std::size_t>(i)] = word;
+    }
     return std::nullopt;
   };
-  if (rowLabels) {
-    const std::size_t first = next;
-    if (auto refused = labels(n, "row")) return *refused;
-    for (std::size_t i = 0; i < data.names.size(); ++i) data.names[i] = tokens[first + i].text;
-  }
+  if (rowLabels)
+    if (auto refused = labels(n, "row", &data.names)) return *refused;
   if (columnLabels)
-    if (auto refused = labels(m, "column")) return *refused;
+    if (auto refused = labels(m, "column", nullptr)) return *refused;
 
   data.coordinates = Matrix(n, m);
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < m; ++j) {
-      if (next == tokens.size()) return Refusal(Message::NtsNumbersMissing, i * m + j, n * m, n, m);
-      const Token& token = tokens[next++];
-      const std::optional<double> value = ParseDecimal(token.text);
-      if (!value) return Refusal(Message::NotANumber, token.line, Quoted(token.text).c_str());
+      if (!tokens.Next(word, wordLine))
+        return Refusal(Message::NtsNumbersMissing, i * m + j, n * m, n, m);
+      const std::optional<double> value = ParseDecimal(word);
+      if (!value) return Refusal(Message::NotANumber, wordLine, Quoted(word).c_str());
       data.coordinates[i][j] = *value;
     }
   return data;

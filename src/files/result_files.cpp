@@ -1,9 +1,11 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/file_commands.h"
+#include "files/number_reader.h"
 #include "files/text_source.h"
 #include "shell/capacities.h"
 #include "shell/file_dialogs.h"
@@ -58,6 +60,15 @@ std::string CsvField(const std::string& text) {
   return quoted + '"';
 }
 
+// A specimen's name as a CSV cell: a name a spreadsheet would run as a formula (it starts with
+// =, +, -, @, a tab or a carriage return and is not a plain number) is kept as text by an
+// apostrophe in front.
+std::string CsvName(const std::string& name) {
+  const bool formula =
+      !name.empty() && std::string_view("=+-@\t\r").find(name[0]) != std::string_view::npos;
+  return CsvField(formula && !ParseDecimal(name) ? "'" + name : name);
+}
+
 // A header row, then one row per specimen: its name and its values in full precision.
 std::string CsvTable(const Session& s, const std::vector<std::string>& columns,
                      const std::function<double(int specimen, int column)>& value) {
@@ -68,7 +79,7 @@ std::string CsvTable(const Session& s, const std::vector<std::string>& columns,
   }
   text += '\n';
   for (int i = 0; i < s.SpecimenCount; ++i) {
-    text += CsvField(SpecimenName(s, i));
+    text += CsvName(SpecimenName(s, i));
     for (std::size_t j = 0; j < columns.size(); ++j) {
       text += ',';
       text += Format("%.17g", value(i, static_cast<int>(j)));

@@ -22,6 +22,9 @@ struct TpsSpecimen {
   std::string id;
   std::string image;
   bool curves = false;
+  int curvesLine = 0;  // of its CURVES=, if any
+  int curvesAnnounced = 0;
+  int curvesRead = 0;  // POINTS= blocks since its CURVES=
 };
 
 std::string Upper(std::string_view text) {
@@ -33,7 +36,8 @@ std::string Upper(std::string_view text) {
 class TpsReader {
  public:
   LandmarkRead Read(std::string_view text) {
-    for (const TextLine& line : SplitLines(text)) {
+    LineReader lines(text);
+    for (TextLine line; lines.Next(line);) {
       const std::string_view content = Trimmed(line.text);
       if (content.empty()) continue;
       const std::size_t equals = content.find('=');
@@ -44,6 +48,7 @@ class TpsReader {
       if (refused) return *refused;
     }
     if (const auto refused = BlockComplete()) return *refused;
+    if (const auto refused = CurvesComplete()) return *refused;
     if (specimens_.empty()) return PlainRefusal(Message::NoTpsSpecimen);
     return Result();
   }
@@ -62,6 +67,8 @@ class TpsReader {
     } else if (keyword == "IMAGE") {
       specimen.image = value;
     } else if (keyword == "SCALE") {
+      if (specimen.scale)
+        return Refusal(Message::ScaleRepeated, line, static_cast<int>(specimens_.size()));
       const std::optional<double> scale = ParseDecimal(value);
       if (!scale || *scale <= 0.0)
         return Refusal(Message::ScaleNotPositive, line, Quoted(value).c_str());
@@ -69,10 +76,16 @@ class TpsReader {
     } else if (keyword == "CURVES") {
       const std::optional<int> curves = ParseCount(value);
       if (!curves) return NotACount(line, "CURVES=", value);
+      if (const auto refused = CurvesComplete()) return refused;
       if (*curves > 0) specimen.curves = true;
+      specimen.curvesLine = line;
+      specimen.curvesAnnounced = *curves;
+      specimen.curvesRead = 0;
     } else if (keyword == "POINTS") {
       const std::optional<int> points = ParseCount(value);
       if (!points) return NotACount(line, "POINTS=", value);
+      if (specimen.curvesLine > 0 && ++specimen.curvesRead > specimen.curvesAnnounced)
+        return CurvesDisagree(specimen);
       specimen.curves = true;
       OpenBlock(line, *points, false);
     }
@@ -84,6 +97,7 @@ class TpsReader {
     const std::optional<int> landmarks = ParseCount(value);
     if (!landmarks) return NotACount(line, (keyword + "=").c_str(), value);
     const int dimensions = keyword == "LM3" ? 3 : 2;
+    if (const auto refused = CurvesComplete()) return refused;
     const int number = static_cast<int>(specimens_.size()) + 1;
     if (specimens_.empty()) {
       if (const auto message = DataCountsRefusal(1, *landmarks, dimensions))
@@ -111,14 +125,14 @@ class TpsReader {
     TpsSpecimen& specimen = specimens_.back();
     const int number = static_cast<int>(specimens_.size());
     if (blockLeft_ == 0) return Refusal(Message::CoordinatesOutsideBlock, line, number);
-    const std::vector<std::string_view> words = SplitWords(content);
     double values[MaxDimensions] = {};
-    for (std::size_t i = 0; i < words.size(); ++i) {
-      const std::optional<double> value = ParseDecimal(words[i]);
-      if (!value) return Refusal(Message::NotANumber, line, Quoted(words[i]).c_str());
-      if (i < MaxDimensions) values[i] = *value;
+    int count = 0;
+    WordReader words(content);
+    for (std::string_view word; words.Next(word); ++count) {
+      const std::optional<double> value = ParseDecimal(word);
+      if (!value) return Refusal(Message::NotANumber, line, Quoted(word).c_str());
+      if (count < MaxDimensions) values[count] = *value;
     }
-    const int count = static_cast<int>(words.size());
     if (count != specimen.dimensions)
       return Refusal(Message::CoordinateCountOnLine, line, count, number, specimen.dimensions);
     if (blockIsLandmarks_)
@@ -140,6 +154,21 @@ class TpsReader {
     if (blockLeft_ == 0) return std::nullopt;
     return Refusal(Message::CoordinateLinesMissing, blockLine_, static_cast<int>(specimens_.size()),
                    blockRead_, blockRead_ + blockLeft_);
+  }
+
+  // The last specimen's CURVES= must be followed by as many POINTS= blocks as it announces.
+  Refused CurvesComplete() const {
+    if (specimens_.empty()) return std::nullopt;
+    const TpsSpecimen& specimen = specimens_.back();
+    if (specimen.curvesLine == 0 || specimen.curvesRead == specimen.curvesAnnounced)
+      return std::nullopt;
+    return CurvesDisagree(specimen);
+  }
+
+  ReadRefusal CurvesDisagree(const TpsSpecimen& specimen) const {
+    return Refusal(Message::CurvesDisagree, specimen.curvesLine,
+                   static_cast<int>(specimens_.size()), specimen.curvesAnnounced,
+                   specimen.curvesRead);
   }
 
   static ReadRefusal NotACount(int line, const char* keyword, std::string_view value) {

@@ -13,6 +13,10 @@ namespace vrel {
 
 namespace {
 
+// The frame is drawn this many pixels inside the window's edges, and a marker reaches this far
+// from its centre.
+constexpr int FrameInset = 10;
+constexpr int MarkerHalf = 2;
 // A marker is hit this many pixels around its centre, a little beyond its 2-pixel box.
 constexpr double HitReach = 4.0;
 // The width of a character of the default font, at the most, for placing a title that ends
@@ -55,13 +59,28 @@ int FirstGroupEnd(const Session& s) {
 std::optional<PlotMapping> PlotMappingOf(const Session& s, int width, int height) {
   if (s.PlotView != 1 || !PlottedColumn(s.PlotAxisX) || !PlottedColumn(s.PlotAxisY))
     return std::nullopt;
-  double xmax = 0.0;
-  double xmin = 0.0;
+  double xmax = 0.0, xmin = 0.0, ymax = 0.0, ymin = 0.0;
   for (int i = 0; i < s.SpecimenCount; ++i) {
     xmax = std::max(xmax, s.Scores[i][s.PlotAxisX]);
     xmin = std::min(xmin, s.Scores[i][s.PlotAxisX]);
+    ymax = std::max(ymax, s.Scores[i][s.PlotAxisY]);
+    ymin = std::min(ymin, s.Scores[i][s.PlotAxisY]);
   }
-  return PlotMapping{width, height, 0.66 * width / (xmax - xmin + 0.0001)};
+  double scale = 0.66 * width / (xmax - xmin + 0.0001);
+  // The scale comes from the horizontal spread; where it would put a marker beyond the frame,
+  // the largest scale that keeps every marker box inside it, the same on both axes.
+  const int halfWidth = width / 2;
+  const int halfHeight = height / 2;
+  const double reach = MarkerHalf + FrameInset;
+  // A window too small for any room inside its frame puts the markers at the centre, unmirrored.
+  auto limit = [&scale](double room, double extent) {
+    scale = std::min(scale, std::max(0.0, room) / extent);
+  };
+  if (xmax > 0.0) limit(width - reach - halfWidth, xmax);
+  if (xmin < 0.0) limit(halfWidth - reach, -xmin);
+  if (ymax > 0.0) limit(halfHeight - reach, ymax);
+  if (ymin < 0.0) limit(height - reach - halfHeight, -ymin);
+  return PlotMapping{width, height, scale};
 }
 
 std::string AxisTitle(const Session& s, int column) {

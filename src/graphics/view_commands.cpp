@@ -68,8 +68,12 @@ void TurnByKey(Session& s, int key) {
   SetRotation(s.Rotation, s.TiltAngle, s.TurnAngle);
 }
 
+// The zoom stays finite and above the smallest normal numbers however often it is stepped.
+constexpr float SmallestZoom = 1.0e-6f;
+constexpr float LargestZoom = 1.0e6f;
+
 void Zoom(Session& s, Frontend& fe, double factor) {
-  s.Zoom = static_cast<float>(s.Zoom * factor);
+  s.Zoom = std::clamp(static_cast<float>(s.Zoom * factor), SmallestZoom, LargestZoom);
   s.DrawScale = s.Zoom * 1000.0f;
   RepaintShapes(fe);
 }

@@ -77,6 +77,11 @@ void DrawingForm::Attach(Recorder recorder, KeyAction keys) {
   PaintBox1->update();
 }
 
+void DrawingForm::ClearPicture() {
+  picture_ = Picture();
+  PaintBox1->update();
+}
+
 void DrawingForm::AttachMouse(MouseActions actions) { mouse_ = std::move(actions); }
 
 namespace {

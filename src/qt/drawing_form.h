@@ -46,6 +46,8 @@ class DrawingForm : public QWidget {
 
   // The picture of the last paint, which the picture commands use.
   const Picture& LastPicture() const { return picture_; }
+  // Forgets it: the window shows white until it draws again.
+  void ClearPicture();
 
   // Where the picture commands ask for a file name and report what went wrong.
   void SetFrontend(Frontend* frontend) { frontend_ = frontend; }

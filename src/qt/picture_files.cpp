@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "qt/picture_painter.h"
+#include "shell/file_dialogs.h"
 #include "shell/messages.h"
 
 namespace vrel {
@@ -82,8 +83,15 @@ bool ExportPictureFile(const Picture& picture, const std::string& path, Frontend
     ShowProgramMessage(fe, Message::NothingToExport);
     return false;
   }
-  const PictureFileFormat format = PictureFormatByExtension(path).value_or(PictureFileFormat::Svg);
-  if (WritePictureFile(picture, path, format)) return true;
+  // A name without an extension holds SVG; one naming another format is not written under it.
+  const std::string extension = LowerExtension(path);
+  const std::optional<PictureFileFormat> format = PictureFormatByExtension(path);
+  if (!format && !extension.empty()) {
+    ShowProgramMessageText(fe, Message::UnknownPictureFormat,
+                           MessageText(Message::UnknownPictureFormat, extension.c_str()));
+    return false;
+  }
+  if (WritePictureFile(picture, path, format.value_or(PictureFileFormat::Svg))) return true;
   ShowProgramMessage(fe, Message::CannotWriteFile, path);
   return false;
 }

@@ -14,9 +14,10 @@ namespace vrel {
 // Returns false when the file cannot be written.
 bool WritePictureFile(const Picture& picture, const std::string& path, PictureFileFormat format);
 
-// Saves the picture under the name as given, in the format its extension names (SVG for any
-// other name). A picture without area is not written and the user is told there is nothing to
-// export yet; a file that cannot be written is reported. Returns whether the file was written.
+// Saves the picture under the name as given, in the format its extension names (SVG for a
+// name without one; a name with any other extension is refused, naming the formats written). A
+// picture without area is not written and the user is told there is nothing to export yet; a file
+// that cannot be written is reported. Returns whether the file was written.
 bool ExportPictureFile(const Picture& picture, const std::string& path, Frontend& fe);
 
 // Draws the picture as the printed page shows it: stretched to the page width, keeping its

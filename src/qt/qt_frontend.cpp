@@ -148,12 +148,26 @@ std::optional<std::string> QtFrontend::ChooseFile(FileDialog dialog) {
   box.setNameFilter(QtFileFilter(layout.filter));
   box.setOption(QFileDialog::DontConfirmOverwrite, !layout.overwritePrompt);
   box.setOption(QFileDialog::ReadOnly, false);
-  // The name is used as typed: no extension is added.
-  box.setDefaultSuffix(QString());
+  // A name typed without an extension takes the chosen filter's ("scores" under CSV is
+  // scores.csv); any other name is used as typed.
+  const auto suffixOf = [&box, &layout](const QString& chosen) {
+    return QString::fromStdString(
+        FilterExtension(layout.filter, static_cast<int>(box.nameFilters().indexOf(chosen))));
+  };
+  if (layout.save) {
+    box.setDefaultSuffix(suffixOf(box.selectedNameFilter()));
+    QObject::connect(&box, &QFileDialog::filterSelected, &box,
+                     [&box, suffixOf](const QString& f) { box.setDefaultSuffix(suffixOf(f)); });
+  } else {
+    box.setDefaultSuffix(QString());
+  }
   if (!lastDirectory_.isEmpty()) box.setDirectory(lastDirectory_);
   CentreOnScreen(&box);
   if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
-  const QString path = QFileInfo(box.selectedFiles().first()).absoluteFilePath();
+  QString path = QFileInfo(box.selectedFiles().first()).absoluteFilePath();
+  // A dialog of the desktop's own may not have added it.
+  const QString suffix = layout.save ? suffixOf(box.selectedNameFilter()) : QString();
+  if (!suffix.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += "." + suffix;
   lastDirectory_ = QFileInfo(path).absolutePath();
   return QFile::encodeName(path).toStdString();
 }
@@ -213,6 +227,13 @@ void QtFrontend::Invalidate(Window window) {
       if (forms_.AboutBox) forms_.AboutBox->update();
       break;
   }
+}
+
+void QtFrontend::ClearPicture(Window window) {
+  for (DrawingForm* form :
+       {static_cast<DrawingForm*>(forms_.DrawWindow), static_cast<DrawingForm*>(forms_.PcsDraw),
+        static_cast<DrawingForm*>(forms_.PlotDraw)})
+    if (form != nullptr && form->Window() == window) form->ClearPicture();
 }
 
 void QtFrontend::SetComboIndex(Combo combo, int index) {

@@ -57,6 +57,7 @@ class QtFrontend : public Frontend {
   bool IsWindowVisible(Window window) override;
   void ShowModal(Window window) override;
   void Invalidate(Window window) override;
+  void ClearPicture(Window window) override;
   void SetComboIndex(Combo combo, int index) override;
   void SetComboText(Combo combo, const std::string& text) override;
   void SetTrackBarPosition(int position) override;

@@ -29,4 +29,22 @@ std::string LowerExtension(const std::string& path) {
   return extension;
 }
 
+std::string FilterExtension(const char* filter, int entry) {
+  if (entry < 0) return {};
+  const std::string text(filter);
+  // The patterns of entry e are the field 2e + 1 of the |-separated list.
+  std::size_t begin = 0;
+  for (int field = 0; field < 2 * entry + 1; ++field) {
+    begin = text.find('|', begin);
+    if (begin == std::string::npos) return {};
+    ++begin;
+  }
+  const std::string patterns = text.substr(begin, text.find('|', begin) - begin);
+  const std::string first = patterns.substr(0, patterns.find(';'));
+  if (!first.starts_with("*.")) return {};
+  const std::string extension = first.substr(2);
+  if (extension.empty() || extension.find_first_of("*?") != std::string::npos) return {};
+  return extension;
+}
+
 }  // namespace vrel

@@ -20,4 +20,9 @@ const FileDialogSpec& DialogSpec(FileDialog dialog);
 // last part of the path has none. The readers and writers choose their format by it.
 std::string LowerExtension(const std::string& path);
 
+// The extension, without its dot, that a save dialog's filter entry (counted from 0) gives a
+// name typed without one: its first pattern's ("csv" for "*.csv", "svg" for "*.svg;*.pdf");
+// empty for "*.*" or an entry the filter does not have.
+std::string FilterExtension(const char* filter, int entry);
+
 }  // namespace vrel

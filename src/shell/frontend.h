@@ -79,6 +79,9 @@ class Frontend {
   virtual void ShowModal(Window window) = 0;
   // Asks the window to repaint from the session later.
   virtual void Invalidate(Window window) = 0;
+  // A drawing window forgets the picture it keeps: it shows white, and has nothing to export,
+  // until it draws again.
+  virtual void ClearPicture(Window window) = 0;
 
   // The main window's controls follow the session; a control's value reaches its handler as
   // an argument, so the port only sets them.

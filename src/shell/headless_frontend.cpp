@@ -92,6 +92,10 @@ void HeadlessFrontend::Invalidate(Window window) {
   Record(std::string("invalidate:") + WindowName(window));
 }
 
+void HeadlessFrontend::ClearPicture(Window window) {
+  Record(std::string("clear-picture:") + WindowName(window));
+}
+
 void HeadlessFrontend::SetComboIndex(Combo combo, int index) {
   comboIndex[combo] = index;
   Record(std::string("combo-index:") + ComboName(combo) + "=" + std::to_string(index));

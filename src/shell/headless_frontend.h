@@ -32,7 +32,8 @@ class HeadlessFrontend : public Frontend {
 
   // What happened, in order (kept only when recording): "prompt:Q", "file:DIALOG",
   // "message:TEXT", "log:LINE", "clear-log", "show:W", "hide:W", "modal:W", "invalidate:W",
-  // "combo-index:C=I", "combo-text:C=T", "trackbar=P", "toolbar", "help", "quit".
+  // "clear-picture:W", "combo-index:C=I", "combo-text:C=T", "trackbar=P", "toolbar", "help",
+  // "quit".
   std::vector<std::string> events;
   std::vector<std::string> log;
   std::vector<std::string> prompts;
@@ -69,6 +70,7 @@ class HeadlessFrontend : public Frontend {
   bool IsWindowVisible(Window window) override;
   void ShowModal(Window window) override;
   void Invalidate(Window window) override;
+  void ClearPicture(Window window) override;
   void SetComboIndex(Combo combo, int index) override;
   void SetComboText(Combo combo, const std::string& text) override;
   void SetTrackBarPosition(int position) override;

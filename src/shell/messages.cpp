@@ -10,7 +10,7 @@ using M = Message;
 
 // File-reading errors carry the stop icon, refused requests the exclamation icon.
 // clang-format off
-constexpr std::array<MessageInfo, 48> Messages = {{
+constexpr std::array<MessageInfo, 53> Messages = {{
     {M::InvalidFile, "Invalid file", "", Icon::Stop},
     {M::InputFailed, "Input failed", "", Icon::Stop},
     {M::IncorrectSpecimenCount, "Incorrect number of specimens", "", Icon::Stop},
@@ -59,6 +59,11 @@ constexpr std::array<MessageInfo, 48> Messages = {{
     {M::NtsColumnsNotLandmarks, "Line %d: %d columns do not make whole landmarks of %d dimensions", "", Icon::Stop},
     {M::NtsLabelsMissing, "The file ends after %d of the %d %s labels announced", "", Icon::Stop},
     {M::NtsNumbersMissing, "The file ends after %d of the %d numbers announced (%d specimens of %d columns)", "", Icon::Stop},
+    {M::CurvesDisagree, "Line %d: specimen %d announces %d curves with CURVES=, but %d POINTS= blocks follow", "", Icon::Stop},
+    {M::ScaleRepeated, "Line %d: a second SCALE= for specimen %d", "", Icon::Stop},
+    {M::NtsDimensionRepeated, "Line %d: the NTS header gives DIM= more than once", "", Icon::Stop},
+    {M::DataFileTooLarge, "%s is %llu bytes long: more than any data set this session can hold needs (%llu bytes at most)", "", Icon::Stop},
+    {M::UnknownPictureFormat, "Pictures are written as SVG (.svg), PDF (.pdf) or PNG (.png), not as %s", "", Icon::Stop},
 }};
 // clang-format on
 

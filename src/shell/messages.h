@@ -58,6 +58,14 @@ enum class Message {
   NtsColumnsNotLandmarks,
   NtsLabelsMissing,
   NtsNumbersMissing,
+  CurvesDisagree,
+  ScaleRepeated,
+  NtsDimensionRepeated,
+  // A data file larger than any data set the session can hold: its name, its size and the
+  // largest size read, in bytes.
+  DataFileTooLarge,
+  // A picture name whose extension names no format the program writes.
+  UnknownPictureFormat,
 };
 
 struct MessageInfo {

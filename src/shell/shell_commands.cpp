@@ -18,9 +18,10 @@ void ClearSessionClick(Session& s, Frontend& fe) {
   s.GroupLimit = 0;
   s.PlotView = s.VectorsView = s.SpecimensView = 0;
 
-  fe.Invalidate(Window::Specimens);
-  fe.Invalidate(Window::Vectors);
-  fe.Invalidate(Window::Plot);
+  for (Window window : {Window::Specimens, Window::Vectors, Window::Plot}) {
+    fe.ClearPicture(window);
+    fe.Invalidate(window);
+  }
 
   s.ShowLabels = false;
   s.SelectedSpecimen = 0;

@@ -41,7 +41,8 @@ TEST(BatchScript, SplitsWordsAndDropsComments) {
 TEST(BatchScript, CommentsAndClearSessionRunCleanly) {
   Session s;
   s.GroupLimit = 4;
-  const ScriptRun run = RunScript(s, "# start afresh\n\nclear-session   # again\r\n");
+  // An editor's byte-order mark before the first word is no part of it.
+  const ScriptRun run = RunScript(s, "\xEF\xBB\xBF# start afresh\n\nclear-session   # again\r\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(s.GroupLimit, 0);
@@ -113,9 +114,14 @@ TEST(BatchScript, OpensTpsAndWritesCsv) {
 
 TEST(BatchScript, KeepGoingReportsEveryRefusalAndStillFails) {
   Session s;
-  const ScriptRun run = RunScript(s, "nope\nclear-session\nnope again\n", true);
+  // A folder given as data is refused like any unreadable file, and the run goes on.
+  const ScriptRun run = RunScript(
+      s, "nope\nclear-session\nnope again\nopen-data " + test::ScratchDir() + "\nclear-session\n",
+      true);
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "job.vrel:1: unknown command 'nope'\njob.vrel:3: unknown command 'nope'\n");
+  EXPECT_EQ(run.err,
+            "job.vrel:1: unknown command 'nope'\njob.vrel:3: unknown command 'nope'\n"
+            "job.vrel:4: Invalid file\n");
 }
 
 TEST(BatchFrontend, AnswersComeFromArgumentsAndMessagesGoToStandardError) {
@@ -146,8 +152,11 @@ TEST(BatchScript, ExportHandsImagesToTheWriter) {
     if (path == "full.png") ShowProgramMessage(fe, Message::CannotWriteFile, path);
     return path != "full.png";
   };
+  const std::string gorillaPlot =
+      "open-data " + test::DataFile("gorilla.dat") + "\nsuperimpose\ncomponents\nplot 1 2\n";
+  const std::string listing = test::ScratchDir() + "LISTING.TXT";
   struct Case {
-    const char* script;
+    std::string script;
     bool withWriter;
     std::vector<std::string> written;
     std::string err;
@@ -169,6 +178,13 @@ TEST(BatchScript, ExportHandsImagesToTheWriter) {
        false,
        {},
        "job.vrel:1: 'export' writes picture listings (.txt) in this version\n"},
+      // Clear Session leaves the plot nothing to export, as before its first drawing.
+      {gorillaPlot + "export plot p.png\nclear-session\nexport plot q.png\n",
+       true,
+       {"p.png 550x349", "q.png 0x0"},
+       ""},
+      // A listing's extension in any case is a listing, never handed to the writer.
+      {gorillaPlot + "export plot " + listing + "\n", true, {}, ""},
   };
   for (const Case& c : cases) {
     written.clear();
@@ -181,6 +197,7 @@ TEST(BatchScript, ExportHandsImagesToTheWriter) {
     EXPECT_EQ(err.str(), c.err) << c.script;
     EXPECT_EQ(status, c.err.empty() ? 0 : 1) << c.script;
   }
+  EXPECT_EQ(test::ReadWhole(listing).substr(0, 16), "picture 550 349\n");
 }
 
 // The installed program: exit status and standard error as a shell script sees them.

@@ -220,6 +220,55 @@ TEST(CsvResults, ScoresProjectionAndSizesReadBackWithNamesAndFullPrecision) {
   EXPECT_TRUE(SavedCsv(SaveSingleScoreClick, s, 100, "none.csv").empty());
 }
 
+// A name a spreadsheet would run as a formula is written as text; numbers and other names as
+// they are.
+TEST(CsvResults, NamesThatLookLikeFormulasAreWrittenAsText) {
+  ScriptedFrontend fe;
+  Session s = FourNamed(fe);
+  GpaClick(s, fe);
+  const std::pair<std::string, std::string> names[] = {
+      {"=1+2", "'=1+2"},
+      {"@x", "'@x"},
+      {"+cmd|' /C calc'!A0", "'+cmd|' /C calc'!A0"},
+      {"-2+3", "'-2+3"},
+      {"\tx", "'\tx"},
+      {"\rx", "\"'\rx\""},
+      {"=HYPERLINK(\"a\",\"b\")", "\"'=HYPERLINK(\"\"a\"\",\"\"b\"\")\""},
+      {"-12.5", "-12.5"},
+      {"+3e2", "+3e2"},
+      {"a=b", "a=b"},
+      {"", "4"}};  // no name: its number
+  for (const auto& [name, cell] : names) {
+    s.SpecimenNames[3] = name;
+    const std::string path = test::ScratchDir() + "formula.csv";
+    fe.files.push_back(path);
+    SaveSizeClick(s, fe);
+    const std::string text = test::ReadWhole(path);
+    const std::size_t row = text.rfind(cell + ",");
+    EXPECT_NE(row, std::string::npos) << text;
+    EXPECT_EQ(row == std::string::npos ? 'x' : text[row - 1], '\n') << text;
+  }
+  EXPECT_TRUE(fe.messages.empty()) << fe.LastMessage();
+}
+
+// Repeated names are kept, and the log says so once: how many names repeat, and the first.
+TEST(SpecimenNames, RepeatedNamesAreKeptAndLoggedOnce) {
+  ScriptedFrontend fe;
+  Session s;
+  const std::string tps =
+      "LM=3\n0 0\n4 0\n0 3\nID=A\nLM=3\n1 0\n4 1\n0 2\nID=B\nLM=3\n0 1\n5 0\n1 3\nID=B\n"
+      "LM=3\n0 0\n3 0\n0 4\nID=A\nLM=3\n0 0\n3 0\n0 4\nID=B\nLM=3\n0 0\n3 1\n0 4\n";
+  const std::string path = test::WriteScratch("repeated.tps", tps);
+  OpenClean(s, fe, path);
+  EXPECT_EQ(fe.log, (std::vector<std::string>{"Data File : " + path,
+                                              "Data: 6 Specimens, 3 Points, 2 Dimensions.",
+                                              "Repeated specimen names: 2, the first \"B\""}));
+  EXPECT_EQ(SpecimenName(s, 4), "B");
+  fe.log.clear();
+  OpenClean(s, fe, test::WriteScratch("unique.tps", "LM=1\n0 0\nID=6\nLM=1\n1 1\n"));
+  EXPECT_EQ(fe.log.size(), 2u);  // "6" and the number 2 differ
+}
+
 TEST(CsvResults, OtherNamesKeepTheTextLayouts) {
   ScriptedFrontend fe;
   Session s = FourNamed(fe);

@@ -1,13 +1,16 @@
 // Every reader refuses a file it cannot use with one message box and leaves the session exactly
 // as it was.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/command_table.h"
 #include "files/file_commands.h"
+#include "files/landmark_data.h"
 #include "numerics/components_commands.h"
 #include "numerics/superimposition_commands.h"
 #include "shell/enabling.h"
@@ -78,6 +81,24 @@ std::string Repeated(const std::string& header, int count, const std::string& va
 }
 
 const std::string kMissing = "\x01 no such file";
+const std::string kFolder = "\x01 a folder";
+const std::string kPipe = "\x01 a pipe without a writer";
+
+// The path a row's file stands for: special ones made here, the others written with its text.
+std::string RowFile(const std::string& name, const std::string& file) {
+  const std::string path = test::ScratchDir() + name;
+  std::filesystem::remove_all(path);
+  if (file == kMissing) return path;
+  if (file == kFolder) {
+    std::filesystem::create_directory(path);
+    return path;
+  }
+  if (file == kPipe) {
+    EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
+    return path;
+  }
+  return test::WriteScratch(name, file);
+}
 
 struct Refusal {
   C command;
@@ -110,6 +131,8 @@ std::vector<Refusal> Refusals() {
       {C::OpenData, At::Triangles, Numbered("five 3 2", 500), M::InvalidFile},
       {C::OpenData, At::Triangles, Numbered("99999999999 3 2", 500), M::InvalidFile},
       {C::OpenData, At::Fresh, kMissing, M::InvalidFile},
+      {C::OpenData, At::Triangles, kFolder, M::InvalidFile},
+      {C::OpenData, At::Triangles, kPipe, M::InvalidFile},
       // A file that ends early or holds a word: nothing of it is kept.
       {C::OpenData, At::Triangles, "3 2 2\n1 2 3 4\n5 6 7 8\n9 10 11\n", M::InputFailed, true},
       {C::OpenData, At::Triangles, "3 2 2\n1 2 3 4\n5 6 seven 8\n9 10 11 12\n", M::InputFailed,
@@ -128,11 +151,15 @@ std::vector<Refusal> Refusals() {
       {C::OpenSelect, At::Triangles, "1 3 1 1 zero 1", M::InputFailed},
       {C::OpenSelect, At::Triangles, "1 3", M::InvalidFile},
       {C::OpenSelect, At::Triangles, kMissing, M::InvalidFile},
+      {C::OpenSelect, At::Triangles, kFolder, M::InvalidFile},
+      {C::OpenSelect, At::Triangles, kPipe, M::InvalidFile},
       {C::OpenSelect, At::Triangles, std::nullopt, std::nullopt},
       // Open Link.
       {C::OpenLink, At::Triangles, "3 1 2 2 3 3", M::InputFailed},
       {C::OpenLink, At::Triangles, "2 1 two 2 3", M::InputFailed},
       {C::OpenLink, At::Triangles, "", M::InvalidFile},
+      {C::OpenLink, At::Triangles, kFolder, M::InvalidFile},
+      {C::OpenLink, At::Triangles, kPipe, M::InvalidFile},
       {C::OpenLink, At::Triangles, std::nullopt, std::nullopt},
       // Reload > Consensus: the consensus must fit the data, and the fit must succeed.
       {C::Consensus, At::Gorilla, "2 8 2 " + shortConsensus, M::IncorrectConsensusCount},
@@ -142,6 +169,8 @@ std::vector<Refusal> Refusals() {
       {C::Consensus, At::Gorilla, Repeated("1 8 2", 14, "0.1") + " abc 1", M::InputFailed},
       {C::Consensus, At::Gorilla, "1 eight 2", M::InvalidFile},
       {C::Consensus, At::Gorilla, kMissing, M::InvalidFile},
+      {C::Consensus, At::Gorilla, kFolder, M::InvalidFile},
+      {C::Consensus, At::Gorilla, kPipe, M::InvalidFile},
       {C::Consensus, At::Gorilla, Repeated("1 8 2", 16, "0"), M::IncorrectData},
       // Reload > PCS.
       {C::ShapeVectors, At::GorillaComponents, "16 5 2", M::IncorrectVectorFile},
@@ -152,11 +181,15 @@ std::vector<Refusal> Refusals() {
       {C::ShapeVectors, At::GorillaComponents, Repeated("16 2 1", 31, "0.25"), M::InputFailed},
       {C::ShapeVectors, At::GorillaComponents, "16 1 1 x", M::InputFailed},
       {C::ShapeVectors, At::GorillaComponents, "16 1", M::InvalidFile},
+      {C::ShapeVectors, At::GorillaComponents, kFolder, M::InvalidFile},
+      {C::ShapeVectors, At::GorillaComponents, kPipe, M::InvalidFile},
       // Open Factor.
       {C::OpenFactor, At::GorillaComponents, "58 1 1 1 2 3", M::FactorNotCorrect},
       {C::OpenFactor, At::GorillaComponents, Repeated("59 1 1", 59, "0.1"), M::FactorNotCorrect},
       {C::OpenFactor, At::GorillaComponents, "59 1 1 1 2 3", M::InputFailed},
       {C::OpenFactor, At::GorillaComponents, "59 1", M::InvalidFile},
+      {C::OpenFactor, At::GorillaComponents, kFolder, M::InvalidFile},
+      {C::OpenFactor, At::GorillaComponents, kPipe, M::InvalidFile},
       {C::OpenFactor, At::GorillaComponents, std::nullopt, std::nullopt},
       // Compute > Hyperprojection: a direction laid out as a consensus or as one shape vector.
       {C::Deflation, At::TrianglesComponents, "1 4 2 0 0 0 0 0 0 0 0", M::IncorrectFile},
@@ -167,6 +200,8 @@ std::vector<Refusal> Refusals() {
       {C::Deflation, At::TrianglesComponents, "1 3 2 1 0 0 x 0 0", M::IncorrectFile},
       {C::Deflation, At::TrianglesComponents, "1 3", M::IncorrectFile},
       {C::Deflation, At::TrianglesComponents, kMissing, M::IncorrectFile},
+      {C::Deflation, At::TrianglesComponents, kFolder, M::IncorrectFile},
+      {C::Deflation, At::TrianglesComponents, kPipe, M::IncorrectFile},
       {C::Deflation, At::TrianglesComponents, std::nullopt, std::nullopt},
   };
 }
@@ -183,10 +218,8 @@ TEST(ReaderRefusals, OneMessageAndTheSessionAsItWas) {
     test::ScriptedFrontend fe;
     if (!r.file)
       fe.files.push_back(std::nullopt);
-    else if (*r.file == kMissing)
-      fe.files.push_back(test::ScratchDir() + "no_such_file");
     else
-      fe.files.push_back(test::WriteScratch("refused" + std::to_string(row), *r.file));
+      fe.files.push_back(RowFile("refused" + std::to_string(row), *r.file));
 
     Command(r.command).handler(s, fe);
 
@@ -252,6 +285,15 @@ std::vector<FormatRefusal> FormatRefusals() {
        "Line 1: LM= needs a whole number of 0 or more, not \"eight\""},
       {".tps", "LM3=-2\n", M::NotACount,
        "Line 1: LM3= needs a whole number of 0 or more, not \"-2\""},
+      // TPS: curves must come in the number announced, one SCALE= to a specimen.
+      {".tps", two + "CURVES=2\nPOINTS=1\n5 5\n" + two, M::CurvesDisagree,
+       "Line 4: specimen 1 announces 2 curves with CURVES=, but 1 POINTS= blocks follow"},
+      {".tps", two + "CURVES=1\nPOINTS=1\n5 5\nPOINTS=1\n5 5\n", M::CurvesDisagree,
+       "Line 4: specimen 1 announces 1 curves with CURVES=, but 2 POINTS= blocks follow"},
+      {".tps", two + "ID=a\n" + two + "CURVES=1\nID=b\n", M::CurvesDisagree,
+       "Line 8: specimen 2 announces 1 curves with CURVES=, but 0 POINTS= blocks follow"},
+      {".tps", two + "SCALE=2\nID=a\nscale=2\n", M::ScaleRepeated,
+       "Line 6: a second SCALE= for specimen 1"},
       {".tps", two + "CURVES=1.5\n", M::NotACount,
        "Line 4: CURVES= needs a whole number of 0 or more, not \"1.5\""},
       {".tps", "LM=2\n0 0\n1 " + std::string(40, '9') + "x\n", M::NotANumber,
@@ -292,6 +334,8 @@ std::vector<FormatRefusal> FormatRefusals() {
        "Line 1: an NTS header reads 1 n m 0 DIM=k; \"two\" is not the number of specimens"},
       {".nts", "1 2 4\n", M::NtsHeaderShort,
        "Line 1: an NTS header reads 1 n m 0 DIM=k; this one ends before the missing-value flag 0"},
+      {".nts", "1 2 4 0 DIM=2 dim=3\n1 2 3 4 5 6 7 8\n", M::NtsDimensionRepeated,
+       "Line 1: the NTS header gives DIM= more than once"},
       {".nts", "1 2 5 0 DIM=2\n1 2 3 4 5 6 7 8 9 10\n", M::NtsColumnsNotLandmarks,
        "Line 1: 5 columns do not make whole landmarks of 2 dimensions"},
       // NTS: the capacities, in the order of the landmark data file.
@@ -310,9 +354,11 @@ std::vector<FormatRefusal> FormatRefusals() {
        "The file ends after 7 of the 8 numbers announced (2 specimens of 4 columns)"},
       {".nts", "1 2 4 0 DIM=2\n1 2 3 4\n\"c\n5 6 x 8\n", M::NotANumber,
        "Line 4: \"x\" is not a number"},
-      // Neither can be opened.
+      // Neither can be opened, nor a folder or a pipe read.
       {".tps", kMissing, M::InvalidFile, ""},
       {".nts", kMissing, M::InvalidFile, ""},
+      {".tps", kFolder, M::InvalidFile, ""},
+      {".nts", kPipe, M::InvalidFile, ""},
   };
 }
 
@@ -325,15 +371,47 @@ TEST(ReaderRefusals, TpsAndNtsFilesNameWhatIsWrongAndChangeNothing) {
     SCOPED_TRACE(testing::Message() << "row " << row << ": " << r.file.substr(0, 40));
     Session s = before;
     test::ScriptedFrontend fe;
-    const std::string name = "refused" + std::to_string(row) + r.extension;
-    fe.files.push_back(r.file == kMissing ? test::ScratchDir() + "missing" + r.extension
-                                          : test::WriteScratch(name, r.file));
+    fe.files.push_back(RowFile("refused" + std::to_string(row) + r.extension, r.file));
     OpenDataClick(s, fe);
     const MessageInfo& info = MessageDetails(r.message);
     test::ExpectOneMessage(fe, r.text.empty() ? std::string(info.text) : r.text, info.caption,
                            info.icon);
     EXPECT_TRUE(fe.log.empty());
     test::ExpectSessionUnchanged(before, s);
+  }
+}
+
+// A data file larger than any data set the session can hold needs is refused before it is read,
+// naming its size; one of the largest size is read, and so is an editor's byte-order mark.
+TEST(ReaderRefusals, DataFilesBeyondTheLargestSizeAreNotRead) {
+  const std::pair<const char*, std::string> layouts[] = {{".dat", "1 1 2\n0.5 0.25\n"},
+                                                         {".tps", "LM=1\n0.5 0.25\n"},
+                                                         {".nts", "1 1 2 0 DIM=2\n0.5 0.25\n"}};
+  const Session before = Prepared(At::NamedTriangles);
+  for (const auto& [extension, content] : layouts) {
+    const std::string text = "\xEF\xBB\xBF" + content;
+    for (std::uintmax_t size : {LargestDataFile, LargestDataFile + 1}) {
+      SCOPED_TRACE(testing::Message() << extension << " of " << size << " bytes");
+      const std::string path = test::WriteScratch(std::string("large") + extension,
+                                                  text + std::string(size - text.size(), '\n'));
+      Session s = before;
+      test::ScriptedFrontend fe;
+      fe.files.push_back(path);
+      OpenDataClick(s, fe);
+      if (size == LargestDataFile) {
+        EXPECT_TRUE(fe.messages.empty()) << fe.LastMessage();
+        EXPECT_EQ(s.SpecimenCount, 1);
+        EXPECT_EQ(s.Coordinates[0][1], 0.25);
+        continue;
+      }
+      test::ExpectOneMessage(fe,
+                             path + " is " + std::to_string(size) +
+                                 " bytes long: more than any data set this session can "
+                                 "hold needs (" +
+                                 std::to_string(LargestDataFile) + " bytes at most)",
+                             "", Icon::Stop);
+      test::ExpectSessionUnchanged(before, s);
+    }
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -172,6 +174,66 @@ TEST(ResultFiles, CancelWritesNothingAndFailureIsReported) {
     ASSERT_EQ(fe.messages.size(), 2u);
     EXPECT_EQ(fe.messages[1].text, "Cannot write file /dev/full");
   }
+}
+
+// Holds writes to a file size limit while it lives; the signal a write beyond it raises is
+// ignored, so that the write fails instead.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, saved_.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+
+// Every result file, whatever its layout, is replaced only once written whole: a write that
+// fails part way leaves the old file as it was, no temporary file beside it, and a message.
+TEST(ResultFiles, AFailedWriteLeavesTheOldFileIntact) {
+  Session s;
+  Fill(s, 20, 4, 2);
+  struct Case {
+    void (*command)(Session&, Frontend&);
+    const char* name;
+  };
+  const Case cases[] = {{SaveResidualsClick, "res.txt"},    {SaveConsensusClick, "cons.dat"},
+                        {SaveSizeClick, "sizes.txt"},       {SaveSizeClick, "sizes.csv"},
+                        {SaveScoresClick, "scores.csv"},    {SaveScoresClick, "scores.txt"},
+                        {SaveSingleScoreClick, "one.csv"},  {SavePcsClick, "pcs.vec"},
+                        {SaveSinglePcsClick, "one_pcs.vec"}};
+  const std::string dir = test::ScratchDir() + "limited/";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directory(dir);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = test::WriteScratch(std::string("limited/") + c.name, "old\n");
+    ScriptedFrontend fe;
+    fe.numbers = {8};
+    fe.files.push_back(path);
+    {
+      const FileSizeLimit limit(100);
+      c.command(s, fe);
+    }
+    test::ExpectOneMessage(fe, Message::CannotWriteFile, path);
+    EXPECT_EQ(test::ReadWhole(path), "old\n");
+    // The same save without the limit writes the file whole.
+    fe.files.push_back(path);
+    fe.numbers = {8};
+    c.command(s, fe);
+    EXPECT_GT(test::ReadWhole(path).size(), 100u);
+  }
+  std::size_t files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir)) ++files;
+  EXPECT_EQ(files, std::size(cases));
 }
 
 }  // namespace

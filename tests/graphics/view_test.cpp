@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "graphics/drawings.h"
 #include "graphics/plot.h"
 #include "graphics/projection.h"
 #include "graphics/view_commands.h"
 #include "support/scripted_frontend.h"
+#include "support/stages.h"
 
 namespace vrel {
 namespace {
@@ -40,6 +43,25 @@ TEST(ViewCommands, ZoomStepsAreFloatsAndNotInverse) {
   BoutonZoomMoinsClick(s, fe);
   EXPECT_EQ(s.DrawScale, 990.0f);
   EXPECT_TRUE(fe.Invalidated(Window::Specimens) && fe.Invalidated(Window::Vectors));
+}
+
+// However often it is stepped, the zoom stops at 1e6 and at 1e-6, and steps back from there.
+TEST(ViewCommands, ZoomStopsAtItsBounds) {
+  Session s;
+  ScriptedFrontend fe;
+  int steps = 0;
+  while (s.Zoom < 1.0e6f && steps < 1000) BoutonZoomPlusClick(s, fe), ++steps;
+  EXPECT_EQ(steps, 145);  // 1.1 ^ 145 first reaches beyond 1e6
+  EXPECT_EQ(s.Zoom, 1.0e6f);
+  BoutonZoomPlusClick(s, fe);
+  EXPECT_EQ(s.Zoom, 1.0e6f);
+  EXPECT_EQ(s.DrawScale, 1.0e9f);
+  BoutonZoomMoinsClick(s, fe);
+  EXPECT_EQ(s.Zoom, 9.0e5f);
+  for (int i = 0; i < 2000; ++i) BoutonZoomMoinsClick(s, fe);
+  EXPECT_EQ(s.Zoom, 1.0e-6f);
+  BoutonZoomPlusClick(s, fe);
+  EXPECT_EQ(s.Zoom, static_cast<float>(1.0e-6f * 1.1));
 }
 
 TEST(ViewCommands, ArrowKeysCycleThroughFortyPositions) {
@@ -182,16 +204,28 @@ TEST(Drawings, VectorsAtMagnitudeZeroDrawTheConsensusTwice) {
 }
 
 // n specimens with horizontal scores from the list and vertical scores 0, components taken.
-Session PlotSession(std::initializer_list<double> across) {
+Session PlotSession(const std::vector<double>& across, const std::vector<double>& up = {}) {
   Session s;
   s.SpecimenCount = static_cast<int>(across.size());
   s.LandmarkCount = 10;
   s.DimensionCount = 2;
   s.ComponentsComputed = true;
-  int i = 0;
-  for (double x : across) s.Scores[i++][0] = x;
+  for (std::size_t i = 0; i < across.size(); ++i) {
+    s.Scores[static_cast<int>(i)][0] = across[i];
+    s.Scores[static_cast<int>(i)][1] = i < up.size() ? up[i] : 0.0;
+  }
   s.ShowLabels = false;
   return s;
+}
+
+// The markers' boxes of a plot, as drawn: [left, top, right, bottom].
+std::vector<std::array<int, 4>> MarkerBoxes(const Picture& plot) {
+  std::vector<std::array<int, 4>> boxes;
+  for (const PictureItem& item : plot.items)
+    if (item.kind == PictureItem::Rectangle || item.kind == PictureItem::Ellipse)
+      boxes.push_back({std::min(item.x1, item.x2), std::min(item.y1, item.y2),
+                       std::max(item.x1, item.x2), std::max(item.y1, item.y2)});
+  return boxes;
 }
 
 TEST(Plot, FrameAxesAndOneScaleFromTheHorizontalColumn) {
@@ -211,10 +245,74 @@ TEST(Plot, FrameAxesAndOneScaleFromTheHorizontalColumn) {
   const PictureItem& two = plot.items[9];
   EXPECT_EQ((std::array<int, 4>{two.x1, two.y1, two.x2, two.y2}),
             (std::array<int, 4>{518, 176, 514, 172}));
-  // The range always holds 0: values 1 .. 5 put the largest beyond the window.
-  s = PlotSession({1.0, 5.0});
+}
+
+TEST(Plot, EveryMarkerStaysInsideTheFrame) {
+  struct Case {
+    int width, height;
+    std::vector<double> across, up;
+    bool keepsItsScale;  // the scale of the horizontal spread, as everything fits
+  };
+  const Case cases[] = {
+      {550, 349, {-1.0, 2.0}, {0.5, -0.5}, true},
+      {550, 349, {-1.0, 2.0}, {}, true},
+      // The range always holds 0: values 1 .. 5 would put 5 at 275 + 5 x 72.6 beyond the frame.
+      {550, 349, {1.0, 5.0}, {}, false},
+      {550, 349, {-5.0, -1.0}, {}, false},
+      // A vertical spread larger than the horizontal one: above, below, and both.
+      {550, 349, {-1.0, 1.0}, {3.0, 0.0}, false},
+      {550, 349, {-1.0, 1.0}, {0.0, -3.0}, false},
+      {780, 400, {-1.0, 1.0, 0.2}, {0.1, -0.1, 2.0}, false},
+      // Odd sizes: the halves are truncated, the room on each side differs by a pixel.
+      {551, 351, {-1.0, 1.0}, {-3.0, 3.0}, false},
+      // No room inside the frame: the markers sit at the centre rather than mirrored.
+      {20, 20, {-1.0, 1.0}, {}, false},
+  };
+  ScriptedFrontend fe;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " first " << c.across[0]);
+    Session s = PlotSession(c.across, c.up);
+    ViewPlotClick(s, fe);
+    const double spread =
+        0.66 * c.width /
+        (std::max(0.0, *std::max_element(c.across.begin(), c.across.end())) -
+         std::min(0.0, *std::min_element(c.across.begin(), c.across.end())) + 0.0001);
+    const double scale = PlotMappingOf(s, c.width, c.height)->scale;
+    if (c.keepsItsScale) {
+      EXPECT_EQ(scale, spread);
+      continue;
+    }
+    EXPECT_LT(scale, spread);
+    EXPECT_GE(scale, 0.0);
+    const auto boxes = MarkerBoxes(*DrawPlot(s, c.width, c.height));
+    ASSERT_EQ(boxes.size(), c.across.size());
+    if (c.width < 24) continue;
+    // Inside the frame, and one of them at its margin (truncation may leave a pixel).
+    int closest = c.width;
+    for (const auto& [left, top, right, bottom] : boxes) {
+      EXPECT_GE(left, 10);
+      EXPECT_GE(top, 10);
+      EXPECT_LE(right, c.width - 10);
+      EXPECT_LE(bottom, c.height - 10);
+      closest =
+          std::min({closest, left - 10, top - 10, c.width - 10 - right, c.height - 10 - bottom});
+    }
+    EXPECT_LE(closest, 1);
+  }
+}
+
+TEST(Plot, TheGorillaSpecimensAllShowInWideWindows) {
+  Session s = test::GorillaAt(test::Stage::Components);
+  ScriptedFrontend fe;
   ViewPlotClick(s, fe);
-  EXPECT_EQ(DrawPlot(s, 550, 349)->items[9].x1, 639);
+  for (auto [width, height] : {std::pair{780, 400}, {900, 400}, {550, 349}, {300, 900}}) {
+    const auto boxes = MarkerBoxes(*DrawPlot(s, width, height));
+    ASSERT_EQ(boxes.size(), 59u);
+    for (const auto& [left, top, right, bottom] : boxes) {
+      EXPECT_TRUE(left >= 10 && top >= 10 && right <= width - 10 && bottom <= height - 10)
+          << width << "x" << height << ": " << left << " " << top << " " << right << " " << bottom;
+    }
+  }
 }
 
 TEST(Plot, AxisChoicesAreCappedAndMissingVectorsPlotNothing) {

@@ -56,19 +56,41 @@ TEST_F(Frontend, MessageBoxesUseTheIconAndTheProgramTitleAsDefaultCaption) {
   }
 }
 
-TEST_F(Frontend, SaveDialogsAskBeforeOverwritingAndAddNoExtension) {
-  const QString path = QDir::temp().filePath("vrel_scores_test");
-  WhenModal([path](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-    EXPECT_EQ(dialog->defaultSuffix(), "");
-    EXPECT_EQ(dialog->nameFilters(), QStringList({"TXT (*.txt)", "ALL (*.*)"}));
-    dialog->selectFile(path);
-    static_cast<QDialog*>(dialog)->accept();
-  });
-  EXPECT_EQ(Main().Front().ChooseFile(FileDialog::SaveText), path.toStdString());
+TEST_F(Frontend, SaveDialogsAskBeforeOverwritingAndTheFilterGivesTheExtension) {
+  // A name typed without an extension takes the chosen filter's; "ALL" adds none, and a name
+  // with an extension of its own keeps it.
+  struct Case {
+    FileDialog dialog;
+    int filter;
+    const char* typed;
+    const char* chosen;
+  };
+  const Case cases[] = {{FileDialog::SaveText, 0, "vrel_scores_test", "vrel_scores_test.txt"},
+                        {FileDialog::SaveText, 1, "vrel_scores_test", "vrel_scores_test"},
+                        {FileDialog::SaveScores, 1, "scores", "scores.csv"},
+                        {FileDialog::SaveScores, 1, "scores.dat", "scores.dat"},
+                        {FileDialog::SaveMeta, 0, "figure", "figure.svg"}};
+  for (const Case& c : cases) {
+    QStringList filters;
+    WhenModal([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+      EXPECT_EQ(dialog->testOption(QFileDialog::DontConfirmOverwrite),
+                c.dialog == FileDialog::SaveMeta);
+      filters = dialog->nameFilters();
+      // The user picks the filter from the dialog's list.
+      auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+      ASSERT_NE(types, nullptr);
+      types->setCurrentIndex(c.filter);
+      emit types->activated(c.filter);
+      emit types->textActivated(types->itemText(c.filter));
+      dialog->selectFile(QDir::temp().filePath(c.typed));
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(Main().Front().ChooseFile(c.dialog), QDir::temp().filePath(c.chosen).toStdString())
+        << filters.join(";;").toStdString();
+  }
 
   WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
   EXPECT_EQ(Main().Front().ChooseFile(FileDialog::OpenLink), std::nullopt);

@@ -367,6 +367,15 @@ TEST_F(MainWindow, WindowsPaintTheirDrawingsAndTakeTheirKeys) {
   forms->PlotDraw->PaintBox1->grab();
   EXPECT_EQ(forms->PlotDraw->LastPicture().width, 550);
   EXPECT_GT(forms->PlotDraw->LastPicture().items.size(), 59u);
+
+  // Clear Session leaves no window showing the old data, even after it repaints.
+  Main().MenuAction(CommandId::ClearSession)->trigger();
+  for (DrawingForm* form : {static_cast<DrawingForm*>(forms->DrawWindow.get()),
+                            static_cast<DrawingForm*>(forms->PcsDraw.get()),
+                            static_cast<DrawingForm*>(forms->PlotDraw.get())}) {
+    form->PaintBox1->grab();
+    EXPECT_TRUE(form->LastPicture().items.empty()) << form->objectName().toStdString();
+  }
 }
 
 TEST(MainWindowStartUp, NotEnoughMemoryIsSaidAndEndsTheProgram) {

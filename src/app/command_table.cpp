@@ -3,7 +3,7 @@
 #include "files/file_commands.h"
 #include "graphics/view_commands.h"
 #include "numerics/components_commands.h"
-#include "numerics/hyperprojection_commands.h"
+#include "numerics/shape_difference_commands.h"
 #include "numerics/superimposition_commands.h"
 #include "shell/shell_commands.h"
 #include "stats/statistics_commands.h"

@@ -1,3 +1,6 @@
+// The direction file and Compute > Hyperprojection, which reads one: the command lives with its
+// file here, since the layer of the computation (numerics) cannot read files; the projection
+// itself is ApplyHyperprojection in numerics/hyperprojection_commands.cpp.
 #include "files/direction_file.h"
 
 #include "files/file_commands.h"

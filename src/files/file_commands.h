@@ -5,7 +5,13 @@
 
 namespace vrel {
 
-// File menu commands.
+// The commands that read or write files, each in the source of its file's layout:
+//   data_file.cpp        Open Data (the .dat, TPS and NTS layouts are read in landmark_data.cpp,
+//                        tps_file.cpp and nts_file.cpp)
+//   companion_files.cpp  Open Link, Open Factor, Open Selection
+//   reload.cpp           Reload > Consensus, Reload > PCS
+//   result_files.cpp     the Save commands, text and CSV
+//   direction_file.cpp   Compute > Hyperprojection, which starts by reading a direction file
 void OpenDataClick(Session& s, Frontend& fe);
 void OpenLinkClick(Session& s, Frontend& fe);
 void OpenFactorClick(Session& s, Frontend& fe);

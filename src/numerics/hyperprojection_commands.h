@@ -14,6 +14,4 @@ namespace vrel {
 bool ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& direction,
                           const std::string& source);
 
-void DifferenceClick(Session& s, Frontend& fe);  // Compute > Shape difference
-
 }  // namespace vrel

@@ -5,6 +5,10 @@
 
 namespace vrel {
 
+// The statistics of the Compute menu and the groups they use:
+//   regression_commands.cpp   Regression, Mean Regression and their tests
+//   groups_commands.cpp       Options > Define groups, Discrimination and its test
+//   homogeneity_commands.cpp  Homogeneity Test
 void RegressionClick(Session& s, Frontend& fe);
 void RegressionTestClick(Session& s, Frontend& fe);
 void MeanRegressionClick(Session& s, Frontend& fe);

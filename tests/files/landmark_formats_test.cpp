@@ -11,7 +11,7 @@
 
 #include "files/file_commands.h"
 #include "numerics/components_commands.h"
-#include "numerics/hyperprojection_commands.h"
+#include "numerics/shape_difference_commands.h"
 #include "numerics/superimposition_commands.h"
 #include "shell/file_dialogs.h"
 #include "shell/shell_commands.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "numerics/hyperprojection_commands.h"
+#include "numerics/shape_difference_commands.h"
 #include "support/checks.h"
 #include "support/scripted_frontend.h"
 #include "support/stages.h"

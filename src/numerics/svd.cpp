@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <cstring>
 #include <vector>
 
 namespace vrel {
@@ -27,10 +26,8 @@ bool Negligible(double x, double anorm) { return std::fabs(x) + anorm == anorm; 
 // processor, and the program picks one as it loads. Both round every element the same way: the
 // wider registers only take more elements at once.
 #if defined(__x86_64__) && defined(__ELF__) && defined(__GNUC__)
-#define VREL_WIDE_KERNELS 1
 #define VREL_ROW_KERNEL [[gnu::target_clones("avx2", "default")]]
 #else
-#define VREL_WIDE_KERNELS 0
 #define VREL_ROW_KERNEL
 #endif
 
@@ -57,27 +54,10 @@ VREL_ROW_KERNEL void AddColumnMultiples(Matrix& m, int col, int first, int last,
 }
 
 // For every row j = first .. last-1 of a: t = sum over c = from .. to-1 of a[j][c] * y[c], then
-// a[j][c] += t * e[c]. Rows are taken eight at a time so that eight independent sums are under
-// way together; each sum still runs in ascending c.
+// a[j][c] += t * e[c].
 VREL_ROW_KERNEL void ReflectRows(Matrix& a, int first, int last, int from, int to, const double* y,
                                  const double* e) {
-  constexpr int Rows = 8;
-  int j = first;
-  for (; j + Rows <= last; j += Rows) {
-    double* r[Rows];
-    double t[Rows];
-    for (int k = 0; k < Rows; ++k) {
-      r[k] = a[j + k];
-      t[k] = 0.0;
-    }
-    for (int c = from; c < to; ++c) {
-      const double yc = y[c];
-      for (int k = 0; k < Rows; ++k) t[k] += r[k][c] * yc;
-    }
-    for (int k = 0; k < Rows; ++k)
-      for (int c = from; c < to; ++c) r[k][c] += t[k] * e[c];
-  }
-  for (; j < last; ++j) {
+  for (int j = first; j < last; ++j) {
     double* row = a[j];
     double t = 0.0;
     for (int c = from; c < to; ++c) t += row[c] * y[c];
@@ -103,7 +83,8 @@ void CopyTransposedBack(const std::vector<double>& t, Matrix& m, int rows, int c
 }
 
 // The plane rotation x' = x c + z s, z' = z c - x s, along two distinct rows of count values.
-void Rotate(double* __restrict x, double* __restrict z, int count, double c, double s) {
+VREL_ROW_KERNEL void Rotate(double* __restrict x, double* __restrict z, int count, double c,
+                            double s) {
   for (int q = 0; q < count; ++q) {
     const double xq = x[q];
     const double zq = z[q];
@@ -112,95 +93,13 @@ void Rotate(double* __restrict x, double* __restrict z, int count, double c, dou
   }
 }
 
-// Doubles handled two or four at a time in one vector register. Each lane is rounded exactly as
-// a lone double would be.
-using Lanes2 = double __attribute__((vector_size(16)));
-using Lanes4 = double __attribute__((vector_size(32)));
-
-// Loads and stores of a vector of lanes at any address: the rows of a table start on any
-// double, so the vector's own alignment cannot be assumed.
-template <class Lanes>
-[[gnu::always_inline]] inline void LoadLanes(Lanes& v, const double* p) {
-  std::memcpy(&v, p, sizeof v);
-}
-
-template <class Lanes>
-[[gnu::always_inline]] inline void StoreLanes(double* p, const Lanes& v) {
-  std::memcpy(p, &v, sizeof v);
-}
-
 // The rotations of one QR sweep on the rows of t (each count values, stride apart): for
-// j = first .. last-1 in turn, rows j and j + 1 are rotated by (c[j], s[j]) as in Rotate. Four
-// vectors of columns at a time go through the whole sweep, the value passed from one rotation
-// to the next staying in registers, with enough independent rotations under way to keep the
-// multipliers busy.
-template <class Lanes>
-[[gnu::always_inline]] inline void RotateSweepBy(double* t, std::size_t stride, int count,
-                                                 int first, int last, const double* c,
-                                                 const double* s) {
-  constexpr int Block = 4 * static_cast<int>(sizeof(Lanes) / sizeof(double));
-  double* top = t + static_cast<std::size_t>(first) * stride;
-  double* bottom = t + static_cast<std::size_t>(last) * stride;
-  int q = 0;
-  for (; q + Block <= count; q += Block) {
-    constexpr int W = static_cast<int>(sizeof(Lanes) / sizeof(double));
-    const double* x = top + q;
-    Lanes x0, x1, x2, x3;
-    LoadLanes(x0, x);
-    LoadLanes(x1, x + W);
-    LoadLanes(x2, x + 2 * W);
-    LoadLanes(x3, x + 3 * W);
-    for (int j = first; j < last; ++j) {
-      double* row = t + static_cast<std::size_t>(j) * stride + q;
-      const double* next = t + static_cast<std::size_t>(j + 1) * stride + q;
-      const Lanes cj = c[j] + Lanes{};
-      const Lanes sj = s[j] + Lanes{};
-      Lanes z0, z1, z2, z3;
-      LoadLanes(z0, next);
-      LoadLanes(z1, next + W);
-      LoadLanes(z2, next + 2 * W);
-      LoadLanes(z3, next + 3 * W);
-      StoreLanes(row, Lanes(x0 * cj + z0 * sj));
-      StoreLanes(row + W, Lanes(x1 * cj + z1 * sj));
-      StoreLanes(row + 2 * W, Lanes(x2 * cj + z2 * sj));
-      StoreLanes(row + 3 * W, Lanes(x3 * cj + z3 * sj));
-      x0 = z0 * cj - x0 * sj;
-      x1 = z1 * cj - x1 * sj;
-      x2 = z2 * cj - x2 * sj;
-      x3 = z3 * cj - x3 * sj;
-    }
-    double* y = bottom + q;
-    StoreLanes(y, x0);
-    StoreLanes(y + W, x1);
-    StoreLanes(y + 2 * W, x2);
-    StoreLanes(y + 3 * W, x3);
-  }
-  for (; q < count; ++q) {
-    double x = top[q];
-    for (int j = first; j < last; ++j) {
-      double* row = t + static_cast<std::size_t>(j) * stride + q;
-      const double z = row[stride];
-      *row = x * c[j] + z * s[j];
-      x = z * c[j] - x * s[j];
-    }
-    bottom[q] = x;
-  }
-}
-
-#if VREL_WIDE_KERNELS
-[[gnu::target("avx2")]] void RotateSweepWide(double* t, std::size_t stride, int count, int first,
-                                             int last, const double* c, const double* s) {
-  RotateSweepBy<Lanes4>(t, stride, count, first, last, c, s);
-}
-#endif
-
+// j = first .. last-1 in turn, rows j and j + 1 are rotated by (c[j], s[j]).
 void RotateSweep(double* t, std::size_t stride, int count, int first, int last, const double* c,
                  const double* s) {
-#if VREL_WIDE_KERNELS
-  static const bool wide = __builtin_cpu_supports("avx2");
-  if (wide) return RotateSweepWide(t, stride, count, first, last, c, s);
-#endif
-  RotateSweepBy<Lanes2>(t, stride, count, first, last, c, s);
+  for (int j = first; j < last; ++j)
+    Rotate(t + static_cast<std::size_t>(j) * stride, t + static_cast<std::size_t>(j + 1) * stride,
+           count, c[j], s[j]);
 }
 
 }  // namespace

@@ -285,6 +285,8 @@ std::vector<FormatRefusal> FormatRefusals() {
        "Line 1: LM= needs a whole number of 0 or more, not \"eight\""},
       {".tps", "LM3=-2\n", M::NotACount,
        "Line 1: LM3= needs a whole number of 0 or more, not \"-2\""},
+      {".tps", "LM=3 4\n", M::NotACount,
+       "Line 1: LM= needs a whole number of 0 or more, not \"3 4\""},
       // TPS: curves must come in the number announced, one SCALE= to a specimen.
       {".tps", two + "CURVES=2\nPOINTS=1\n5 5\n" + two, M::CurvesDisagree,
        "Line 4: specimen 1 announces 2 curves with CURVES=, but 1 POINTS= blocks follow"},

@@ -259,7 +259,7 @@ TEST(BatchProgram, ExportsImagesAtTheRequestedSize) {
             std::string::npos)
       << output;
   EXPECT_EQ(test::PngSize(dir + "s.png"), (test::PixelSize{300, 200}));
-  EXPECT_EQ(test::ReadSvg(test::ReadFileBytes(dir + "s.svg")).viewBox, "0 0 320 240");
+  EXPECT_EQ(test::ReadSvg(test::ReadWhole(dir + "s.svg")).viewBox, "0 0 320 240");
   EXPECT_EQ(test::PdfPageBoxes(dir + "v.pdf"), std::vector<std::string>{"200 100"});
   EXPECT_FALSE(std::filesystem::exists(dir + "p.png"));
 }
@@ -267,7 +267,7 @@ TEST(BatchProgram, ExportsImagesAtTheRequestedSize) {
 // The README's figures: the example script, run into a scratch folder, makes each of them.
 TEST(BatchProgram, TheExampleFiguresAreMade) {
   const std::string examples = std::string(VREL_SOURCE_DIR) + "/examples/gorilla/";
-  std::string script = test::ReadFileBytes(examples + "figures.vrel");
+  std::string script = test::ReadWhole(examples + "figures.vrel");
   ASSERT_FALSE(script.empty());
   const std::string dir = test::ScratchDir() + "figures/";
   std::filesystem::create_directories(dir);
@@ -291,16 +291,16 @@ TEST(BatchProgram, TheExampleFiguresAreMade) {
                             {"plot_ellipses", 550, 349}};
   for (const Figure& f : figures) {
     EXPECT_EQ(test::PngSize(dir + f.name + ".png"), (test::PixelSize{f.width, f.height})) << f.name;
-    const std::string svg = test::ReadFileBytes(dir + f.name + ".svg");
+    const std::string svg = test::ReadWhole(dir + f.name + ".svg");
     EXPECT_EQ(test::ReadSvg(svg).viewBox,
               "0 0 " + std::to_string(f.width) + " " + std::to_string(f.height));
     EXPECT_TRUE(test::ReadSvg(svg).closed) << f.name;
   }
   // The plot shows 30 females as squares and 29 males as circles, within its frame.
-  EXPECT_EQ(test::CountOf(test::ReadFileBytes(dir + "plot.svg"), "<circle"), 29);
+  EXPECT_EQ(test::CountOf(test::ReadWhole(dir + "plot.svg"), "<circle"), 29);
   // The grid lies under the shape change; the ellipses' plot names its axes with their variance.
-  EXPECT_NE(test::ReadFileBytes(dir + "regression_grid.svg").find("#b4b4b4"), std::string::npos);
-  const std::string ellipses = test::ReadFileBytes(dir + "plot_ellipses.svg");
+  EXPECT_NE(test::ReadWhole(dir + "regression_grid.svg").find("#b4b4b4"), std::string::npos);
+  const std::string ellipses = test::ReadWhole(dir + "plot_ellipses.svg");
   EXPECT_NE(ellipses.find("PC1 (46.1%)"), std::string::npos);
   EXPECT_NE(ellipses.find("PC2 (16.9%)"), std::string::npos);
 }

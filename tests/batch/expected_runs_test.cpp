@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,13 +13,6 @@ namespace vrel {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The recorded log marks where Clear Session empties the log window; standard output has no
 // such line.
@@ -40,13 +32,14 @@ void RunAnalysis(const std::string& name) {
   fs::create_directory_symlink(fs::path(VREL_TEST_DATA_DIR), work / "data");
   const std::string command = "cd '" + work.string() + "' && '" + VREL_BATCH_PATH + "' '" +
                               (expected / "script.vrel").string() + "' > stdout.txt 2> stderr.txt";
-  ASSERT_EQ(std::system(command.c_str()), 0) << ReadFile(work / "stderr.txt");
-  EXPECT_EQ(ReadFile(work / "stdout.txt"), WithoutClearMarks(ReadFile(expected / "stdout.txt")));
+  ASSERT_EQ(std::system(command.c_str()), 0) << test::ReadWhole(work / "stderr.txt");
+  EXPECT_EQ(test::ReadWhole(work / "stdout.txt"),
+            WithoutClearMarks(test::ReadWhole(expected / "stdout.txt")));
   for (const auto& entry : fs::directory_iterator(expected)) {
     const std::string file = entry.path().filename().string();
     if (file == "script.vrel" || file == "stdout.txt" || file == "log-window.txt") continue;
     ASSERT_TRUE(fs::exists(work / file)) << file << " was not written";
-    EXPECT_EQ(ReadFile(work / file), ReadFile(entry.path())) << file << " differs";
+    EXPECT_EQ(test::ReadWhole(work / file), test::ReadWhole(entry.path())) << file << " differs";
   }
 }
 
@@ -83,7 +76,8 @@ TEST(Examples, GorillaScriptPrintsItsRecordedLog) {
   const std::string command = "cd '" + root.string() + "' && '" + VREL_BATCH_PATH +
                               "' examples/gorilla/analysis.vrel > '" + output.string() + "'";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  EXPECT_EQ(ReadFile(output), ReadFile(root / "examples" / "gorilla" / "expected-log.txt"));
+  EXPECT_EQ(test::ReadWhole(output),
+            test::ReadWhole(root / "examples" / "gorilla" / "expected-log.txt"));
 }
 
 }  // namespace

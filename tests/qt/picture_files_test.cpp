@@ -9,9 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <filesystem>
-#include <fstream>
 
 #include "qt/drawing_form.h"
 #include "qt_test_support.h"
@@ -20,12 +18,6 @@
 
 namespace vrel::test {
 namespace {
-
-// A folder of this test process's own, ending with a slash, removed when the process ends.
-std::string ScratchDir() {
-  static const QTemporaryDir folder;
-  return folder.path().toStdString() + "/";
-}
 
 // Three lines, two squares, a circle and a word on 120 x 80 pixels.
 Picture SmallPicture() {
@@ -49,7 +41,7 @@ TEST(PictureFiles, EachFormatIsWrittenAtThePictureSize) {
   const Picture picture = SmallPicture();
   const std::string dir = ScratchDir();
   ASSERT_TRUE(WritePictureFile(picture, dir + "small.svg", PictureFileFormat::Svg));
-  const std::string svg = ReadFileBytes(dir + "small.svg");
+  const std::string svg = ReadWhole(dir + "small.svg");
   const SvgFacts facts = ReadSvg(svg);
   EXPECT_EQ(facts.viewBox, "0 0 120 80");
   // At 96 pixels to the inch.
@@ -77,10 +69,9 @@ TEST(PictureFiles, ExportGoesByExtensionReplacesFilesAndReportsWhatItCannotDo) {
   const std::string dir = ScratchDir();
   HeadlessFrontend fe;
   // Any other name is kept as typed and holds SVG; an existing file is replaced.
-  const std::string plain = dir + "figure";
-  std::ofstream(plain) << "old";
+  const std::string plain = WriteScratch("figure", "old");
   EXPECT_TRUE(ExportPictureFile(picture, plain, fe));
-  EXPECT_EQ(ReadSvg(ReadFileBytes(plain)).viewBox, "0 0 120 80");
+  EXPECT_EQ(ReadSvg(ReadWhole(plain)).viewBox, "0 0 120 80");
   EXPECT_TRUE(ExportPictureFile(picture, dir + "FIGURE.PNG", fe));
   EXPECT_EQ(PngSize(dir + "FIGURE.PNG"), (PixelSize{120, 80}));
   EXPECT_TRUE(fe.messages.empty());

@@ -1,20 +1,13 @@
 #pragma once
 
-#include <cstdio>
-#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
-namespace vrel::test {
+#include "support/test_data.h"
 
-inline std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+namespace vrel::test {
 
 struct PixelSize {
   int width = -1;
@@ -24,7 +17,7 @@ struct PixelSize {
 
 // The size in a PNG file's header; -1 x -1 when the file does not start as a PNG does.
 inline PixelSize PngSize(const std::string& path) {
-  const std::string bytes = ReadFileBytes(path);
+  const std::string bytes = ReadWhole(path);
   if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 ||
       bytes.compare(12, 4, "IHDR") != 0)
     return {};
@@ -66,7 +59,7 @@ inline int CountOf(const std::string& text, const std::string& what) {
 
 // The page boxes of a PDF file, "W H" each, in points.
 inline std::vector<std::string> PdfPageBoxes(const std::string& path) {
-  const std::string text = ReadFileBytes(path);
+  const std::string text = ReadWhole(path);
   std::vector<std::string> boxes;
   const std::regex box("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]");
   for (auto it = std::sregex_iterator(text.begin(), text.end(), box); it != std::sregex_iterator();

@@ -415,6 +415,10 @@ TEST(Mouse, APlotPointShowsItsScoresAndAClickChoosesItsSpecimen) {
   EXPECT_EQ(s.SpecimensView, 2);
   EXPECT_EQ(fe.comboIndex[Combo::Indi], 40);
   EXPECT_TRUE(fe.Invalidated(Window::Specimens));
+  // Of two markers at one place, the one drawn last lies on top: it is the one picked.
+  s.Scores[41][s.PlotAxisX] = s.Scores[40][s.PlotAxisX];
+  s.Scores[41][s.PlotAxisY] = s.Scores[40][s.PlotAxisY];
+  EXPECT_EQ(PlotSpecimenAt(s, 550, 349, x, y), 41);
   // Nothing plotted: no specimen under the mouse.
   s.PlotView = 0;
   EXPECT_EQ(PlotSpecimenAt(s, 550, 349, x, y), -1);

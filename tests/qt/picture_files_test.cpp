@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -18,6 +19,15 @@
 
 namespace vrel::test {
 namespace {
+
+// The page's drawing in a PDF file written by Qt: its first stream, inflated.
+std::string PdfPageContent(const std::string& path) {
+  const std::string pdf = ReadWhole(path);
+  const std::size_t begin = pdf.find("stream\n") + 7;
+  QByteArray packed(4, '\0');  // qUncompress takes the length first; 0: not known
+  packed.append(pdf.data() + begin, static_cast<qsizetype>(pdf.find("endstream", begin) - begin));
+  return qUncompress(packed).toStdString();
+}
 
 // Three lines, two squares, a circle and a word on 120 x 80 pixels.
 Picture SmallPicture() {
@@ -62,6 +72,13 @@ TEST(PictureFiles, EachFormatIsWrittenAtThePictureSize) {
 
   ASSERT_TRUE(WritePictureFile(picture, dir + "small.pdf", PictureFileFormat::Pdf));
   EXPECT_EQ(PdfPageBoxes(dir + "small.pdf"), std::vector<std::string>{"120 80"});
+  // One point per pixel: the lines from (0, 40) to (119, 40) and on to (60, 0) land as many
+  // points from the page's top left (PDF counts upward from the bottom).
+  const auto points = PdfPathPoints(PdfPageContent(dir + "small.pdf"));
+  ASSERT_GE(points.size(), 4u);
+  EXPECT_EQ(points[0], (std::pair{0.0, 40.0}));
+  EXPECT_EQ(points[1], (std::pair{119.0, 40.0}));
+  EXPECT_EQ(points[3], (std::pair{60.0, 80.0}));
 }
 
 TEST(PictureFiles, ExportGoesByExtensionReplacesFilesAndReportsWhatItCannotDo) {

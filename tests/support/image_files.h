@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdlib>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/test_data.h"
@@ -70,6 +72,43 @@ inline std::vector<std::string> PdfPageBoxes(const std::string& path) {
   }
   if (text.compare(0, 5, "%PDF-") != 0) boxes.clear();
   return boxes;
+}
+
+// The points that a PDF page's content stream (uncompressed) moves and draws lines to, "x y m"
+// and "x y l", through the transforms ("cm") in force: in points from the page's bottom left.
+inline std::vector<std::pair<double, double>> PdfPathPoints(const std::string& content) {
+  struct Transform {
+    double a = 1, b = 0, c = 0, d = 1, e = 0, f = 0;
+  };
+  std::vector<Transform> saved;
+  Transform now;
+  std::vector<double> operands;
+  std::vector<std::pair<double, double>> points;
+  std::istringstream in(content);
+  for (std::string word; in >> word;) {
+    const std::size_t n = operands.size();
+    if (word == "q") {
+      saved.push_back(now);
+    } else if (word == "Q" && !saved.empty()) {
+      now = saved.back();
+      saved.pop_back();
+    } else if (word == "cm" && n >= 6) {
+      const double* m = &operands[n - 6];
+      now = {m[0] * now.a + m[1] * now.c,         m[0] * now.b + m[1] * now.d,
+             m[2] * now.a + m[3] * now.c,         m[2] * now.b + m[3] * now.d,
+             m[4] * now.a + m[5] * now.c + now.e, m[4] * now.b + m[5] * now.d + now.f};
+    } else if ((word == "m" || word == "l") && n >= 2) {
+      const double x = operands[n - 2], y = operands[n - 1];
+      points.emplace_back(now.a * x + now.c * y + now.e, now.b * x + now.d * y + now.f);
+    }
+    char* end = nullptr;
+    const double value = std::strtod(word.c_str(), &end);
+    if (*end == '\0')
+      operands.push_back(value);
+    else
+      operands.clear();
+  }
+  return points;
 }
 
 }  // namespace vrel::test

@@ -94,8 +94,8 @@ TEST(Manual, EveryLinkLeadsToAFileOfTheManualAndEveryPageIsReached) {
 // The pages' text without tags, with blanks folded, and with the entities the pages use.
 std::string PlainText(std::string html) {
   html = std::regex_replace(html, std::regex("<[^>]*>"), " ");
-  for (const auto& [entity, text] :
-       std::vector<std::pair<std::string, std::string>>{{"&gt;", ">"}, {"&lt;", "<"}, {"&amp;", "&"}})
+  for (const auto& [entity, text] : std::vector<std::pair<std::string, std::string>>{
+           {"&gt;", ">"}, {"&lt;", "<"}, {"&amp;", "&"}})
     for (std::size_t at; (at = html.find(entity)) != std::string::npos;)
       html.replace(at, entity.size(), text);
   return std::regex_replace(html, std::regex("\\s+"), " ");
@@ -121,8 +121,8 @@ TEST(Manual, DescribesEveryMenuCommandAndToolbarControl) {
 
 // The words of vrel-batch beyond the menu commands and toolbar controls: the arrow keys, the
 // plot and the pictures.
-const std::vector<std::string> OtherScriptWords = {"key-up", "key-down", "key-left", "key-right",
-                                                   "plot", "export"};
+const std::vector<std::string> OtherScriptWords = {"key-up",    "key-down", "key-left",
+                                                   "key-right", "plot",     "export"};
 
 std::vector<std::string> ScriptWords() {
   std::vector<std::string> words = OtherScriptWords;

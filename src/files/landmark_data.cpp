@@ -1,7 +1,7 @@
 #include "files/landmark_data.h"
 
-#include "files/number_reader.h"
 #include "shell/capacities.h"
+#include "shell/prompt.h"
 
 namespace vrel {
 
@@ -57,10 +57,8 @@ std::vector<std::string_view> SplitWords(std::string_view line) {
 }
 
 std::optional<int> ParseCount(std::string_view token) {
-  if (SplitWords(token).size() != 1) return std::nullopt;
-  NumberReader reader = NumberReader::FromText(std::string(token));
   int value = 0;
-  if (!reader.ReadInt(value) || value < 0) return std::nullopt;
+  if (!ParseInteger(token, value) || value < 0) return std::nullopt;
   return value;
 }
 

@@ -6,6 +6,7 @@
 
 #include "files/landmark_data.h"
 #include "files/number_reader.h"
+#include "shell/prompt.h"
 
 namespace vrel {
 
@@ -41,13 +42,6 @@ class Tokens {
   int line_ = 0;
 };
 
-std::optional<int> ParseInteger(std::string_view token) {
-  NumberReader reader = NumberReader::FromText(std::string(token));
-  int value = 0;
-  if (!reader.ReadInt(value)) return std::nullopt;
-  return value;
-}
-
 bool StartsWithDim(std::string_view token) {
   if (token.size() < 4 || token[3] != '=') return false;
   for (int i = 0; i < 3; ++i)
@@ -69,9 +63,7 @@ class HeaderWords {
     std::string_view word = Next();
     labels = word.size() > 1 && (word.back() == 'L' || word.back() == 'l');
     if (labels) word.remove_suffix(1);
-    const std::optional<int> parsed = ParseInteger(word);
-    if (!parsed) return Incomplete(word, what);
-    value = *parsed;
+    if (!ParseInteger(word, value)) return Incomplete(word, what);
     if (!labels && !AtEnd() && (words_[next_] == "L" || words_[next_] == "l")) {
       labels = true;
       ++next_;
@@ -106,9 +98,7 @@ LandmarkRead ReadNtsText(std::string_view text) {
   bool rowLabels = false, columnLabels = false;
   if (words.AtEnd()) return words.Short("the matrix type 1");
   const std::string_view typeWord = words.Next();
-  const std::optional<int> parsedType = ParseInteger(typeWord);
-  if (!parsedType) return words.Incomplete(typeWord, "the matrix type 1");
-  type = *parsedType;
+  if (!ParseInteger(typeWord, type)) return words.Incomplete(typeWord, "the matrix type 1");
   if (auto refused = words.Count("the number of specimens", n, rowLabels)) return *refused;
   if (auto refused = words.Count("the number of columns", m, columnLabels)) return *refused;
   if (words.AtEnd()) return words.Short("the missing-value flag 0");
@@ -120,8 +110,10 @@ LandmarkRead ReadNtsText(std::string_view text) {
     const std::string_view word = words.Next();
     if (!StartsWithDim(word)) continue;
     if (k) return Refusal(Message::NtsDimensionRepeated, line);
-    k = ParseInteger(word.substr(4));
-    if (!k) return words.Incomplete(word, "DIM=k with k a whole number");
+    int dimensions = 0;
+    if (!ParseInteger(word.substr(4), dimensions))
+      return words.Incomplete(word, "DIM=k with k a whole number");
+    k = dimensions;
   }
   if (!k) return Refusal(Message::NtsNoDimension, line);
 

@@ -1,13 +1,13 @@
 #include "files/number_reader.h"
 
 #include <charconv>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <system_error>
 
 #include "files/text_source.h"
 #include "shell/format.h"
+#include "shell/prompt.h"
 
 namespace vrel {
 
@@ -60,18 +60,9 @@ bool NumberReader::NextToken(std::string_view& token) {
 bool NumberReader::ReadInt(int& value) {
   std::string_view token;
   if (!NextToken(token)) return false;
-  std::string_view digits = token;
-  // A plus sign is allowed, as formatted input allows it.
-  if (digits.size() > 1 && digits[0] == '+' && digits[1] != '-') digits.remove_prefix(1);
-  long long parsed = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
-  if (error != std::errc() || end != digits.data() + digits.size() || parsed > INT_MAX ||
-      parsed < INT_MIN) {
-    failed_ = true;
-    return false;
-  }
-  value = static_cast<int>(parsed);
-  return true;
+  if (ParseInteger(token, value)) return true;
+  failed_ = true;
+  return false;
 }
 
 std::optional<double> ParseDecimal(std::string_view token) {

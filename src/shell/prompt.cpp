@@ -1,6 +1,5 @@
 #include "shell/prompt.h"
 
-#include <cctype>
 #include <climits>
 
 namespace vrel {
@@ -10,24 +9,29 @@ int AskPrompt(Session& s, Frontend& fe, const std::string& question) {
   return s.PromptResult;
 }
 
-bool ParseInteger(const std::string& text, int& value) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
-  while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
-  std::size_t i = begin;
-  bool negative = false;
-  if (i < end && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == end) return false;
+namespace {
+
+// The blanks of formatted input in the classic locale, whatever the desktop's language.
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+}  // namespace
+
+bool ParseInteger(std::string_view text, int& value) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '+' || negative)) text.remove_prefix(1);
+  if (text.empty()) return false;
   long long magnitude = 0;
-  for (; i < end; ++i) {
-    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
-    magnitude = magnitude * 10 + (text[i] - '0');
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    magnitude = magnitude * 10 + (c - '0');
     if (magnitude > static_cast<long long>(INT_MAX) + 1) return false;
   }
-  const long long signedValue = negative ? -magnitude : magnitude;
-  if (signedValue > INT_MAX || signedValue < INT_MIN) return false;
-  value = static_cast<int>(signedValue);
+  if (!negative && magnitude > INT_MAX) return false;
+  value = static_cast<int>(negative ? -magnitude : magnitude);
   return true;
 }
 

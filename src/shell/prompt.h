@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "shell/frontend.h"
 #include "shell/session.h"
@@ -10,8 +11,9 @@ namespace vrel {
 // Shows the number prompt and keeps its answer in PromptResult.
 int AskPrompt(Session& s, Frontend& fe, const std::string& question);
 
-// The prompt's reading of its edit box: a decimal integer with optional sign and
-// surrounding blanks, within 32 bits; anything else gives nothing.
-bool ParseInteger(const std::string& text, int& value);
+// The one reading of a whole number, for the prompt's edit box, a script's arguments and every
+// integer of a file: decimal digits with an optional sign and blanks around them (spaces, tabs,
+// line ends), within 32 bits. Anything else gives nothing and leaves value as it was.
+bool ParseInteger(std::string_view text, int& value);
 
 }  // namespace vrel

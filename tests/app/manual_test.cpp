@@ -23,7 +23,7 @@ const std::string Resources = std::string(VREL_SOURCE_DIR) + "/resources/";
 
 // The manual's files by their path in the bundle ("help/menus.html"), each with its text.
 std::map<std::string, std::string> BundledManual() {
-  const std::string qrc = test::ReadFileBytes(Resources + "vrel.qrc");
+  const std::string qrc = test::ReadWhole(Resources + "vrel.qrc");
   const std::regex entry(R"re(<file(?: alias="([^"]+)")?>([^<]+)</file>)re");
   std::map<std::string, std::string> files;
   for (std::sregex_iterator it(qrc.begin(), qrc.end(), entry), end; it != end; ++it) {
@@ -31,7 +31,7 @@ std::map<std::string, std::string> BundledManual() {
     const std::string name = (*it)[1].matched ? std::string((*it)[1]) : source;
     if (name.rfind("help/", 0) != 0) continue;
     EXPECT_TRUE(std::filesystem::is_regular_file(Resources + source)) << source;
-    files[name] = test::ReadFileBytes(Resources + source);
+    files[name] = test::ReadWhole(Resources + source);
   }
   return files;
 }
@@ -94,8 +94,8 @@ TEST(Manual, EveryLinkLeadsToAFileOfTheManualAndEveryPageIsReached) {
 // The pages' text without tags, with blanks folded, and with the entities the pages use.
 std::string PlainText(std::string html) {
   html = std::regex_replace(html, std::regex("<[^>]*>"), " ");
-  for (const auto& [entity, text] :
-       std::vector<std::pair<std::string, std::string>>{{"&gt;", ">"}, {"&lt;", "<"}, {"&amp;", "&"}})
+  for (const auto& [entity, text] : std::vector<std::pair<std::string, std::string>>{
+           {"&gt;", ">"}, {"&lt;", "<"}, {"&amp;", "&"}})
     for (std::size_t at; (at = html.find(entity)) != std::string::npos;)
       html.replace(at, entity.size(), text);
   return std::regex_replace(html, std::regex("\\s+"), " ");
@@ -121,8 +121,8 @@ TEST(Manual, DescribesEveryMenuCommandAndToolbarControl) {
 
 // The words of vrel-batch beyond the menu commands and toolbar controls: the arrow keys, the
 // plot and the pictures.
-const std::vector<std::string> OtherScriptWords = {"key-up", "key-down", "key-left", "key-right",
-                                                   "plot", "export"};
+const std::vector<std::string> OtherScriptWords = {"key-up",    "key-down", "key-left",
+                                                   "key-right", "plot",     "export"};
 
 std::vector<std::string> ScriptWords() {
   std::vector<std::string> words = OtherScriptWords;
@@ -145,7 +145,7 @@ std::string RefusalOf(const std::string& word) {
 TEST(Manual, TheBatchPagesDescribeEveryWordTheScriptsAccept) {
   const std::map<std::string, std::string> manual = BundledManual();
   const std::string& page = manual.at("help/batch.html");
-  std::string man = test::ReadFileBytes(Resources + "man/vrel-batch.1");
+  std::string man = test::ReadWhole(Resources + "man/vrel-batch.1");
   for (std::size_t at; (at = man.find("\\-")) != std::string::npos;) man.replace(at, 2, "-");
   for (const std::string& word : ScriptWords()) {
     SCOPED_TRACE(word);

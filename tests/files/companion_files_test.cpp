@@ -32,102 +32,93 @@ std::vector<int> LinksOf(const Session& s) {
   return std::vector<int>(s.Links.begin(), s.Links.begin() + 2 * s.LinkCount);
 }
 
-void OpenSelection(Session& s, ScriptedFrontend& fe, const std::string& name,
-                   const std::string& text) {
-  fe.files.push_back(test::WriteScratch(name, text));
-  OpenSelectClick(s, fe);
-}
-
+// Each selection keeps the landmarks marked 1, in their order, in every specimen; links to a
+// removed landmark go and the others are renumbered. Keeping none keeps the data as it was.
 TEST(OpenSelection, RemovesLandmarksAndRenumbersLinks) {
-  Session s;
-  Load(s, 2, 5, 2);
-  SetLinks(s, {1, 2, 2, 3, 3, 4, 4, 5});
-  ScriptedFrontend fe;
-  OpenSelection(s, fe, "sel1.vec", "1 5 1\n1\n0\n1\n1\n1\n");
-  EXPECT_EQ(s.LandmarkCount, 4);
-  EXPECT_EQ(LinksOf(s), (std::vector<int>{2, 3, 3, 4}));
-  // Specimen 1 keeps landmarks 1, 3, 4, 5: coordinates 0 1, 4 5, 6 7, 8 9.
-  const std::vector<double> expected = {100, 101, 104, 105, 106, 107, 108, 109};
-  for (int j = 0; j < 8; ++j) EXPECT_EQ(s.Coordinates[1][j], expected[static_cast<size_t>(j)]);
-  EXPECT_EQ(s.LandmarkSelection[1], 0.0);
-  EXPECT_EQ(fe.log, std::vector<std::string>{"New data : 2 Specimens, 4 Points, 2 Dimensions."});
-  EXPECT_TRUE(fe.messages.empty());
-  EXPECT_EQ(fe.dialogs, std::vector<FileDialog>{FileDialog::OpenVector});
+  struct Case {
+    int n, p, k;
+    std::vector<int> links, keep, keptLinks;
+  };
+  std::vector<int> allButFirst(60, 1);
+  allButFirst[0] = 0;
+  const Case cases[] = {
+      {2, 5, 2, {1, 2, 2, 3, 3, 4, 4, 5}, {1, 0, 1, 1, 1}, {2, 3, 3, 4}},
+      {1, 3, 2, {1, 2, 1, 3}, {0, 1, 1}, {}},
+      {2, 4, 2, {1, 2, 3, 4}, {0, 0, 0, 0}, {}},
+      {2, 60, 1, {59, 60, 1, 60}, allButFirst, {58, 59}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.p << " landmarks in " << c.k << " dimensions");
+    Session s;
+    Load(s, c.n, c.p, c.k);
+    SetLinks(s, c.links);
+    std::string file = "1 " + std::to_string(c.p) + " 1\n";
+    std::vector<int> kept;
+    for (int l = 0; l < c.p; ++l) {
+      file += std::to_string(c.keep[static_cast<std::size_t>(l)]) + "\n";
+      if (c.keep[static_cast<std::size_t>(l)] == 1) kept.push_back(l);
+    }
+    if (kept.empty())
+      for (int l = 0; l < c.p; ++l) kept.push_back(l);
+    ScriptedFrontend fe;
+    fe.files.push_back(test::WriteScratch("selection.vec", file));
+    OpenSelectClick(s, fe);
+    EXPECT_TRUE(fe.messages.empty());
+    EXPECT_EQ(fe.dialogs, std::vector<FileDialog>{FileDialog::OpenVector});
+    EXPECT_EQ(s.LandmarkCount, static_cast<int>(kept.size()));
+    EXPECT_EQ(LinksOf(s), c.keptLinks);
+    for (int l = 0; l < c.p; ++l)
+      EXPECT_EQ(s.LandmarkSelection[l], c.keep[static_cast<std::size_t>(l)]) << l;
+    for (int i = 0; i < c.n; ++i)
+      for (std::size_t j = 0; j < kept.size(); ++j)
+        for (int d = 0; d < c.k; ++d)
+          EXPECT_EQ(s.Coordinates[i][static_cast<int>(j) * c.k + d], 100.0 * i + kept[j] * c.k + d);
+    EXPECT_EQ(fe.log, std::vector<std::string>{"New data : " + std::to_string(c.n) +
+                                               " Specimens, " + std::to_string(kept.size()) +
+                                               " Points, " + std::to_string(c.k) + " Dimensions."});
+  }
 }
 
-TEST(OpenSelection, RemovedFirstLandmarkTakesAllItsLinks) {
-  Session s;
-  Load(s, 1, 3, 2);
-  SetLinks(s, {1, 2, 1, 3});
-  ScriptedFrontend fe;
-  OpenSelection(s, fe, "sel2.vec", "1 3 1 0 1 1");
-  EXPECT_EQ(s.LinkCount, 0);
-  EXPECT_EQ(s.LandmarkCount, 2);
-  EXPECT_EQ(s.Coordinates[0][0], 2.0);
-}
-
-TEST(OpenSelection, AllZerosKeepsTheDataButNoLinks) {
-  Session s;
-  Load(s, 2, 4, 2);
-  SetLinks(s, {1, 2, 3, 4});
-  ScriptedFrontend fe;
-  OpenSelection(s, fe, "sel3.vec", "1 4 1 0 0 0 0");
-  EXPECT_EQ(s.LinkCount, 0);
-  EXPECT_EQ(s.LandmarkCount, 4);
-  for (int j = 0; j < 8; ++j) EXPECT_EQ(s.Coordinates[1][j], 100.0 + j);
-  EXPECT_EQ(fe.log.back(), "New data : 2 Specimens, 4 Points, 2 Dimensions.");
-}
-
-TEST(OpenSelection, WorksForMoreThan33Landmarks) {
-  Session s;
-  Load(s, 2, 60, 1);
-  SetLinks(s, {59, 60, 1, 60});
-  std::string text = "1 60 1";
-  for (int l = 0; l < 60; ++l) text += l == 0 ? " 0" : " 1";
-  ScriptedFrontend fe;
-  OpenSelection(s, fe, "sel4.vec", text);
-  EXPECT_EQ(s.LandmarkCount, 59);
-  EXPECT_EQ(s.LandmarkSelection[59], 1.0);
-  EXPECT_EQ(s.Coordinates[1][58], 159.0);
-  EXPECT_EQ(LinksOf(s), (std::vector<int>{58, 59}));
-}
-
+// Up to 49 links are read, endpoints beyond the landmarks kept (the drawings skip them); a
+// negative count holds none, and 50 are too many: the old links go too.
 TEST(OpenLink, ReadsUpTo49Links) {
-  Session s;
-  Load(s, 1, 49, 2);
-  std::string text = "49\n";
-  for (int l = 1; l <= 49; ++l) text += std::to_string(l) + " " + std::to_string(l % 49 + 1) + "\n";
-  ScriptedFrontend fe;
-  const std::string path = test::WriteScratch("links49.lie", text);
-  fe.files.push_back(path);
-  OpenLinkClick(s, fe);
-  EXPECT_EQ(s.LinkCount, 49);
-  EXPECT_EQ(s.Links[96], 49);
-  EXPECT_EQ(s.Links[97], 1);
-  EXPECT_EQ(fe.log, std::vector<std::string>{"Link File : " + path});
-  EXPECT_TRUE(fe.Invalidated(Window::Specimens));
-  EXPECT_EQ(fe.dialogs, std::vector<FileDialog>{FileDialog::OpenLink});
-
-  text = "50\n";
-  for (int l = 1; l <= 50; ++l) text += "1 2\n";
-  fe.files.push_back(test::WriteScratch("links50.lie", text));
-  OpenLinkClick(s, fe);
-  EXPECT_EQ(s.LinkCount, 0);
-  test::ExpectOneMessage(fe, Message::TooManyLinks);
-  EXPECT_EQ(fe.log.size(), 1u);
-}
-
-TEST(OpenLink, KeepsEndpointsBeyondTheLandmarks) {
-  Session s;
-  Load(s, 1, 3, 2);
-  ScriptedFrontend fe;
-  fe.files.push_back(test::WriteScratch("links_far.lie", "2  1 2  3 12"));
-  OpenLinkClick(s, fe);
-  EXPECT_EQ(LinksOf(s), (std::vector<int>{1, 2, 3, 12}));
-
-  fe.files.push_back(test::WriteScratch("links_neg.lie", "-3 1 2"));
-  OpenLinkClick(s, fe);
-  EXPECT_EQ(s.LinkCount, 0);
+  std::string links49 = "49\n", links50 = "50\n";
+  std::vector<int> ends49;
+  for (int l = 1; l <= 49; ++l) {
+    links49 += std::to_string(l) + " " + std::to_string(l % 49 + 1) + "\n";
+    ends49.insert(ends49.end(), {l, l % 49 + 1});
+    links50 += "1 2\n";
+  }
+  links50 += "1 2\n";
+  struct Case {
+    std::string file;
+    std::vector<int> links;
+    bool tooMany = false;
+  };
+  const Case cases[] = {
+      {links49, ends49}, {links50, {}, true}, {"2  1 2  3 12", {1, 2, 3, 12}},
+      {"0", {}},         {"-1 1 2", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file.substr(0, 12));
+    Session s;
+    Load(s, 1, 49, 2);
+    SetLinks(s, {1, 2});
+    ScriptedFrontend fe;
+    const std::string path = test::WriteScratch("links.lie", c.file);
+    fe.files.push_back(path);
+    OpenLinkClick(s, fe);
+    EXPECT_EQ(LinksOf(s), c.links);
+    if (c.tooMany) {
+      test::ExpectOneMessage(fe, Message::TooManyLinks);
+      EXPECT_TRUE(fe.log.empty());
+    } else {
+      EXPECT_TRUE(fe.messages.empty());
+      EXPECT_EQ(fe.log, std::vector<std::string>{"Link File : " + path});
+    }
+    EXPECT_TRUE(fe.Invalidated(Window::Specimens));
+    EXPECT_EQ(fe.dialogs, std::vector<FileDialog>{FileDialog::OpenLink});
+  }
 }
 
 }  // namespace

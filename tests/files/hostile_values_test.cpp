@@ -9,7 +9,6 @@
 #include "numerics/superimposition_commands.h"
 #include "shell/command_ids.h"
 #include "shell/messages.h"
-#include "stats/component_count.h"
 #include "stats/statistics_commands.h"
 #include "support/checks.h"
 #include "support/scripted_frontend.h"
@@ -144,18 +143,6 @@ TEST(HostileValues, StatisticsOutsideZeroToOneAreRefused) {
     test::ExpectOneMessage(fe, Message::StatisticOutOfRange);
     EXPECT_TRUE(fe.log.empty());
   }
-}
-
-// One coordinate per landmark leaves p - 2 dimensions of shape.
-TEST(HostileValues, OneDimensionalDataCapTheComponentsAtPMinusTwo) {
-  Session s;
-  s.SpecimenCount = 50;
-  s.LandmarkCount = 6;
-  s.DimensionCount = 1;
-  ScriptedFrontend fe;
-  fe.numbers = {40};
-  EXPECT_EQ(AskComponentCount(s, fe), 4);
-  EXPECT_EQ(s.PcsRetained, 4);
 }
 
 }  // namespace

@@ -275,6 +275,8 @@ std::vector<FormatRefusal> FormatRefusals() {
        "Line 5: specimen 1 has 1 of the 3 coordinate lines announced here"},
       // TPS: numbers.
       {".tps", "LM=2\n0 0\n1 one\n", M::NotANumber, "Line 3: \"one\" is not a number"},
+      // CR LF ends a line once: the same line numbers as with LF alone.
+      {".tps", "LM=2\r\n0 0\r\n\r\n1 one\r\n", M::NotANumber, "Line 4: \"one\" is not a number"},
       {".tps", "LM=2\n0 0\n1 1,5\n", M::NotANumber, "Line 3: \"1,5\" is not a number"},
       {".tps", "LM=2\n0 0\n1 nan\n", M::NotANumber, "Line 3: \"nan\" is not a number"},
       {".tps", "LM=2\n0 0\n1 1 1\n", M::CoordinateCountOnLine,
@@ -285,6 +287,8 @@ std::vector<FormatRefusal> FormatRefusals() {
        "Line 1: LM= needs a whole number of 0 or more, not \"eight\""},
       {".tps", "LM3=-2\n", M::NotACount,
        "Line 1: LM3= needs a whole number of 0 or more, not \"-2\""},
+      {".tps", "LM=3 4\n", M::NotACount,
+       "Line 1: LM= needs a whole number of 0 or more, not \"3 4\""},
       // TPS: curves must come in the number announced, one SCALE= to a specimen.
       {".tps", two + "CURVES=2\nPOINTS=1\n5 5\n" + two, M::CurvesDisagree,
        "Line 4: specimen 1 announces 2 curves with CURVES=, but 1 POINTS= blocks follow"},
@@ -353,6 +357,8 @@ std::vector<FormatRefusal> FormatRefusals() {
       {".nts", "1 2 4 0 DIM=2\n1 2 3 4\n5 6 7\n", M::NtsNumbersMissing,
        "The file ends after 7 of the 8 numbers announced (2 specimens of 4 columns)"},
       {".nts", "1 2 4 0 DIM=2\n1 2 3 4\n\"c\n5 6 x 8\n", M::NotANumber,
+       "Line 4: \"x\" is not a number"},
+      {".nts", "1 2 4 0 DIM=2\r\n1 2 3 4\r\n\"c\r\n5 6 x 8\r\n", M::NotANumber,
        "Line 4: \"x\" is not a number"},
       // Neither can be opened, nor a folder or a pipe read.
       {".tps", kMissing, M::InvalidFile, ""},

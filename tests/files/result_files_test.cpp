@@ -3,11 +3,14 @@
 
 #include <csignal>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "files/file_commands.h"
+#include "shell/command_ids.h"
 #include "support/checks.h"
 #include "support/scripted_frontend.h"
 #include "support/test_data.h"
@@ -44,8 +47,8 @@ void Fill(Session& s, int n, int p, int k) {
   }
 }
 
-template <typename Command>
-std::string SaveTo(Command command, Session& s, ScriptedFrontend& fe, const std::string& name) {
+std::string SaveTo(CommandHandler command, Session& s, ScriptedFrontend& fe,
+                   const std::string& name) {
   const std::string path = test::ScratchDir() + name;
   std::filesystem::remove(path);
   fe.files.push_back(path);
@@ -53,102 +56,77 @@ std::string SaveTo(Command command, Session& s, ScriptedFrontend& fe, const std:
   return test::ReadWhole(path);
 }
 
-TEST(ResultFiles, ConsensusIsAOneSpecimenDataFile) {
-  Session s;
-  Fill(s, 30, 12, 2);
-  ScriptedFrontend fe;
-  const auto lines = Lines(SaveTo(SaveConsensusClick, s, fe, "consensus.dat"));
-  ASSERT_EQ(lines.size(), 13u);
-  EXPECT_EQ(lines[0], "   1  12   2");
-  for (std::size_t l = 1; l < lines.size(); ++l) EXPECT_EQ(lines[l].size(), 30u) << l;
-  // Landmark 3 holds coordinates 6 and 7.
-  EXPECT_EQ(lines[4], "   3.500000e-01   4.500000e-01");
-  EXPECT_EQ(fe.dialogs, std::vector<FileDialog>{FileDialog::SaveData});
-  EXPECT_TRUE(fe.log.empty());
-  EXPECT_TRUE(fe.messages.empty());
-}
-
-TEST(ResultFiles, SizesAndResidualsLayouts) {
-  Session s;
-  Fill(s, 30, 10, 2);
-  ScriptedFrontend fe;
-  const std::string sizes = SaveTo(SaveSizeClick, s, fe, "sizes.vec");
-  const auto lines = Lines(sizes);
-  ASSERT_EQ(lines.size(), 31u);
-  EXPECT_EQ(lines[0], "  30   1   1");
-  EXPECT_EQ(lines[30], "   1.290000e+02");
-  EXPECT_EQ(sizes.back(), '\n');
-
-  const auto residuals = Lines(SaveTo(SaveResidualsClick, s, fe, "residuals.txt"));
-  ASSERT_EQ(residuals.size(), 30u);
-  EXPECT_EQ(residuals[0].size(), 20u * 15u);
-  EXPECT_EQ(residuals[1].substr(0, 30), "   2.000000e-03   1.900000e-03");
-  EXPECT_EQ(fe.dialogs, (std::vector<FileDialog>{FileDialog::SaveSizes, FileDialog::SaveText}));
-}
-
-TEST(ResultFiles, ComponentsAreCutToTheCoordinateCount) {
-  Session s;
-  Fill(s, 30, 10, 2);
-  ScriptedFrontend fe;
-  fe.numbers = {5, 50};
-  const auto five = Lines(SaveTo(SavePcsClick, s, fe, "pcs5.vec"));
-  ASSERT_EQ(five.size(), 21u);
-  EXPECT_EQ(five[0], "  20   5   1");
-  for (std::size_t j = 1; j < five.size(); ++j) EXPECT_EQ(five[j].size(), 75u);
-  EXPECT_EQ(five[2].substr(15, 15), "   1.010000e+00");
-
-  const auto capped = Lines(SaveTo(SavePcsClick, s, fe, "pcs50.vec"));
-  ASSERT_EQ(capped.size(), 21u);
-  EXPECT_EQ(capped[0], "  20  20   1");
-  EXPECT_EQ(capped[1].size(), 300u);
-  EXPECT_EQ(fe.prompts, (std::vector<std::string>{"Number of PCS", "Number of PCS"}));
-  EXPECT_EQ(s.PromptResult, 50);
-}
-
-TEST(ResultFiles, SingleColumnsByRank) {
-  Session s;
-  Fill(s, 4, 10, 2);
-  ScriptedFrontend fe;
-  fe.numbers = {98, 1, 99};
-  const auto regression = Lines(SaveTo(SaveSinglePcsClick, s, fe, "regression.vec"));
-  ASSERT_EQ(regression.size(), 21u);
-  EXPECT_EQ(regression[0], "  20   1   1");
-  EXPECT_EQ(regression[3], "   9.702000e+01");  // Pcs[2][97]
-  EXPECT_EQ(fe.prompts[0], "Rank of the PCS? regression: 98; discrimination: 99");
-
-  const std::string first = SaveTo(SaveSingleScoreClick, s, fe, "first.txt");
-  EXPECT_EQ(first, "  -5.000000e-01\n   5.000000e-01\n   1.500000e+00\n   2.500000e+00\n");
-  const auto discrim = Lines(SaveTo(SaveSingleScoreClick, s, fe, "discrim.txt"));
-  ASSERT_EQ(discrim.size(), 4u);
-  EXPECT_EQ(discrim[0], "   4.800000e-01");  // Scores[0][98]
-  EXPECT_EQ(fe.prompts[1], "Rank of the projection? regression: 98; discrimination: 99");
-}
-
-TEST(ResultFiles, OutOfRangeAnswers) {
-  Session s;
-  Fill(s, 3, 2, 2);
-  ScriptedFrontend fe;
-  fe.numbers = {0, 100, 0, -1};
-  EXPECT_EQ(SaveTo(SaveSinglePcsClick, s, fe, "pcs0.vec"), "   4   1   1\n");
-  EXPECT_EQ(SaveTo(SaveSinglePcsClick, s, fe, "pcs100.vec"), "   4   1   1\n");
-  EXPECT_EQ(SaveTo(SaveSingleScoreClick, s, fe, "proj0.txt"), "");
-  EXPECT_EQ(SaveTo(SavePcsClick, s, fe, "pcsneg.vec"), "   4  -1   1\n\n\n\n\n");
-  // Nothing queued: the prompt is cancelled, the dialog still comes, and n empty lines follow.
-  EXPECT_EQ(SaveTo(SaveScoresClick, s, fe, "scores.txt"), "\n\n\n");
-  ASSERT_GE(fe.events.size(), 2u);
-  EXPECT_EQ(fe.events[fe.events.size() - 2], "prompt:Number of Projections");
-  EXPECT_EQ(fe.events.back(), "file:" + std::to_string(static_cast<int>(FileDialog::SaveScores)));
-  EXPECT_TRUE(fe.messages.empty());
-}
-
-TEST(ResultFiles, ScoresLoweredToTheCoordinateCount) {
-  Session s;
-  Fill(s, 2, 2, 2);
-  ScriptedFrontend fe;
-  fe.numbers = {7};
-  const auto lines = Lines(SaveTo(SaveScoresClick, s, fe, "scores4.txt"));
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[1], "   5.000000e-01   5.100000e-01   5.200000e-01   5.300000e-01");
+// Each save command's layout: header integers in 4 characters, values as %15.6e, the column
+// asked for (components cut to the coordinate count, ranks outside 1..99 an empty body), every
+// line ending with a line end; the prompt comes before the file dialog.
+TEST(ResultFiles, LayoutsByCommandAndAnswer) {
+  struct Asks {
+    FileDialog dialog;
+    const char* prompt;  // nullptr: the command asks nothing
+  };
+  const std::map<CommandHandler, Asks> asks = {
+      {SaveConsensusClick, {FileDialog::SaveData, nullptr}},
+      {SaveSizeClick, {FileDialog::SaveSizes, nullptr}},
+      {SaveResidualsClick, {FileDialog::SaveText, nullptr}},
+      {SavePcsClick, {FileDialog::SaveVect, "Number of PCS"}},
+      {SaveSinglePcsClick,
+       {FileDialog::SaveVect, "Rank of the PCS? regression: 98; discrimination: 99"}},
+      {SaveSingleScoreClick,
+       {FileDialog::SaveScores, "Rank of the projection? regression: 98; discrimination: 99"}},
+      {SaveScoresClick, {FileDialog::SaveScores, "Number of Projections"}}};
+  struct Case {
+    CommandHandler command;
+    int n, p, k;
+    std::optional<int> answer;  // nothing: the prompt is cancelled
+    std::size_t lines;
+    std::string begins;
+    std::size_t lastWidth;
+  };
+  const Case cases[] = {
+      {SaveConsensusClick, 30, 12, 2, {}, 13, "   1  12   2\n  -2.500000e-01  -1.500000e-01\n", 30},
+      {SaveSizeClick, 30, 10, 2, {}, 31, "  30   1   1\n   1.000000e+02\n", 15},
+      {SaveResidualsClick, 30, 10, 2, {}, 30, "   1.000000e-03   9.000000e-04", 300},
+      {SavePcsClick, 30, 10, 2, 5, 21, "  20   5   1\n   0.000000e+00   1.000000e+00", 75},
+      {SavePcsClick, 30, 10, 2, 50, 21, "  20  20   1\n", 300},
+      {SavePcsClick, 3, 2, 2, -1, 5, "   4  -1   1\n\n", 0},
+      {SaveSinglePcsClick, 4, 10, 2, 98, 21, "  20   1   1\n   9.700000e+01\n", 15},
+      {SaveSinglePcsClick, 3, 2, 2, 0, 1, "   4   1   1\n", 12},
+      {SaveSinglePcsClick, 3, 2, 2, 100, 1, "   4   1   1\n", 12},
+      {SaveSingleScoreClick, 4, 10, 2, 1, 4, "  -5.000000e-01\n   5.000000e-01\n", 15},
+      {SaveSingleScoreClick, 4, 10, 2, 99, 4, "   4.800000e-01\n", 15},
+      {SaveSingleScoreClick, 3, 2, 2, 0, 0, "", 0},
+      {SaveScoresClick, 2, 2, 2, 7, 2, "  -5.000000e-01  -4.900000e-01  -4.800000e-01  -4.7", 60},
+      // Cancelled: the dialog still comes, and n empty lines follow.
+      {SaveScoresClick, 3, 2, 2, {}, 3, "\n\n\n", 0},
+  };
+  int row = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "row " << row++);
+    const Asks& asked = asks.at(c.command);
+    Session s;
+    Fill(s, c.n, c.p, c.k);
+    ScriptedFrontend fe;
+    if (c.answer) fe.numbers = {*c.answer};
+    const std::string text = SaveTo(c.command, s, fe, "layout.out");
+    const auto lines = Lines(text);
+    ASSERT_EQ(lines.size(), c.lines) << text;
+    EXPECT_EQ(text.substr(0, c.begins.size()), c.begins);
+    if (!lines.empty()) {
+      EXPECT_EQ(lines.back().size(), c.lastWidth);
+      EXPECT_EQ(text.back(), '\n');
+    }
+    EXPECT_EQ(fe.dialogs, std::vector<FileDialog>{asked.dialog});
+    EXPECT_EQ(fe.events.back(), "file:" + std::to_string(static_cast<int>(asked.dialog)));
+    if (asked.prompt != nullptr) {
+      EXPECT_EQ(fe.prompts, std::vector<std::string>{asked.prompt});
+      EXPECT_EQ(s.PromptResult, c.answer.value_or(0));
+      EXPECT_EQ(fe.events[fe.events.size() - 2], std::string("prompt:") + asked.prompt);
+    } else {
+      EXPECT_TRUE(fe.prompts.empty());
+    }
+    EXPECT_TRUE(fe.log.empty());
+    EXPECT_TRUE(fe.messages.empty());
+  }
 }
 
 TEST(ResultFiles, CancelWritesNothingAndFailureIsReported) {

@@ -1,8 +1,6 @@
 // The fuzzer's input is a vrel-batch script, run with --keep-going on an empty session. The
 // script may open a few real data files by fixed names, served from memory; every other file
 // argument is sent into a scratch folder of this process, so that no input writes elsewhere.
-#include <unistd.h>
-
 #include <filesystem>
 #include <sstream>
 
@@ -24,20 +22,6 @@ const char* const Inputs[] = {"gorilla.dat",  "gorilla.lie",       "gorilla_sex.
                               "macaques.dat", "macaques_wire.lie", "direction_x1.dat",
                               "sooty2.dat"};
 
-struct Fixture {
-  std::string scratch;
-  Session empty;
-  Fixture() {
-    scratch = (std::filesystem::temp_directory_path() / ("vrel-fuzz-" + std::to_string(::getpid())))
-                  .string();
-    std::filesystem::create_directories(scratch);
-  }
-  ~Fixture() {
-    std::error_code ignored;
-    std::filesystem::remove_all(scratch, ignored);
-  }
-};
-
 bool IsInput(const std::string& name) {
   for (const char* input : Inputs)
     if (name == input) return true;
@@ -56,7 +40,7 @@ std::string Confined(const std::string& script, const std::string& scratch) {
         std::string& arg = words[i + 1];
         int number = 0;
         if (command->args[i] == ArgKind::File && arg != "-" && !IsInput(arg))
-          arg = scratch + (arg.find('/') == std::string::npos ? "/out" : "/missing/out");
+          arg = scratch + (arg.find('/') == std::string::npos ? "out" : "missing/out");
         else if (command->id == CommandId::MantelTest && i == 1 && ParseInteger(arg, number) &&
                  number > MaxPermutations)
           arg = std::to_string(MaxPermutations);
@@ -72,7 +56,7 @@ std::string Confined(const std::string& script, const std::string& scratch) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static Fixture fixture;
+  static const Session empty;
   static const auto contents = [] {
     std::vector<std::string> texts;
     for (const char* input : Inputs) texts.push_back(test::ReadWhole(test::DataFile(input)));
@@ -81,9 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   InMemoryFiles files;
   for (std::size_t i = 0; i < std::size(Inputs); ++i) files.Set(Inputs[i], contents[i]);
 
-  Session session = fixture.empty;
+  Session session = empty;
   std::istringstream script(
-      Confined(std::string(reinterpret_cast<const char*>(data), size), fixture.scratch));
+      Confined(std::string(reinterpret_cast<const char*>(data), size), test::ScratchDir()));
   std::ostringstream out, err;
   RunBatchScript(session, "fuzz.vrel", script, out, err, /*keepGoing=*/true);
 
@@ -92,6 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::string line; std::getline(log, line);)
     if (std::string fault = test::LogLineFault(line); !fault.empty()) fuzz::Fail(fault);
   std::error_code ignored;
-  std::filesystem::remove(fixture.scratch + "/out", ignored);
+  std::filesystem::remove(test::ScratchDir() + "out", ignored);
   return 0;
 }

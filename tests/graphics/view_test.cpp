@@ -150,9 +150,10 @@ Session Triangles(int k) {
     s.Coordinates[0][j] = s.Consensus[j] + 0.01;
     s.Coordinates[1][j] = s.Consensus[j] - 0.01;
   }
-  s.LinkCount = 2;
-  s.Links[0] = 1, s.Links[1] = 3;
-  s.Links[2] = 2, s.Links[3] = 7;  // a landmark that is not there: passed over
+  // Links to landmarks that are not there (0, p + 1 and beyond) are passed over.
+  const int ends[] = {1, 3, 2, 7, 3, 4, 0, 2};
+  std::copy(std::begin(ends), std::end(ends), s.Links.begin());
+  s.LinkCount = 4;
   return s;
 }
 

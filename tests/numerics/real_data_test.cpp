@@ -3,15 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "batch/batch_runner.h"
 #include "files/file_commands.h"
 #include "numerics/components_commands.h"
-#include "numerics/hyperprojection_commands.h"
 #include "numerics/superimposition_commands.h"
 #include "numerics/svd_oracle.h"
 #include "support/scripted_frontend.h"
@@ -82,52 +78,6 @@ TEST(RealData, EveryDataSetRunsThroughSuperimpositionAndComponents) {
     test::ExpectSameSingularValues(residuals, n, m);
 #endif
   }
-}
-
-std::string RunScript(const std::string& script) {
-  Session s;
-  std::istringstream in(script);
-  std::ostringstream out, err;
-  EXPECT_EQ(RunBatchScript(s, "test.vrel", in, out, err, false), 0) << err.str();
-  return out.str();
-}
-
-TEST(RealData, GorillaSkullsLogTheirVarianceShares) {
-  const std::string path = test::DataFile("gorilla.dat");
-  EXPECT_EQ(RunScript("open-data " + path + "\nsuperimpose\ncomponents\n"),
-            "Data File : " + path + "\n" +
-                "Data: 59 Specimens, 8 Points, 2 Dimensions.\n"
-                "All specimen superimposed by GLS method\n"
-                "Sum of Squared Deviations =  0.181038\n"
-                "PCS and scores computed\n"
-                "Percentages of variance for the 8 first PCS\n"
-                "46.079111%                  46.079111%\n"
-                "16.916881%                  62.995992%\n"
-                "10.604193%                  73.600185%\n"
-                "6.308994%                  79.909179%\n"
-                "5.247192%                  85.156371%\n"
-                "3.776098%                  88.932468%\n"
-                "2.936314%                  91.868783%\n"
-                "2.504229%                  94.373012%\n");
-}
-
-TEST(RealData, MacaqueSkullsInThreeDimensions) {
-  const std::string path = test::DataFile("macaques.dat");
-  EXPECT_EQ(RunScript("open-data " + path + "\nsuperimpose\ncomponents\n"),
-            "Data File : " + path + "\n" +
-                "Data: 18 Specimens, 7 Points, 3 Dimensions.\n"
-                "All specimen superimposed by GLS method\n"
-                "Sum of Squared Deviations =  0.099769\n"
-                "PCS and scores computed\n"
-                "Percentages of variance for the 8 first PCS\n"
-                "31.282804%                  31.282804%\n"
-                "20.075300%                  51.358104%\n"
-                "14.654657%                  66.012761%\n"
-                "10.553607%                  76.566368%\n"
-                "6.201418%                  82.767786%\n"
-                "5.628045%                  88.395831%\n"
-                "3.612445%                  92.008276%\n"
-                "3.439065%                  95.447341%\n");
 }
 
 }  // namespace

@@ -69,6 +69,9 @@ TEST_F(Frontend, SaveDialogsAskBeforeOverwritingAndTheFilterGivesTheExtension) {
                         {FileDialog::SaveText, 1, "vrel_scores_test", "vrel_scores_test"},
                         {FileDialog::SaveScores, 1, "scores", "scores.csv"},
                         {FileDialog::SaveScores, 1, "scores.dat", "scores.dat"},
+                        {FileDialog::SaveVect, 0, "pcs", "pcs.vec"},
+                        {FileDialog::SaveData, 0, "consensus", "consensus.dat"},
+                        {FileDialog::SaveSizes, 1, "sizes", "sizes.csv"},
                         {FileDialog::SaveMeta, 0, "figure", "figure.svg"}};
   for (const Case& c : cases) {
     QStringList filters;

@@ -201,9 +201,9 @@ TEST_F(MainWindow, HelpOpensTheGuideAndClosesWithTheMainWindowButNotOnQuit) {
 TEST_F(MainWindow, EveryPageOfTheGuideIsBundled) {
   Main().ShowHelp();
   QTextBrowser* browser = Main().HelpWindow()->HelpBrowser;
-  const QStringList pages = {"index",   "introduction", "first_analysis", "worked_analysis",
-                             "menus",   "toolbar",      "windows",        "data_files",
-                             "batch"};
+  const QStringList pages = {"index",           "introduction", "first_analysis",
+                             "worked_analysis", "menus",        "toolbar",
+                             "windows",         "data_files",   "batch"};
   int links = 0;
   for (const QString& page : pages) {
     SCOPED_TRACE(page.toStdString());
@@ -362,6 +362,10 @@ TEST_F(MainWindow, WindowsPaintTheirDrawingsAndTakeTheirKeys) {
   PressKey(Main().ComboBoxIndi, Qt::Key_Right);
   EXPECT_EQ(State().SelectedSpecimen, 12);
   EXPECT_EQ(Main().ComboBoxIndi->currentText(), "13");
+  // Typed but not confirmed, the list's text is where the arrow keys step from.
+  Main().ComboBoxIndi->lineEdit()->setText("30");
+  PressKey(Main().ComboBoxIndi, Qt::Key_Right);
+  EXPECT_EQ(State().SelectedSpecimen, 30);
 
   Main().BoutonPlot->click();
   forms->PlotDraw->PaintBox1->grab();

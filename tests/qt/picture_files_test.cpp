@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -9,9 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <filesystem>
-#include <fstream>
 
 #include "qt/drawing_form.h"
 #include "qt_test_support.h"
@@ -21,10 +20,13 @@
 namespace vrel::test {
 namespace {
 
-// A folder of this test process's own, ending with a slash, removed when the process ends.
-std::string ScratchDir() {
-  static const QTemporaryDir folder;
-  return folder.path().toStdString() + "/";
+// The page's drawing in a PDF file written by Qt: its first stream, inflated.
+std::string PdfPageContent(const std::string& path) {
+  const std::string pdf = ReadWhole(path);
+  const std::size_t begin = pdf.find("stream\n") + 7;
+  QByteArray packed(4, '\0');  // qUncompress takes the length first; 0: not known
+  packed.append(pdf.data() + begin, static_cast<qsizetype>(pdf.find("endstream", begin) - begin));
+  return qUncompress(packed).toStdString();
 }
 
 // Three lines, two squares, a circle and a word on 120 x 80 pixels.
@@ -49,7 +51,7 @@ TEST(PictureFiles, EachFormatIsWrittenAtThePictureSize) {
   const Picture picture = SmallPicture();
   const std::string dir = ScratchDir();
   ASSERT_TRUE(WritePictureFile(picture, dir + "small.svg", PictureFileFormat::Svg));
-  const std::string svg = ReadFileBytes(dir + "small.svg");
+  const std::string svg = ReadWhole(dir + "small.svg");
   const SvgFacts facts = ReadSvg(svg);
   EXPECT_EQ(facts.viewBox, "0 0 120 80");
   // At 96 pixels to the inch.
@@ -70,6 +72,13 @@ TEST(PictureFiles, EachFormatIsWrittenAtThePictureSize) {
 
   ASSERT_TRUE(WritePictureFile(picture, dir + "small.pdf", PictureFileFormat::Pdf));
   EXPECT_EQ(PdfPageBoxes(dir + "small.pdf"), std::vector<std::string>{"120 80"});
+  // One point per pixel: the lines from (0, 40) to (119, 40) and on to (60, 0) land as many
+  // points from the page's top left (PDF counts upward from the bottom).
+  const auto points = PdfPathPoints(PdfPageContent(dir + "small.pdf"));
+  ASSERT_GE(points.size(), 4u);
+  EXPECT_EQ(points[0], (std::pair{0.0, 40.0}));
+  EXPECT_EQ(points[1], (std::pair{119.0, 40.0}));
+  EXPECT_EQ(points[3], (std::pair{60.0, 80.0}));
 }
 
 TEST(PictureFiles, ExportGoesByExtensionReplacesFilesAndReportsWhatItCannotDo) {
@@ -77,10 +86,9 @@ TEST(PictureFiles, ExportGoesByExtensionReplacesFilesAndReportsWhatItCannotDo) {
   const std::string dir = ScratchDir();
   HeadlessFrontend fe;
   // Any other name is kept as typed and holds SVG; an existing file is replaced.
-  const std::string plain = dir + "figure";
-  std::ofstream(plain) << "old";
+  const std::string plain = WriteScratch("figure", "old");
   EXPECT_TRUE(ExportPictureFile(picture, plain, fe));
-  EXPECT_EQ(ReadSvg(ReadFileBytes(plain)).viewBox, "0 0 120 80");
+  EXPECT_EQ(ReadSvg(ReadWhole(plain)).viewBox, "0 0 120 80");
   EXPECT_TRUE(ExportPictureFile(picture, dir + "FIGURE.PNG", fe));
   EXPECT_EQ(PngSize(dir + "FIGURE.PNG"), (PixelSize{120, 80}));
   EXPECT_TRUE(fe.messages.empty());

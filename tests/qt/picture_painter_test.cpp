@@ -17,6 +17,9 @@ TEST(PicturePainter, PixelsLandWhereTheListingSays) {
   canvas.SetPenColour(Red);
   canvas.MoveTo(10, 10);
   canvas.LineTo(90, 10);  // solid red
+  canvas.TextOut(70, 40, "1");
+  canvas.MoveTo(10, 20);
+  canvas.LineTo(90, 20);  // red again after the text's own black
   canvas.SetPenColour(Black);
   canvas.SetPenStyle(PenStyle::Dot);
   canvas.MoveTo(10, 30);
@@ -30,6 +33,7 @@ TEST(PicturePainter, PixelsLandWhereTheListingSays) {
   auto colour = [&image](int x, int y) { return image.pixelColor(x, y); };
   for (int x = 10; x <= 89; ++x) EXPECT_EQ(colour(x, 10), QColor(Qt::red)) << x;
   EXPECT_EQ(colour(50, 11), QColor(Qt::white));
+  EXPECT_EQ(colour(50, 20), QColor(Qt::red));
   int inked = 0, gaps = 0;
   for (int x = 10; x < 90; ++x) (colour(x, 30) == QColor(Qt::black) ? inked : gaps)++;
   EXPECT_GT(inked, 20);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "app/command_table.h"
 #include "shell/enabling.h"
 #include "shell/prompt.h"
@@ -138,20 +140,30 @@ TEST(ShellCommands, QuitLogAboutAndHelpReachTheFrontend) {
   EXPECT_TRUE(fe.quitRequested);
 }
 
+// The one reading of an integer: the prompt's edit box, script arguments and every count of a
+// file. What it refuses leaves the value as it was.
 TEST(Prompt, ReadsIntegersAsTheEditBoxDoes) {
-  int value = 99;
-  EXPECT_TRUE(ParseInteger("5", value));
-  EXPECT_EQ(value, 5);
-  EXPECT_TRUE(ParseInteger("-3", value));
-  EXPECT_EQ(value, -3);
-  EXPECT_TRUE(ParseInteger(" +12 ", value));
-  EXPECT_EQ(value, 12);
-  EXPECT_TRUE(ParseInteger("2147483647", value));
-  EXPECT_EQ(value, 2147483647);
-  EXPECT_TRUE(ParseInteger("-2147483648", value));
-  EXPECT_EQ(value, -2147483647 - 1);
-  for (const char* bad : {"", " ", "abc", "5a", "1.5", "-", "2147483648", "99999999999999999999"})
-    EXPECT_FALSE(ParseInteger(bad, value)) << bad;
+  const std::pair<const char*, int> read[] = {
+      {"5", 5},
+      {"-3", -3},
+      {" +12 ", 12},
+      {"\t7\r\n", 7},
+      {"007", 7},
+      {"-0", 0},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+  };
+  for (const auto& [text, expected] : read) {
+    int value = 99;
+    EXPECT_TRUE(ParseInteger(text, value)) << text;
+    EXPECT_EQ(value, expected) << text;
+  }
+  for (const char* refused : {"", " ", "abc", "5a", "1.5", "-", "+", "+-5", "-+5", "1 2", "0x10",
+                              "5e3", "2147483648", "-2147483649", "99999999999999999999"}) {
+    int value = 99;
+    EXPECT_FALSE(ParseInteger(refused, value)) << refused;
+    EXPECT_EQ(value, 99) << refused;
+  }
 }
 
 TEST(Prompt, KeepsTheAnswerInPromptResult) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "numerics/components_commands.h"
+#include "numerics/hyperprojection_commands.h"
 #include "shell/capacities.h"
 #include "stats/component_count.h"
 #include "stats/statistics_commands.h"
@@ -27,44 +29,48 @@ struct StatsCommand : ::testing::Test {
   }
 };
 
-TEST_F(StatsCommand, ComponentCountIsCappedByTheShapeSpace) {
-  Build(60, 10, 3);
-  fe.numbers = {50};
-  EXPECT_EQ(AskComponentCount(s, fe), 23);
-  EXPECT_EQ(s.PcsRetained, 23);
-  Build(60, 10, 2);
-  fe.numbers = {50};
-  EXPECT_EQ(AskComponentCount(s, fe), 16);
-  // One coordinate per landmark has no shape-space cap, but the result slots stay out of reach.
-  Build(250, 99, 1);
-  fe.numbers = {200};
-  EXPECT_EQ(AskComponentCount(s, fe), MaxRetainedComponents);
-  EXPECT_EQ(fe.prompts.back(), "How many Pcs?");
-  EXPECT_TRUE(fe.messages.empty());
-}
-
-TEST_F(StatsCommand, ComponentCountNeedsTwoMoreSpecimens) {
-  Build(12, 10, 3);
-  fe.numbers = {10, 11};
-  EXPECT_EQ(AskComponentCount(s, fe), 10);
-  EXPECT_EQ(AskComponentCount(s, fe), 0);
-  test::ExpectOneMessage(fe, Message::NotEnoughSpecimens);
-  EXPECT_EQ(s.PcsRetained, 11);  // the answer is kept even though the command stops
-}
-
-TEST_F(StatsCommand, NonPositiveCountsEndSilently) {
-  Build(20, 5, 2);
-  fe.numbers = {0, -3};
-  EXPECT_EQ(AskComponentCount(s, fe), 0);
-  EXPECT_EQ(AskComponentCount(s, fe), 0);
-  // Two landmarks in the plane: the cap is 0, reached after the q <= 0 check.
-  Build(20, 2, 2);
-  fe.numbers = {3};
-  RegressionClick(s, fe);
-  EXPECT_EQ(s.PcsRetained, 0);
-  EXPECT_TRUE(fe.messages.empty());
-  EXPECT_TRUE(fe.log.empty());
-  EXPECT_FALSE(s.RegressionVectorReady);
+// "How many Pcs?": capped by the shape space (3p - 7 in space, 2p - 4 in the plane, p - 2 on a
+// line) and the result slots, at most n - 2; an answer that is not positive ends silently. The
+// answer is kept even when the command stops.
+TEST_F(StatsCommand, ComponentCountIsCappedAndNeedsTwoMoreSpecimens) {
+  struct Case {
+    int n, p, k, answer, count, retained;
+    bool tooFew;
+  };
+  const Case cases[] = {
+      {60, 10, 3, 50, 23, 23, false},
+      {60, 10, 2, 50, 16, 16, false},
+      {50, 6, 1, 40, 4, 4, false},
+      {250, 99, 1, 200, MaxRetainedComponents, MaxRetainedComponents, false},
+      {12, 10, 3, 10, 10, 10, false},
+      {12, 10, 3, 11, 0, 11, true},
+      {20, 5, 2, 1, 1, 1, false},
+      {20, 5, 2, 0, 0, 0, false},
+      {20, 5, 2, -3, 0, -3, false},
+      // Two landmarks in the plane: the cap is 0, reached after the check of the answer.
+      {20, 2, 2, 3, 0, 0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.n << " x " << c.p << " x " << c.k << ": " << c.answer);
+    s = Session();
+    Build(c.n, c.p, c.k);
+    fe = ScriptedFrontend();
+    fe.numbers = {c.answer};
+    EXPECT_EQ(AskComponentCount(s, fe), c.count);
+    EXPECT_EQ(s.PcsRetained, c.retained);
+    EXPECT_EQ(fe.prompts, std::vector<std::string>{"How many Pcs?"});
+    if (c.tooFew) {
+      test::ExpectOneMessage(fe, Message::NotEnoughSpecimens);
+    } else {
+      EXPECT_TRUE(fe.messages.empty());
+    }
+    // The regression runs on that many components, and not at all on none.
+    fe = ScriptedFrontend();
+    fe.numbers = {c.answer};
+    RegressionClick(s, fe);
+    EXPECT_EQ(s.RegressionVectorReady, c.count > 0);
+    EXPECT_EQ(fe.log.empty(), c.count == 0);
+  }
 }
 
 TEST_F(StatsCommand, RegressionPublishesAUnitVectorInSlot97) {
@@ -241,14 +247,38 @@ TEST_F(StatsCommand, MeanRegressionTestLogsThePooledStatistic) {
   EXPECT_EQ(fe.log[1].find("nan"), std::string::npos);
 }
 
-TEST_F(StatsCommand, GroupsLeftFromALargerFileAreRefused) {
-  Build(20, 5, 2);
-  s.GroupLimit = 25;
-  fe.numbers = {3};
-  MeanRegressionClick(s, fe);
-  test::ExpectOneMessage(fe, Message::GroupsDoNotFit);
-  EXPECT_TRUE(fe.prompts.empty());
-  EXPECT_FALSE(s.RegressionVectorReady);
+// Each group holds a specimen now loaded, the second at least two: a limit kept from a larger
+// data file, or from before Shape difference halved the specimens, is refused before any prompt.
+TEST_F(StatsCommand, GroupsMustFitTheLoadedSpecimens) {
+  struct Case {
+    int limit;
+    bool difference;  // Shape difference and Components first: 20 specimens become 10
+    bool fits;
+  };
+  const Case cases[] = {{0, false, false},  {1, false, true}, {18, false, true}, {19, false, false},
+                        {25, false, false}, {8, true, true},  {9, true, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "limit " << c.limit << (c.difference ? " after" : ""));
+    s = Session();
+    Build(20, 5, 2);
+    fe = ScriptedFrontend();
+    if (c.difference) {
+      DifferenceClick(s, fe);
+      PcsClick(s, fe);
+      ASSERT_TRUE(s.ComponentsComputed) << fe.LastMessage();
+      fe = ScriptedFrontend();
+    }
+    s.GroupLimit = c.limit;
+    fe.numbers = {3};
+    MeanRegressionClick(s, fe);
+    if (c.fits) {
+      EXPECT_EQ(fe.prompts.size(), 1u);
+    } else {
+      test::ExpectOneMessage(fe, Message::GroupsDoNotFit);
+      EXPECT_TRUE(fe.prompts.empty());
+      EXPECT_FALSE(s.RegressionVectorReady);
+    }
+  }
 }
 
 }  // namespace

@@ -1,20 +1,15 @@
 #pragma once
 
-#include <cstdio>
-#include <fstream>
+#include <cstdlib>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
-namespace vrel::test {
+#include "support/test_data.h"
 
-inline std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+namespace vrel::test {
 
 struct PixelSize {
   int width = -1;
@@ -24,7 +19,7 @@ struct PixelSize {
 
 // The size in a PNG file's header; -1 x -1 when the file does not start as a PNG does.
 inline PixelSize PngSize(const std::string& path) {
-  const std::string bytes = ReadFileBytes(path);
+  const std::string bytes = ReadWhole(path);
   if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 ||
       bytes.compare(12, 4, "IHDR") != 0)
     return {};
@@ -66,7 +61,7 @@ inline int CountOf(const std::string& text, const std::string& what) {
 
 // The page boxes of a PDF file, "W H" each, in points.
 inline std::vector<std::string> PdfPageBoxes(const std::string& path) {
-  const std::string text = ReadFileBytes(path);
+  const std::string text = ReadWhole(path);
   std::vector<std::string> boxes;
   const std::regex box("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]");
   for (auto it = std::sregex_iterator(text.begin(), text.end(), box); it != std::sregex_iterator();
@@ -77,6 +72,43 @@ inline std::vector<std::string> PdfPageBoxes(const std::string& path) {
   }
   if (text.compare(0, 5, "%PDF-") != 0) boxes.clear();
   return boxes;
+}
+
+// The points that a PDF page's content stream (uncompressed) moves and draws lines to, "x y m"
+// and "x y l", through the transforms ("cm") in force: in points from the page's bottom left.
+inline std::vector<std::pair<double, double>> PdfPathPoints(const std::string& content) {
+  struct Transform {
+    double a = 1, b = 0, c = 0, d = 1, e = 0, f = 0;
+  };
+  std::vector<Transform> saved;
+  Transform now;
+  std::vector<double> operands;
+  std::vector<std::pair<double, double>> points;
+  std::istringstream in(content);
+  for (std::string word; in >> word;) {
+    const std::size_t n = operands.size();
+    if (word == "q") {
+      saved.push_back(now);
+    } else if (word == "Q" && !saved.empty()) {
+      now = saved.back();
+      saved.pop_back();
+    } else if (word == "cm" && n >= 6) {
+      const double* m = &operands[n - 6];
+      now = {m[0] * now.a + m[1] * now.c,         m[0] * now.b + m[1] * now.d,
+             m[2] * now.a + m[3] * now.c,         m[2] * now.b + m[3] * now.d,
+             m[4] * now.a + m[5] * now.c + now.e, m[4] * now.b + m[5] * now.d + now.f};
+    } else if ((word == "m" || word == "l") && n >= 2) {
+      const double x = operands[n - 2], y = operands[n - 1];
+      points.emplace_back(now.a * x + now.c * y + now.e, now.b * x + now.d * y + now.f);
+    }
+    char* end = nullptr;
+    const double value = std::strtod(word.c_str(), &end);
+    if (*end == '\0')
+      operands.push_back(value);
+    else
+      operands.clear();
+  }
+  return points;
 }
 
 }  // namespace vrel::test

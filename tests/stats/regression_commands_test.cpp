@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "numerics/components_commands.h"
-#include "numerics/hyperprojection_commands.h"
+#include "numerics/shape_difference_commands.h"
 #include "shell/capacities.h"
 #include "stats/component_count.h"
 #include "stats/statistics_commands.h"

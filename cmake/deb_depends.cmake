@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack once it has installed the package's files, before it makes the package
 # (CPACK_PRE_BUILD_SCRIPTS): the Debian package depends on the packages of the shared libraries
 # that its programs and vrel-batch's image writer link, as dpkg-shlibdeps finds them.

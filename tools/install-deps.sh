@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing Vrel need (Debian 12),
 # clang and its sanitizer and fuzzer runtimes included, and the validators of the installed desktop
 # entry, metainfo and man pages, dpkg-dev for the Debian package's dependencies and lintian to

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what installation delivers. Run as
 #   cmake -DMODE=tree|package|lintian -DBUILD_DIR=<build> -DEXPECTED=<installed_files.txt>
 #         -DWORK_DIR=<scratch> -DCPACK=<cpack> -P check_install.cmake

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vrel (Release) and starts it; "./run.sh --batch SCRIPT" runs vrel-batch instead.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

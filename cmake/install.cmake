@@ -1,6 +1,8 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and the Debian package.
 #   cmake --install build --prefix P    the programs, the desktop entry, the icons, the AppStream
-#                                        metainfo, the man pages, the manual and the examples
+#                                        metainfo, the man pages, the manual, the examples, the
+#                                        copyright and the changelog
 #   (cd build && cpack -G DEB)           a Debian package of the same files
 # Included from the top-level CMakeLists.txt after the programs are defined.
 
@@ -17,10 +19,25 @@ endif()
 set(VREL_MANUAL_DIR "${VREL_DOC_DIR}/manual")
 set(VREL_EXAMPLES_DIR "${VREL_DOC_DIR}/examples")
 
-# The man pages carry the program's version.
+# The man pages carry the program's version, the package's changelog its version and maintainer.
+# Both are installed compressed by gzip -9n, which stores no name or time: the same sources make
+# the same files, and so the same package.
+set(VREL_MAINTAINER "Vrel developers <developers@vrel.org>"
+    CACHE STRING "The Maintainer of the Debian package and of its changelog")
 foreach(page vrel.1 vrel-batch.1)
   configure_file(resources/man/${page} man/${page} @ONLY)
 endforeach()
+configure_file(resources/debian/changelog.in doc/changelog @ONLY)
+find_program(VREL_GZIP gzip REQUIRED)
+set(VREL_COMPRESSED_DOCS "")
+foreach(file man/vrel.1 man/vrel-batch.1 doc/changelog)
+  set(compressed ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
+  add_custom_command(OUTPUT ${compressed}
+                     COMMAND ${VREL_GZIP} -9nkf ${CMAKE_CURRENT_BINARY_DIR}/${file}
+                     DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${file} VERBATIM)
+  list(APPEND VREL_COMPRESSED_DOCS ${compressed})
+endforeach()
+add_custom_target(vrel_compressed_docs ALL DEPENDS ${VREL_COMPRESSED_DOCS})
 
 install(TARGETS vrel-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # vrel-batch's image writer, loaded on the first image export, goes where the program looks for
@@ -28,7 +45,13 @@ install(TARGETS vrel-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET vrel-batch-images)
   install(TARGETS vrel-batch-images LIBRARY DESTINATION lib/vrel)
 endif()
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/vrel-batch.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/vrel-batch.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The licence and the changelog, where Debian keeps them, in the package and the installed tree.
+# The package is made from the program's own tree, with no Debian revision in its version: a
+# native package, whose changelog Debian names changelog.gz (changelog.Debian.gz is the name for
+# a package of someone else's program).
+install(FILES resources/debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz
+        DESTINATION ${VREL_DOC_DIR})
 
 # The manual: the pages of the Help window, their style sheet and the pictures they show.
 file(GLOB VREL_MANUAL_PAGES CONFIGURE_DEPENDS resources/help/*.html resources/help/*.css)
@@ -41,7 +64,7 @@ install(DIRECTORY examples/ DESTINATION ${VREL_EXAMPLES_DIR}
 
 if(TARGET vrel)
   install(TARGETS vrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/vrel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/vrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES resources/${VREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES resources/icons/vrel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
           RENAME ${VREL_APP_ID}.svg)
@@ -56,29 +79,31 @@ if(TARGET vrel)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
 
-# The Debian package: its dependencies come from the shared libraries the programs link.
-set(VREL_PACKAGE_MAINTAINER "Vrel maintainers <maintainers@vrel.org>"
-    CACHE STRING "The Debian package's Maintainer field")
+# The Debian package, which lintian accepts (Install.Lintian... below).
 set(CPACK_PACKAGE_NAME "vrel")
 set(CPACK_PACKAGE_VENDOR "Vrel")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_CONTACT "${VREL_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_CONTACT "${VREL_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "landmark-based shape analysis (geometric morphometrics)")
+# (Lines of at most 79 characters with the blank the control file puts before each.)
 set(CPACK_PACKAGE_DESCRIPTION
-    "Vrel studies how the shapes of a set of specimens vary, from the coordinates of the same
-landmarks measured on every specimen, in two or three dimensions. It reads its own landmark
-files and the TPS and NTS formats, superimposes the specimens by Procrustes fitting, computes
-the principal components of shape, regresses shape on size or on a factor, discriminates two
-groups and tests these analyses. Results are written as text or CSV files.
+    "Vrel studies how the shapes of a set of specimens vary, from the coordinates
+of the same landmarks measured on every specimen, in two or three dimensions.
+It reads its own landmark files and the TPS and NTS formats, superimposes the
+specimens by Procrustes fitting, computes the principal components of shape,
+regresses shape on size or on a factor, discriminates two groups and tests
+these analyses. Results are written as text or CSV files.
 .
-The package holds the desktop program vrel and vrel-batch, which runs the same commands from a
-script without a screen.")
+The package holds the desktop program vrel and vrel-batch, which runs the
+same commands from a script without a screen.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "vrel")
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Depends: the packages of the libraries the programs link, set by deb_depends.cmake from the
+# installed files.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb_depends.cmake)
 include(CPack)
 
 # The installed tree and the package, checked against the reviewed file list.
@@ -91,4 +116,8 @@ if(VREL_BUILD_TESTS AND TARGET vrel)
            COMMAND ${VREL_INSTALL_CHECK} -DMODE=tree -P ${PROJECT_SOURCE_DIR}/tests/install/check_install.cmake)
   add_test(NAME Install.DebianPackageHoldsTheListAndItsDependencies
            COMMAND ${VREL_INSTALL_CHECK} -DMODE=package -P ${PROJECT_SOURCE_DIR}/tests/install/check_install.cmake)
+  add_test(NAME Install.LintianFindsNoErrorOrWarningInThePackage
+           COMMAND ${VREL_INSTALL_CHECK} -DMODE=lintian -P ${PROJECT_SOURCE_DIR}/tests/install/check_install.cmake)
+  set_tests_properties(Install.LintianFindsNoErrorOrWarningInThePackage
+                       PROPERTIES SKIP_REGULAR_EXPRESSION "lintian is not installed")
 endif()

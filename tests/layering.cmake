@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes a header from its own layer's sibling or from a layer above
 # it. Run as: cmake -DSOURCE_DIR=<repo>/src -P layering.cmake
 set(rank_shell 0)

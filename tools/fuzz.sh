@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (build-fuzz/) and runs each for SECONDS (default 60),
 # starting from its seed corpus and keeping what it finds in build-fuzz/tests/fuzz/corpus.
 # Exits non-zero when a target finds a fault; the input that caused it is left in build-fuzz/.

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing Vrel need (Debian 12),
 # clang and its sanitizer and fuzzer runtimes included, and the validators of the installed desktop
-# entry, metainfo and man pages and dpkg-dev for the Debian package's dependencies.
+# entry, metainfo and man pages, dpkg-dev for the Debian package's dependencies and lintian to
+# check the package.
 set -euo pipefail
 packages=(g++ clang libclang-rt-14-dev llvm cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
           libbenchmark-dev liblapack-dev fonts-dejavu-core xvfb xauth locales
-          desktop-file-utils appstream dpkg-dev man-db)
+          desktop-file-utils appstream dpkg-dev man-db lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything (the Qt program and its tests included) with clang under AddressSanitizer
 # and UndefinedBehaviorSanitizer in build-asan/, and runs the whole test suite there.
 set -euo pipefail

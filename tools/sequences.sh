@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs COUNT random command sequences (40 commands each) from SEED (default 1) on the Release
 # build, and reports any that leave the session unsound.   tools/sequences.sh COUNT [SEED]
 set -euo pipefail

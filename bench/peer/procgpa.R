@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Generalised Procrustes analysis of a landmark data file (n p k, then the coordinates).
 args <- commandArgs(trailingOnly = TRUE)
 v <- scan(args[1], quiet = TRUE)

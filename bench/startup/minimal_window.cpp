@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the program's start-up: a Qt Widgets main window with a title and nothing else.
 #include <QApplication>
 #include <QMainWindow>

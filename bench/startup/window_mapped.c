@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Starts a program and prints the milliseconds from its launch until the X server maps a
  * top-level window of the given title, then ends the program. Run it on a display without a
  * window manager (for example a bare Xvfb), where top-level windows map straight on the root.

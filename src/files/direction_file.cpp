@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The direction file and Compute > Hyperprojection, which reads one: the command lives with its
 // file here, since the layer of the computation (numerics) cannot read files; the projection
 // itself is ApplyHyperprojection in numerics/hyperprojection_commands.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/landmark_data.h"
 
 #include "shell/capacities.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The NTS layout: lines starting with a double quote are comments; the header reads
 // "1 n m 0 DIM=k" (a rectangular matrix of n rows and m = p x k columns, no missing values);
 // an L right after n or m says that row or column labels follow, before the n x m numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TPS layout: each specimen starts with LM=p (in the plane) or LM3=p (in space), followed by
 // p lines of coordinates; then optional KEY=value lines (IMAGE=, ID=, SCALE=, COMMENT=, others
 // ignored) and CURVES=c with c blocks of POINTS=m and m lines of semilandmarks, which are skipped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "numerics/hyperprojection_commands.h"
 
 #include "numerics/hyperprojection.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "numerics/shape_difference_commands.h"
 
 #include "numerics/hyperprojection.h"

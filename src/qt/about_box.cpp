@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/about_box.h"
 
 #include <QFrame>
@@ -39,6 +40,16 @@ TAboutBox::TAboutBox() {
   medium.setPixelSize(19);
   Label4->setFont(medium);
   Label4->setGeometry(160, 96, 125, 28);
+
+  // Across the panel under the picture and the version; wrapped should a font need more room.
+  LicenceLabel = new QLabel("Licensed under the GNU GPL, version 3 or later", Panel1);
+  LicenceLabel->setObjectName("LicenceLabel");
+  QFont small = LicenceLabel->font();
+  small.setPixelSize(11);
+  LicenceLabel->setFont(small);
+  LicenceLabel->setWordWrap(true);
+  LicenceLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  LicenceLabel->setGeometry(8, 152, 275, 30);
 
   Button1 = new QPushButton("OK", this);
   Button1->setObjectName("Button1");

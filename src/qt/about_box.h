@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
@@ -8,7 +9,7 @@ class QPushButton;
 
 namespace vrel {
 
-// The program's name, version and picture.
+// The program's name, version, licence and picture.
 class TAboutBox : public QDialog {
   Q_OBJECT
 
@@ -22,6 +23,7 @@ class TAboutBox : public QDialog {
   QLabel* AboutImage;
   QLabel* Label1;
   QLabel* Label4;
+  QLabel* LicenceLabel;
   QPushButton* Button1;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image writer of vrel-batch, built as a module of its own: Qt takes far longer to load than
 // a whole analysis takes to run, so the program loads this only when a script first exports an
 // image.

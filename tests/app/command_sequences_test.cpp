@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random sequences of commands with hostile answers and files: after every command the session
 // holds only what its capacities allow and only finite numbers, the log shows no "nan" or
 // "inf", and a command that was refused or showed a message changed nothing.

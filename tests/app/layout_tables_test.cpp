@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar and the drawing windows as the front ends build them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual: the pages of the Help window (resources/help, bundled by resources/vrel.qrc and
 // installed as HTML), the man pages, and what they must describe.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the complete analyses of tests/expected through vrel-batch and compares the log and
 // every saved file with the recorded ones.
 #include <gtest/gtest.h>

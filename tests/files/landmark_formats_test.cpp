@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPS and NTS files give the same analysis as the landmark data file they were written from,
 // specimens keep their names through the commands that reshape the data, and scores and sizes
 // read back from CSV.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every reader refuses a file it cannot use with one message box and leaves the session exactly
 // as it was.
 #include <gtest/gtest.h>

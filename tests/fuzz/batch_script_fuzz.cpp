@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzzer's input is a vrel-batch script, run with --keep-going on an empty session. The
 // script may open a few real data files by fixed names, served from memory; every other file
 // argument is sent into a scratch folder of this process, so that no input writes elsewhere.

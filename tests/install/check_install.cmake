@@ -1,10 +1,12 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what installation delivers. Run as
-#   cmake -DMODE=tree|package -DBUILD_DIR=<build> -DEXPECTED=<installed_files.txt>
+#   cmake -DMODE=tree|package|lintian -DBUILD_DIR=<build> -DEXPECTED=<installed_files.txt>
 #         -DWORK_DIR=<scratch> -DCPACK=<cpack> -P check_install.cmake
 # MODE=tree installs into a scratch prefix and compares its files with the reviewed list, runs
 # the installed vrel-batch on the installed example, and validates the desktop entry, the
 # AppStream metainfo and the man pages. MODE=package makes the Debian package with cpack and
-# compares its files and control fields.
+# compares its files and control fields. MODE=lintian makes the package and fails on any error
+# or warning of lintian (when lintian is installed).
 
 set(failures "")
 macro(fail text)
@@ -37,6 +39,18 @@ foreach(line IN LISTS lines)
   endif()
 endforeach()
 list(SORT expected)
+
+# Makes the Debian package in a folder of its own and returns its path.
+function(make_package deb_var outdir)
+  file(REMOVE_RECURSE "${outdir}")
+  run_checked(ignored ${CMAKE_COMMAND} -E chdir "${BUILD_DIR}" "${CPACK}" -G DEB -B "${outdir}")
+  file(GLOB debs "${outdir}/*.deb")
+  list(LENGTH debs count)
+  if(NOT count EQUAL 1)
+    message(FATAL_ERROR "Expected one .deb in ${outdir}, found: ${debs}")
+  endif()
+  set(${deb_var} "${debs}" PARENT_SCOPE)
+endfunction()
 
 function(compare_lists what actual)
   set(missing ${expected})
@@ -139,9 +153,9 @@ if(MODE STREQUAL "tree")
     fail("appstreamcli validate ${metainfo} (${rc}): ${out}${err}")
   endif()
 
-  # The man pages render without a warning.
+  # The man pages, installed compressed, render without a warning.
   find_tool(man man man-db)
-  foreach(page vrel.1 vrel-batch.1)
+  foreach(page vrel.1.gz vrel-batch.1.gz)
     # (man's sandbox of its helpers is not needed for a page of our own, and fails in some
     # containers.)
     execute_process(COMMAND ${CMAKE_COMMAND} -E env MAN_DISABLE_SECCOMP=1 MANWIDTH=80
@@ -153,17 +167,9 @@ if(MODE STREQUAL "tree")
   endforeach()
 
 elseif(MODE STREQUAL "package")
-  set(outdir "${WORK_DIR}/package")
-  file(REMOVE_RECURSE "${outdir}")
   find_tool(dpkg_deb dpkg-deb dpkg)
   find_tool(dpkg_shlibdeps dpkg-shlibdeps dpkg-dev)
-  run_checked(ignored ${CMAKE_COMMAND} -E chdir "${BUILD_DIR}"
-              "${CPACK}" -G DEB -B "${outdir}")
-  file(GLOB debs "${outdir}/*.deb")
-  list(LENGTH debs count)
-  if(NOT count EQUAL 1)
-    message(FATAL_ERROR "Expected one .deb in ${outdir}, found: ${debs}")
-  endif()
+  make_package(debs "${WORK_DIR}/package")
 
   # The package holds the installed tree under /usr, nothing else.
   run_checked(listing "${dpkg_deb}" -c "${debs}")
@@ -194,8 +200,22 @@ elseif(MODE STREQUAL "package")
       fail("Depends lacks ${library}: ${field_Depends}")
     endif()
   endforeach()
+
+elseif(MODE STREQUAL "lintian")
+  find_program(lintian lintian)
+  if(NOT lintian)
+    message("lintian is not installed: the package is not checked")
+    return()
+  endif()
+  find_tool(dpkg_shlibdeps dpkg-shlibdeps dpkg-dev)
+  make_package(deb "${WORK_DIR}/lintian")
+  execute_process(COMMAND "${lintian}" --fail-on error,warning "${deb}"
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR out MATCHES "(^|\n)[EW]: ")
+    fail("lintian ${deb} (${rc}):\n${out}${err}")
+  endif()
 else()
-  message(FATAL_ERROR "MODE must be tree or package, not '${MODE}'")
+  message(FATAL_ERROR "MODE must be tree, package or lintian, not '${MODE}'")
 endif()
 
 if(failures)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole road from a data file to components, on every real data set.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decomposition exactly as it stood before its loops were reordered for row-major storage,
 // kept unchanged as the yardstick of bit identity: Svd must give the same bits on every input.
 #include "numerics/svd_frozen.h"

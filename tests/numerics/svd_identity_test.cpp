@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Svd gives exactly the bits of the frozen column-walking routine: on random matrices of many
 // shapes and ranks, on awkward ones, and on the residuals of every data set.
 #include <gtest/gtest.h>

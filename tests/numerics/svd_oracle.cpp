@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "numerics/svd_oracle.h"
 
 #ifdef VREL_HAVE_LAPACK

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt tests need one application object for the whole run, on the offscreen platform
 // unless a display is asked for.
 #include <gtest/gtest.h>

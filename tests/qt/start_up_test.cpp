@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -57,6 +60,15 @@ TEST_F(StartUp, CreatesEveryWindowWithItsCaptionPlaceAndVisibility) {
   EXPECT_EQ(forms->AboutBox->windowTitle(), "Vrel");
   EXPECT_TRUE(forms->AboutBox->isVisible());
   EXPECT_EQ(forms->AboutBox->size(), QSize(307, 242));
+  // The licence is read whole inside the panel, over none of the panel's other items.
+  const TAboutBox& about = *forms->AboutBox;
+  const QLabel* licence = about.LicenceLabel;
+  EXPECT_EQ(licence->text(), "Licensed under the GNU GPL, version 3 or later");
+  EXPECT_LE(licence->heightForWidth(licence->width()), licence->height());
+  EXPECT_TRUE(about.Panel1->contentsRect().contains(licence->geometry()));
+  for (const QWidget* other : {about.AboutImage, about.Label1, about.Label4})
+    EXPECT_FALSE(licence->geometry().intersects(other->geometry()))
+        << other->objectName().toStdString();
   QApplication::processEvents();
   EXPECT_EQ(QApplication::activeWindow(), forms->AboutBox.get());
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/f_probability.h"
 
 #include <gtest/gtest.h>

@@ -20,11 +20,8 @@
 #include <new>
 
 #include "app/toolbar.h"
-#include "app/windows.h"
 #include "graphics/view_commands.h"
-#include "qt/drawing_form.h"
 #include "qt/help_window.h"
-#include "qt/qt_frontend.h"
 #include "qt/qt_support.h"
 #include "shell/enabling.h"
 
@@ -38,16 +35,6 @@ constexpr int ListHeight = 23;
 constexpr int MainFormMinimumWidth = 649;
 // A line edit keeps this many pixels free on either side of its text, and one for the cursor.
 constexpr int LineEditTextMargin = 2;
-
-bool ControlAvailable(const ToolbarControlInfo& info) {
-  return info.handler != nullptr || (info.command && Command(*info.command).handler != nullptr);
-}
-
-QString ControlTip(const ToolbarControlInfo& info) {
-  QString tip = info.hint;
-  if (!ControlAvailable(info)) tip += QString::fromUtf8(" \u2014 ") + NotAvailableTip;
-  return tip;
-}
 
 QToolButton* SpeedButton(QWidget* parent, const ToolbarControlInfo& info) {
   auto* button = new QToolButton(parent);
@@ -129,45 +116,16 @@ TMainForm::TMainForm(int failAtAllocation) {
     box.exec();
     std::exit(EXIT_FAILURE);
   }
-  frontend_ = std::make_unique<QtFrontend>(*this);
-  ActiverBoutons(*session_, *frontend_);
 }
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::AttachForms(const FormSet& forms) {
-  frontend_->SetForms(forms);
-  for (DrawingForm* form :
-       {static_cast<DrawingForm*>(forms.DrawWindow), static_cast<DrawingForm*>(forms.PcsDraw),
-        static_cast<DrawingForm*>(forms.PlotDraw)}) {
-    if (form == nullptr) continue;
-    const DrawingWindowInfo& info = DrawingWindowDetails(form->Window());
-    form->SetFrontend(frontend_.get());
-    form->Attach(
-        [this, &info](int width, int height) { return info.draw(*session_, width, height); },
-        [this, &info](int key) {
-          if (info.keyHandler != nullptr)
-            RunGuarded([&] { info.keyHandler(*session_, *frontend_, key); });
-        });
-    DrawingForm::MouseActions mouse;
-    if (info.dragHandler != nullptr)
-      mouse.drag = [this, &info](int dx, int dy) {
-        RunGuarded([&] { info.dragHandler(*session_, *frontend_, dx, dy); });
-      };
-    if (info.wheelHandler != nullptr)
-      mouse.wheel = [this, &info](int notches) {
-        RunGuarded([&] { info.wheelHandler(*session_, *frontend_, notches); });
-      };
-    if (info.clickHandler != nullptr)
-      mouse.click = [this, &info](int width, int height, int x, int y) {
-        RunGuarded([&] { info.clickHandler(*session_, *frontend_, width, height, x, y); });
-      };
-    if (info.tipAt != nullptr)
-      mouse.tip = [this, &info](int width, int height, int x, int y) {
-        return info.tipAt(*session_, width, height, x, y);
-      };
-    form->AttachMouse(std::move(mouse));
-  }
+void TMainForm::AttachWindows(FrontendWidgets windows) {
+  windows.dialogParent = this;
+  windows.controls = controls_;
+  windows.help = [this] { ShowHelp(); };
+  frontend_ = std::make_unique<QtFrontend>(std::move(windows));
+  ActiverBoutons(*session_, *frontend_);
 }
 
 // The item a list shows: the chosen one, or the one whose text was typed (-1: none).
@@ -184,7 +142,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
       if (info.keyHandler == nullptr || combo == nullptr || watched != combo) continue;
       const int key = ArrowKey(static_cast<QKeyEvent*>(event)->key());
       if (key == KeyLeft || key == KeyRight)
-        RunGuarded([&] { info.keyHandler(*session_, *frontend_, ShownItem(combo), key); });
+        Run([&](Session& s, Frontend& fe) { info.keyHandler(s, fe, ShownItem(combo), key); });
     }
   // The key goes on to the list as usual.
   return QMainWindow::eventFilter(watched, event);
@@ -224,6 +182,7 @@ QAction* TMainForm::AddCommand(QMenu* menu, CommandId id) {
   action->setObjectName(info.name);
   action->setProperty(CommandProperty, static_cast<int>(id));
   action->setCheckable(MenuItemCheckable(id));
+  action->setToolTip(action->text().remove('&'));
   connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
   actions_[id] = action;
   return action;
@@ -240,10 +199,6 @@ void TMainForm::UpdateMenu(QMenu* menu) {
     const auto id = static_cast<CommandId>(property.toInt());
     action->setEnabled(MenuItemEnabled(*session_, id));
     if (action->isCheckable()) action->setChecked(MenuItemChecked(*session_, id));
-    // Commands still being built show that they are not there yet.
-    const bool available = Command(id).handler != nullptr;
-    action->setStatusTip(available ? QString() : NotAvailableTip);
-    action->setToolTip(available ? action->text().remove('&') : NotAvailableTip);
   }
 }
 
@@ -254,29 +209,24 @@ QAction* TMainForm::MenuAction(CommandId id) const {
 
 QMenu* TMainForm::Menu(const QString& name) const { return menuBar()->findChild<QMenu*>(name); }
 
-template <typename Run>
-void TMainForm::RunGuarded(Run run) {
+void TMainForm::Run(const Handler& handler) {
   if (running_) return;
   struct Running {
     bool& flag;
     explicit Running(bool& f) : flag(f) { flag = true; }
     ~Running() { flag = false; }
   } running(running_);
-  run();
+  handler(*session_, *frontend_);
 }
 
-void TMainForm::RunCommand(CommandId id) {
-  const CommandHandler handler = Command(id).handler;
-  if (handler == nullptr) return;
-  RunGuarded([&] { handler(*session_, *frontend_); });
-}
+void TMainForm::RunCommand(CommandId id) { Run(Command(id).handler); }
 
 void TMainForm::RunControl(ToolbarControl control, int value) {
   emit ControlUsed(control, value);
   const ToolbarControlInfo& info = ToolbarControlDetails(control);
   if (info.handler != nullptr)
-    RunGuarded([&] { info.handler(*session_, *frontend_, value); });
-  else if (info.command)
+    Run([&](Session& s, Frontend& fe) { info.handler(s, fe, value); });
+  else
     RunCommand(*info.command);
 }
 
@@ -323,7 +273,7 @@ void TMainForm::BuildToolbar() {
       }
     }
     widget->setObjectName(info.name);
-    widget->setToolTip(ControlTip(info));
+    widget->setToolTip(info.hint);
     widget->move(info.x + shift, widget->y());
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       const int width = std::max(info.width, WidthForItems(combo));

@@ -44,6 +44,10 @@ void VrelApplication::ShowException(const QString& text) {
 Forms::Forms(int failAtAllocation) {
   InitResources();
   MainForm = std::make_unique<TMainForm>(failAtAllocation);
+  // The main window maps first. Nothing paints before the event loop runs, so its toolbar's
+  // pictures and the other windows are there when it first shows.
+  MainForm->show();
+  MainForm->DrawGlyphs();
   VrelDialog = std::make_unique<TVrelDialog>();
   PlotDraw = std::make_unique<TPlotDraw>(*MainForm);
   PcsDraw = std::make_unique<TPcsDraw>(*MainForm);
@@ -56,7 +60,6 @@ Forms::Forms(int failAtAllocation) {
                            .about = AboutBox.get()});
 
   // Shown in creation order, so the About box, made last, stands in front.
-  MainForm->show();
   PlotDraw->show();
   PcsDraw->show();
   DrawWindow->show();

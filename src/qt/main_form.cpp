@@ -39,18 +39,43 @@ constexpr int LineEditTextMargin = 2;
 QToolButton* SpeedButton(QWidget* parent, const ToolbarControlInfo& info) {
   auto* button = new QToolButton(parent);
   button->setAutoRaise(true);
-  button->setIcon(SvgIcon(QString(":/toolbar/") + info.glyph + ".svg", 16));
   button->setIconSize(QSize(16, 16));
   button->setGeometry(info.x, (ToolbarHeight - SpeedButtonHeight) / 2, info.width,
                       SpeedButtonHeight);
   return button;
 }
 
+// The drop-down list is at least as wide as its longest item, so that none is cut short.
+void FitDropDown(QComboBox* combo) {
+  QAbstractItemView* view = combo->view();
+  view->setTextElideMode(Qt::ElideNone);
+  const int scrollBar = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+  view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
+}
+
+// An editable list whose drop-down is fitted to its items when it first opens: measuring 300
+// items need not hold up the start.
+class ListBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+  void showPopup() override {
+    if (!fitted_) FitDropDown(this);
+    fitted_ = true;
+    QComboBox::showPopup();
+  }
+
+ private:
+  bool fitted_ = false;
+};
+
 QComboBox* ListCombo(QWidget* parent, const ToolbarControlInfo& info) {
-  auto* combo = new QComboBox(parent);
+  auto* combo = new ListBox(parent);
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
-  for (const std::string& item : info.items) combo->addItem(QString::fromStdString(item));
+  QStringList items;
+  for (const std::string& item : info.items) items << QString::fromStdString(item);
+  combo->addItems(items);  // in one insertion: one by one, each makes the model signal
   combo->setCurrentIndex(info.start);
   combo->setGeometry(info.x, (ToolbarHeight - ListHeight) / 2, info.width, ListHeight);
   return combo;
@@ -89,14 +114,6 @@ int WidthForItems(const QComboBox* combo) {
   const QMargins margins = combo->lineEdit()->textMargins();
   return LongestItem(combo) + margins.left() + margins.right() + 2 * LineEditTextMargin + 1 +
          chrome;
-}
-
-// The drop-down list is at least as wide as its longest item, so that none is cut short.
-void FitDropDown(QComboBox* combo) {
-  QAbstractItemView* view = combo->view();
-  view->setTextElideMode(Qt::ElideNone);
-  const int scrollBar = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
-  view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
 }
 
 }  // namespace
@@ -259,7 +276,6 @@ void TMainForm::BuildToolbar() {
         auto* combo = ListCombo(strip_, info);
         connect(combo, &QComboBox::activated, this,
                 [this, id = info.id](int index) { RunControl(id, index); });
-        FitDropDown(combo);
         if (info.keyHandler != nullptr) combo->installEventFilter(this);
         widget = combo;
         break;
@@ -302,6 +318,12 @@ void TMainForm::BuildToolbar() {
   ComboXaxis = qobject_cast<QComboBox*>(control(T::ComboXaxis));
   ComboYaxis = qobject_cast<QComboBox*>(control(T::ComboYaxis));
   BoutonLabel = qobject_cast<QToolButton*>(control(T::BoutonLabel));
+}
+
+void TMainForm::DrawGlyphs() {
+  for (const ToolbarControlInfo& info : ToolbarTable())
+    if (auto* button = qobject_cast<QToolButton*>(controls_[static_cast<std::size_t>(info.id)]))
+      button->setIcon(SvgIcon(QString(":/toolbar/") + info.glyph + ".svg", 16));
 }
 
 // The main window is the menu bar over the toolbar and nothing else: no empty band below.

@@ -36,6 +36,8 @@ class TMainForm : public QMainWindow, public HandlerRunner {
   // Makes the frontend over the program's other windows, with this window's toolbar and help,
   // and sets the toolbar's enabling.
   void AttachWindows(FrontendWidgets windows);
+  // Draws the toolbar buttons' pictures; they take long enough to wait until the window is up.
+  void DrawGlyphs();
 
   void Run(const Handler& handler) override;
   // Runs a command's handler with the session and the frontend, unless one is running.

@@ -60,12 +60,6 @@ class TMainForm : public QMainWindow, public HandlerRunner {
   // the control's handler with it, or the control's menu command. Guarded like RunCommand.
   void RunControl(ToolbarControl control, int value);
 
-  // Menu and toolbar handlers.
-  void GpaClick() { RunCommand(CommandId::Gpa); }
-  void PcsClick() { RunCommand(CommandId::Pcs); }
-  void ViewAllClick() { RunCommand(CommandId::ViewAll); }
-  void ViewPlotClick() { RunCommand(CommandId::ViewPlot); }
-
   QToolBar* ToolBar1 = nullptr;
   QToolButton* BoutonGpa = nullptr;
   QToolButton* BoutonPcs = nullptr;

@@ -28,93 +28,49 @@ std::vector<std::string> ColumnItems() {
   return items;
 }
 
-ToolbarControlInfo Control(ToolbarControl id, const char* name, ControlKind kind, int x, int width,
-                           const char* hint) {
-  ToolbarControlInfo info;
-  info.id = id;
-  info.name = name;
-  info.kind = kind;
-  info.x = x;
-  info.width = width;
-  info.hint = hint;
-  return info;
-}
-
-ToolbarControlInfo Button(ToolbarControl id, const char* name, int x, const char* hint,
-                          const char* glyph, std::optional<CommandId> command) {
-  ToolbarControlInfo info = Control(id, name, ControlKind::SpeedButton, x, SpeedButtonWidth, hint);
-  info.glyph = glyph;
-  info.command = command;
-  return info;
-}
-
-ToolbarControlInfo Button(ToolbarControl id, const char* name, int x, const char* hint,
-                          const char* glyph, ControlHandler handler, const char* batchWord) {
-  ToolbarControlInfo info = Button(id, name, x, hint, glyph, std::nullopt);
-  info.handler = handler;
-  info.batchWord = batchWord;
-  return info;
-}
-
-// A list whose choice and arrow keys have handlers, typed in vrel-batch from 1.
-ToolbarControlInfo Chooser(ToolbarControlInfo info, ControlHandler click, ListKeyHandler keys,
-                           const char* batchWord) {
-  info.handler = click;
-  info.keyHandler = keys;
-  info.batchWord = batchWord;
-  info.batchOffset = 1;
-  return info;
-}
-
-ToolbarControlInfo List(ToolbarControl id, const char* name, int x, int width, const char* hint,
-                        std::vector<std::string> items, int start,
-                        std::optional<CommandId> command = std::nullopt) {
-  ToolbarControlInfo info = Control(id, name, ControlKind::ComboBox, x, width, hint);
-  info.items = std::move(items);
-  info.start = start;
-  info.command = command;
-  return info;
-}
-
-// An axis list of the plot: a choice plots its column on its axis.
-ToolbarControlInfo Axis(ToolbarControlInfo info, ControlHandler click) {
-  info.handler = click;
-  return info;
-}
-
 std::vector<ToolbarControlInfo> BuildToolbar() {
   using T = ToolbarControl;
-  ToolbarControlInfo track =
-      Control(T::TrackBar1, "TrackBar1", ControlKind::TrackBar, 228, 150, "Shape change magnitude");
-  track.minimum = -10;
-  track.maximum = 10;
-  track.start = DefaultTrackBarPosition;
-  track.handler = TrackBar1Change;
-  track.batchWord = "magnitude";
+  using K = ControlKind;
   // Nothing chosen at start-up in the specimen and vector lists; the axis lists start on the
-  // first two score columns.
+  // first two score columns. The lists' items are typed in vrel-batch from 1.
+  // clang-format off
   return {
-      Button(T::BoutonGpa, "BoutonGpa", 0, "Compute superimposition", "gpa", CommandId::Gpa),
-      Button(T::BoutonPcs, "BoutonPcs", 25, "Compute components", "pcs", CommandId::Pcs),
-      Button(T::BoutonZoomPlus, "BoutonZoomPlus", 50, "Enlargement", "zoom_plus",
-             BoutonZoomPlusClick, "zoom-in"),
-      Button(T::BoutonZoomMoins, "BoutonZoomMoins", 75, "Reduction", "zoom_minus",
-             BoutonZoomMoinsClick, "zoom-out"),
-      Button(T::BoutonUp, "BoutonUp", 100, "Rotate up", "rotate_up", BoutonUpClick, "rotate-up"),
-      Button(T::BoutonRight, "BoutonRight", 125, "Rotate right", "rotate_right", BoutonRightClick,
-             "rotate-right"),
-      Button(T::BoutonAll, "BoutonAll", 150, "Superimposed specimens", "all", CommandId::ViewAll),
-      Chooser(List(T::ComboBoxIndi, "ComboBoxIndi", 173, 55, "Specimen selection",
-                   Numbers(MaxSpecimens), -1),
-              ComboBoxIndiClick, ComboBoxIndiKeyDown, "select-specimen"),
-      track,
-      Chooser(List(T::ComboBoxComp, "ComboBoxComp", 378, 58, "Vector selection", VectorItems(), -1),
-              ComboBoxCompClick, ComboBoxCompKeyDown, "select-vector"),
-      Button(T::BoutonPlot, "BoutonPlot", 436, "Plot scores", "plot", CommandId::ViewPlot),
-      Axis(List(T::ComboXaxis, "ComboXaxis", 461, 51, "X-axis", ColumnItems(), 0), ComboXaxisClick),
-      Axis(List(T::ComboYaxis, "ComboYaxis", 512, 51, "Y-axis", ColumnItems(), 1), ComboYaxisClick),
-      Button(T::BoutonLabel, "BoutonLabel", 563, "Labels", "labels", BoutonLabelClick, "labels"),
+      {.id = T::BoutonGpa, .name = "BoutonGpa", .x = 0, .hint = "Compute superimposition",
+       .glyph = "gpa", .command = CommandId::Gpa},
+      {.id = T::BoutonPcs, .name = "BoutonPcs", .x = 25, .hint = "Compute components",
+       .glyph = "pcs", .command = CommandId::Pcs},
+      {.id = T::BoutonZoomPlus, .name = "BoutonZoomPlus", .x = 50, .hint = "Enlargement",
+       .glyph = "zoom_plus", .handler = BoutonZoomPlusClick, .batchWord = "zoom-in"},
+      {.id = T::BoutonZoomMoins, .name = "BoutonZoomMoins", .x = 75, .hint = "Reduction",
+       .glyph = "zoom_minus", .handler = BoutonZoomMoinsClick, .batchWord = "zoom-out"},
+      {.id = T::BoutonUp, .name = "BoutonUp", .x = 100, .hint = "Rotate up",
+       .glyph = "rotate_up", .handler = BoutonUpClick, .batchWord = "rotate-up"},
+      {.id = T::BoutonRight, .name = "BoutonRight", .x = 125, .hint = "Rotate right",
+       .glyph = "rotate_right", .handler = BoutonRightClick, .batchWord = "rotate-right"},
+      {.id = T::BoutonAll, .name = "BoutonAll", .x = 150, .hint = "Superimposed specimens",
+       .glyph = "all", .command = CommandId::ViewAll},
+      {.id = T::ComboBoxIndi, .name = "ComboBoxIndi", .kind = K::ComboBox, .x = 173, .width = 55,
+       .hint = "Specimen selection", .items = Numbers(MaxSpecimens), .start = -1,
+       .handler = ComboBoxIndiClick, .keyHandler = ComboBoxIndiKeyDown,
+       .batchWord = "select-specimen", .batchOffset = 1},
+      {.id = T::TrackBar1, .name = "TrackBar1", .kind = K::TrackBar, .x = 228, .width = 150,
+       .hint = "Shape change magnitude", .minimum = -10, .maximum = 10,
+       .start = DefaultTrackBarPosition, .handler = TrackBar1Change, .batchWord = "magnitude"},
+      {.id = T::ComboBoxComp, .name = "ComboBoxComp", .kind = K::ComboBox, .x = 378, .width = 58,
+       .hint = "Vector selection", .items = VectorItems(), .start = -1,
+       .handler = ComboBoxCompClick, .keyHandler = ComboBoxCompKeyDown,
+       .batchWord = "select-vector", .batchOffset = 1},
+      {.id = T::BoutonPlot, .name = "BoutonPlot", .x = 436, .hint = "Plot scores",
+       .glyph = "plot", .command = CommandId::ViewPlot},
+      // An axis list: a choice plots its column on its axis.
+      {.id = T::ComboXaxis, .name = "ComboXaxis", .kind = K::ComboBox, .x = 461, .width = 51,
+       .hint = "X-axis", .items = ColumnItems(), .start = 0, .handler = ComboXaxisClick},
+      {.id = T::ComboYaxis, .name = "ComboYaxis", .kind = K::ComboBox, .x = 512, .width = 51,
+       .hint = "Y-axis", .items = ColumnItems(), .start = 1, .handler = ComboYaxisClick},
+      {.id = T::BoutonLabel, .name = "BoutonLabel", .x = 563, .hint = "Labels",
+       .glyph = "labels", .handler = BoutonLabelClick, .batchWord = "labels"},
   };
+  // clang-format on
 }
 
 }  // namespace

@@ -20,18 +20,17 @@ enum class ControlKind { SpeedButton, ComboBox, TrackBar };
 struct ToolbarControlInfo {
   ToolbarControl id;
   const char* name;
-  ControlKind kind;
-  int x;  // left edge in the toolbar, in pixels
-  int width;
-  const char* hint;                // shown as the tooltip
-  const char* glyph;               // speed buttons: the picture's name under resources/toolbar
-  std::vector<std::string> items;  // combo boxes: the list, item 0 first
-  int minimum = 0;                 // the track bar's range
+  ControlKind kind = ControlKind::SpeedButton;
+  int x = 0;  // left edge in the toolbar, in pixels
+  int width = SpeedButtonWidth;
+  const char* hint = nullptr;           // shown as the tooltip
+  const char* glyph = nullptr;          // speed buttons: the picture's name under resources/toolbar
+  std::vector<std::string> items = {};  // combo boxes: the list, item 0 first
+  int minimum = 0;                      // the track bar's range
   int maximum = 0;
   int start = 0;  // the track bar's position, or the combo box's item index (-1: none)
   // What the control runs: a menu command, or a handler that takes the control's value.
-  // Neither: the control is not available in this version.
-  std::optional<CommandId> command;
+  std::optional<CommandId> command = std::nullopt;
   ControlHandler handler = nullptr;
   ListKeyHandler keyHandler = nullptr;  // Left and Right in a list
   // The vrel-batch word of a control that runs no menu command; the typed number less

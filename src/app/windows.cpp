@@ -32,17 +32,25 @@ std::optional<Picture> Always(const Session& s, int width, int height) {
 const std::vector<DrawingWindowInfo>& DrawingWindowTable() {
   // The client sizes are the frames less a border of 4 pixels on each side and a title bar:
   // the sizes the drawings are made for.
+  // clang-format off
   static const std::vector<DrawingWindowInfo> table = {
-      {Window::Specimens, "DrawWindow", "Specimens Window", 40, 121, 576, 402, 568, 375,
-       "PopupMenu1", true, PictureMenu("N2", "N1"), Always<DrawSpecimens>, SpecimensKeyDown,
-       "specimens", ShapesDragged, ShapesWheelTurned, nullptr, nullptr},
-      {Window::Vectors, "PcsDraw", "Vectors Window", 19, 97, 568, 394, 560, 367, "PopupMenu2",
-       false, PictureMenu("N1", "N2"), Always<DrawVectors>, VectorsKeyDown, "vectors",
-       ShapesDragged, ShapesWheelTurned, nullptr, nullptr},
-      {Window::Plot, "PlotDraw", "Plot Window", 0, 75, 558, 376, 550, 349, "PopupMenu3", false,
-       PictureMenu("N1", "N2"), DrawPlot, nullptr, "plot", nullptr, nullptr, PlotClicked,
-       PlotTipAt},
+      {.id = Window::Specimens, .name = "DrawWindow", .caption = "Specimens Window",
+       .left = 40, .top = 121, .width = 576, .height = 402, .clientWidth = 568, .clientHeight = 375,
+       .popupName = "PopupMenu1", .popupOnPaintBox = true, .popup = PictureMenu("N2", "N1"),
+       .draw = Always<DrawSpecimens>, .keyHandler = SpecimensKeyDown, .exportName = "specimens",
+       .dragHandler = ShapesDragged, .wheelHandler = ShapesWheelTurned},
+      {.id = Window::Vectors, .name = "PcsDraw", .caption = "Vectors Window",
+       .left = 19, .top = 97, .width = 568, .height = 394, .clientWidth = 560, .clientHeight = 367,
+       .popupName = "PopupMenu2", .popup = PictureMenu("N1", "N2"),
+       .draw = Always<DrawVectors>, .keyHandler = VectorsKeyDown, .exportName = "vectors",
+       .dragHandler = ShapesDragged, .wheelHandler = ShapesWheelTurned},
+      {.id = Window::Plot, .name = "PlotDraw", .caption = "Plot Window",
+       .left = 0, .top = 75, .width = 558, .height = 376, .clientWidth = 550, .clientHeight = 349,
+       .popupName = "PopupMenu3", .popup = PictureMenu("N1", "N2"),
+       .draw = DrawPlot, .exportName = "plot",
+       .clickHandler = PlotClicked, .tipAt = PlotTipAt},
   };
+  // clang-format on
   return table;
 }
 

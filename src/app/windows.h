@@ -25,19 +25,19 @@ struct DrawingWindowInfo {
   int left, top, width, height;   // the frame at start-up
   int clientWidth, clientHeight;  // the drawing area at start-up: the frame less its border
   const char* popupName;
-  bool popupOnPaintBox;  // else on the form
+  bool popupOnPaintBox = false;  // else on the form
   std::vector<PopupItem> popup;
   // The window's drawing for a drawing area of the given size; nothing when the window keeps the
   // picture it has.
   std::optional<Picture> (*draw)(const Session&, int width, int height);
-  ControlHandler keyHandler;  // the arrow keys in the window (null: none)
-  const char* exportName;     // how vrel-batch's export names the window
+  ControlHandler keyHandler = nullptr;  // the arrow keys in the window (null: none)
+  const char* exportName;               // how vrel-batch's export names the window
   // The mouse (null: nothing): a drag with the left button by (dx, dy) pixels, the wheel's
   // notches, and a click and the tooltip at pixel (x, y) of the drawing of width x height.
-  void (*dragHandler)(Session&, Frontend&, int dx, int dy);
-  ControlHandler wheelHandler;
-  void (*clickHandler)(Session&, Frontend&, int width, int height, int x, int y);
-  std::string (*tipAt)(const Session&, int width, int height, int x, int y);
+  void (*dragHandler)(Session&, Frontend&, int dx, int dy) = nullptr;
+  ControlHandler wheelHandler = nullptr;
+  void (*clickHandler)(Session&, Frontend&, int width, int height, int x, int y) = nullptr;
+  std::string (*tipAt)(const Session&, int width, int height, int x, int y) = nullptr;
 };
 
 // Specimens, vectors and plot, in that order.

@@ -43,7 +43,6 @@ bool WithoutMessage(HeadlessFrontend& fe, Run run) {
 }  // namespace
 
 CommandOutcome RunGatedCommand(Session& session, HeadlessFrontend& fe, const CommandInfo& command) {
-  if (command.handler == nullptr) return CommandOutcome::NotInThisVersion;
   if (!MenuItemEnabled(session, command.id)) return CommandOutcome::NotAvailableNow;
   return WithoutMessage(fe, [&] { command.handler(session, fe); }) ? CommandOutcome::Completed
                                                                    : CommandOutcome::ShowedMessage;
@@ -91,8 +90,6 @@ bool RunMenuCommand(Session& session, BatchFrontend& fe, const CommandInfo& comm
       return true;
     case CommandOutcome::ShowedMessage:
       return false;
-    case CommandOutcome::NotInThisVersion:
-      return Refuse(fe, "'" + word + "' is not available in this version");
     case CommandOutcome::NotAvailableNow:
       return Refuse(fe, "'" + word + "' is not available now");
   }
@@ -106,8 +103,6 @@ bool RunControl(Session& session, BatchFrontend& fe, const ToolbarControlInfo& c
   const std::string& word = words[0];
   const bool takesValue = control.kind != ControlKind::SpeedButton;
   if (!CheckArgumentCount(fe, word, words.size() - 1, takesValue ? 1 : 0)) return false;
-  if (control.handler == nullptr)
-    return Refuse(fe, "'" + word + "' is not available in this version");
   if (!ToolbarEnabled(session)[static_cast<std::size_t>(control.id)])
     return Refuse(fe, "'" + word + "' is not available now");
   int value = 0;

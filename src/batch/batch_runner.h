@@ -29,10 +29,10 @@ int RunBatchScript(Session& session, const std::string& scriptName, std::istream
                    const ImageFileWriter& writeImage = nullptr);
 
 // How a command fared when run the way vrel-batch runs it.
-enum class CommandOutcome { Completed, ShowedMessage, NotAvailableNow, NotInThisVersion };
+enum class CommandOutcome { Completed, ShowedMessage, NotAvailableNow };
 
-// Runs the command with the answers queued in the frontend, unless this version has no handler
-// for it or its menu item is disabled in the session's state: then nothing runs at all.
+// Runs the command with the answers queued in the frontend, unless its menu item is disabled in
+// the session's state: then nothing runs at all.
 CommandOutcome RunGatedCommand(Session& session, HeadlessFrontend& fe, const CommandInfo& command);
 
 // Splits a script line into words; '#' at the start of the line or after white space starts a

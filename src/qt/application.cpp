@@ -45,16 +45,22 @@ void VrelApplication::ShowException(const QString& text) {
 Forms::Forms(int failAtAllocation) {
   InitResources();
   MainForm = std::make_unique<TMainForm>(failAtAllocation);
+  // The main window maps first. Nothing paints before the event loop runs, so its toolbar's
+  // pictures and the other windows are there when it first shows.
+  MainForm->show();
+  MainForm->DrawGlyphs();
   VrelDialog = std::make_unique<TVrelDialog>();
-  PlotDraw = std::make_unique<TPlotDraw>();
-  PcsDraw = std::make_unique<TPcsDraw>();
-  DrawWindow = std::make_unique<TDrawWindow>();
+  PlotDraw = std::make_unique<TPlotDraw>(*MainForm);
+  PcsDraw = std::make_unique<TPcsDraw>(*MainForm);
+  DrawWindow = std::make_unique<TDrawWindow>(*MainForm);
   LogWindow = std::make_unique<TLogWindow>();
   AboutBox = std::make_unique<TAboutBox>();
-  MainForm->AttachForms(Set());
+  MainForm->AttachWindows({.prompt = VrelDialog.get(),
+                           .drawings = {DrawWindow.get(), PcsDraw.get(), PlotDraw.get()},
+                           .log = LogWindow.get(),
+                           .about = AboutBox.get()});
 
   // Shown in creation order, so the About box, made last, stands in front.
-  MainForm->show();
   PlotDraw->show();
   PcsDraw->show();
   DrawWindow->show();
@@ -65,17 +71,5 @@ Forms::Forms(int failAtAllocation) {
 }
 
 Forms::~Forms() = default;
-
-FormSet Forms::Set() const {
-  FormSet set;
-  set.MainForm = MainForm.get();
-  set.VrelDialog = VrelDialog.get();
-  set.PlotDraw = PlotDraw.get();
-  set.PcsDraw = PcsDraw.get();
-  set.DrawWindow = DrawWindow.get();
-  set.LogWindow = LogWindow.get();
-  set.AboutBox = AboutBox.get();
-  return set;
-}
 
 }  // namespace vrel

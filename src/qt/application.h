@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <memory>
 
-#include "qt/qt_frontend.h"
-
 namespace vrel {
 
 class TMainForm;
@@ -36,8 +34,6 @@ class Forms {
   // Creates every window; all but the prompt are shown, the About box in front.
   explicit Forms(int failAtAllocation = -1);
   ~Forms();
-
-  FormSet Set() const;
 
   std::unique_ptr<TMainForm> MainForm;
   std::unique_ptr<TVrelDialog> VrelDialog;

@@ -22,10 +22,10 @@
 
 namespace vrel {
 
-DrawingForm::DrawingForm(vrel::Window window) : QWidget(nullptr, Qt::Window), window_(window) {
-  const DrawingWindowInfo& info = DrawingWindowDetails(window);
-  setObjectName(info.name);
-  setWindowTitle(info.caption);
+DrawingForm::DrawingForm(vrel::Window window, HandlerRunner& runner)
+    : QWidget(nullptr, Qt::Window), info_(DrawingWindowDetails(window)), runner_(runner) {
+  setObjectName(info_.name);
+  setWindowTitle(info_.caption);
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
@@ -37,9 +37,9 @@ DrawingForm::DrawingForm(vrel::Window window) : QWidget(nullptr, Qt::Window), wi
   layout->addWidget(PaintBox1);
 
   PopupMenu = new QMenu(this);
-  PopupMenu->setObjectName(info.popupName);
+  PopupMenu->setObjectName(info_.popupName);
   PopupMenu->setToolTipsVisible(true);
-  for (const PopupItem& item : info.popup) {
+  for (const PopupItem& item : info_.popup) {
     if (QString(item.caption) == "-") {
       PopupMenu->addSeparator()->setObjectName(item.name);
       continue;
@@ -54,12 +54,11 @@ DrawingForm::DrawingForm(vrel::Window window) : QWidget(nullptr, Qt::Window), wi
     else if (name == "Print1")
       connect(action, &QAction::triggered, this, &DrawingForm::Print1Click);
   }
-  BuildPopupMenu(info.popupOnPaintBox);
+  BuildPopupMenu(info_.popupOnPaintBox);
   // Every paint records the drawing anew, then shows the picture it keeps.
   PaintBox1->SetPainter([this](QPainter& painter, const QSize& size) {
-    if (recorder_)
-      if (std::optional<Picture> drawn = recorder_(size.width(), size.height()))
-        picture_ = std::move(*drawn);
+    if (std::optional<Picture> drawn = info_.draw(runner_.State(), size.width(), size.height()))
+      picture_ = std::move(*drawn);
     ReplayPicture(picture_, painter);
   });
   setFocusPolicy(Qt::StrongFocus);
@@ -67,23 +66,17 @@ DrawingForm::DrawingForm(vrel::Window window) : QWidget(nullptr, Qt::Window), wi
   PaintBox1->setMouseTracking(true);
 
   // The drawings are made for the client size, so that is what the window gets.
-  PlaceForm(this, info.left, info.top, info.clientWidth, info.clientHeight);
+  PlaceForm(this, info_.left, info_.top, info_.clientWidth, info_.clientHeight);
 }
 
 DrawingForm::~DrawingForm() = default;
 
-void DrawingForm::Attach(Recorder recorder, KeyAction keys) {
-  recorder_ = std::move(recorder);
-  keys_ = std::move(keys);
-  PaintBox1->update();
-}
+vrel::Window DrawingForm::Window() const { return info_.id; }
 
 void DrawingForm::ClearPicture() {
   picture_ = Picture();
   PaintBox1->update();
 }
-
-void DrawingForm::AttachMouse(MouseActions actions) { mouse_ = std::move(actions); }
 
 namespace {
 
@@ -111,7 +104,8 @@ bool DrawingForm::eventFilter(QObject* watched, QEvent* event) {
       const QPoint at = move->position().toPoint();
       const QPoint by = at - lastDragAt_;
       lastDragAt_ = at;
-      if (mouse_.drag && !by.isNull()) mouse_.drag(by.x(), by.y());
+      if (info_.dragHandler != nullptr && !by.isNull())
+        runner_.Run([&](Session& s, Frontend& fe) { info_.dragHandler(s, fe, by.x(), by.y()); });
       return true;
     }
     case QEvent::MouseButtonRelease: {
@@ -119,22 +113,26 @@ bool DrawingForm::eventFilter(QObject* watched, QEvent* event) {
       if (release->button() != Qt::LeftButton || !leftDown_) break;
       leftDown_ = false;
       const QPoint at = release->position().toPoint();
-      if (mouse_.click && (at - pressedAt_).manhattanLength() <= ClickSlack)
-        mouse_.click(size.width(), size.height(), at.x(), at.y());
+      if (info_.clickHandler != nullptr && (at - pressedAt_).manhattanLength() <= ClickSlack)
+        runner_.Run([&](Session& s, Frontend& fe) {
+          info_.clickHandler(s, fe, size.width(), size.height(), at.x(), at.y());
+        });
       return true;
     }
     case QEvent::Wheel: {
-      if (!mouse_.wheel) break;
+      if (info_.wheelHandler == nullptr) break;
       wheelEighths_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
       const int notches = wheelEighths_ / WheelNotch;
       wheelEighths_ -= notches * WheelNotch;
-      if (notches != 0) mouse_.wheel(notches);
+      if (notches != 0)
+        runner_.Run([&](Session& s, Frontend& fe) { info_.wheelHandler(s, fe, notches); });
       return true;
     }
     case QEvent::ToolTip: {
-      if (!mouse_.tip) break;
+      if (info_.tipAt == nullptr) break;
       auto* help = static_cast<QHelpEvent*>(event);
-      const std::string tip = mouse_.tip(size.width(), size.height(), help->x(), help->y());
+      const std::string tip =
+          info_.tipAt(runner_.State(), size.width(), size.height(), help->x(), help->y());
       if (tip.empty())
         QToolTip::hideText();
       else
@@ -148,9 +146,10 @@ bool DrawingForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DrawingForm::keyPressEvent(QKeyEvent* event) {
-  const int key = ArrowKey(event->key());
-  if (key != 0 && keys_) {
-    keys_(key);
+  // The arrow keys end here, in a window that turns its view with them or not.
+  if (const int key = ArrowKey(event->key()); key != 0) {
+    if (info_.keyHandler != nullptr)
+      runner_.Run([&](Session& s, Frontend& fe) { info_.keyHandler(s, fe, key); });
     return;
   }
   QWidget::keyPressEvent(event);
@@ -166,22 +165,22 @@ void DrawingForm::BuildPopupMenu(bool onPaintBox) {
 
 void DrawingForm::Copy1Click() {
   if (!PictureHasArea(picture_)) {
-    if (frontend_ != nullptr) ShowProgramMessage(*frontend_, Message::NothingToExport);
+    ShowProgramMessage(runner_.Front(), Message::NothingToExport);
     return;
   }
   QGuiApplication::clipboard()->setImage(PictureImage(picture_));
 }
 
 void DrawingForm::SauveMetafileClick() {
-  if (frontend_ == nullptr) return;
+  Frontend& fe = runner_.Front();
   // The picture as it was when the command was chosen, whatever paints while the dialog is up.
   const Picture picture = picture_;
   if (!PictureHasArea(picture)) {
-    ShowProgramMessage(*frontend_, Message::NothingToExport);
+    ShowProgramMessage(fe, Message::NothingToExport);
     return;
   }
-  if (const std::optional<std::string> path = frontend_->ChooseFile(FileDialog::SaveMeta))
-    ExportPictureFile(picture, *path, *frontend_);
+  if (const std::optional<std::string> path = fe.ChooseFile(FileDialog::SaveMeta))
+    ExportPictureFile(picture, *path, fe);
 }
 
 QPrinter& DrawingForm::Printer() {
@@ -197,22 +196,21 @@ void DrawingForm::Print1Click() {
   QPainter painter;
   if (!painter.begin(&printer)) {
     // Printing to a file that cannot be written is the one failure a user can mend.
-    if (frontend_ != nullptr)
-      ShowProgramMessage(
-          *frontend_, Message::CannotWriteFile,
-          QFile::encodeName(printer.outputFileName().isEmpty() ? printer.printerName()
-                                                               : printer.outputFileName())
-              .toStdString());
+    ShowProgramMessage(
+        runner_.Front(), Message::CannotWriteFile,
+        QFile::encodeName(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                             : printer.outputFileName())
+            .toStdString());
     return;
   }
   DrawPictureOnPage(picture, painter, printer.pageRect(QPrinter::DevicePixel).width());
   painter.end();
 }
 
-TDrawWindow::TDrawWindow() : DrawingForm(Window::Specimens) {}
+TDrawWindow::TDrawWindow(HandlerRunner& runner) : DrawingForm(Window::Specimens, runner) {}
 
-TPcsDraw::TPcsDraw() : DrawingForm(Window::Vectors) {}
+TPcsDraw::TPcsDraw(HandlerRunner& runner) : DrawingForm(Window::Vectors, runner) {}
 
-TPlotDraw::TPlotDraw() : DrawingForm(Window::Plot) {}
+TPlotDraw::TPlotDraw(HandlerRunner& runner) : DrawingForm(Window::Plot, runner) {}
 
 }  // namespace vrel

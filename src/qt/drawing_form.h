@@ -4,8 +4,6 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <string>
 
 #include "graphics/picture.h"
 #include "qt/paint_box.h"
@@ -16,42 +14,38 @@ class QPrinter;
 
 namespace vrel {
 
+struct DrawingWindowInfo;
+struct Session;
+
+// What runs the program's handlers: the session, the frontend, and one command at a time.
+class HandlerRunner {
+ public:
+  using Handler = std::function<void(Session&, Frontend&)>;
+  // Runs the handler unless one is running already (inside its prompt, say): then nothing.
+  virtual void Run(const Handler& handler) = 0;
+  virtual Session& State() = 0;
+  virtual Frontend& Front() = 0;
+
+ protected:
+  ~HandlerRunner() = default;
+};
+
 // A white top-level window whose paint box fills the client area, with its right-click menu:
-// the common frame of the specimens, vectors and plot windows, built from the drawing windows'
-// table.
+// the common frame of the specimens, vectors and plot windows, built from the window's row of
+// the drawing windows' table. Its drawing, arrow keys and mouse run through the runner.
 class DrawingForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DrawingForm(vrel::Window window);
+  DrawingForm(vrel::Window window, HandlerRunner& runner);
   ~DrawingForm() override;
 
-  // What a paint records for a drawing area of the given size (nothing: keep the last picture),
-  // and what the arrow keys do.
-  using Recorder = std::function<std::optional<Picture>(int width, int height)>;
-  using KeyAction = std::function<void(int key)>;
-  void Attach(Recorder recorder, KeyAction keys);
-
-  // What the mouse does over the drawing; an empty action: nothing. A drag reports each move by
-  // (dx, dy) pixels with the left button down; the wheel whole notches (up: > 0); a click (the
-  // left button released where it was pressed) and the tooltip their pixel and the drawing's size.
-  struct MouseActions {
-    std::function<void(int dx, int dy)> drag;
-    std::function<void(int notches)> wheel;
-    std::function<void(int width, int height, int x, int y)> click;
-    std::function<std::string(int width, int height, int x, int y)> tip;
-  };
-  void AttachMouse(MouseActions actions);
-
-  vrel::Window Window() const { return window_; }
+  vrel::Window Window() const;
 
   // The picture of the last paint, which the picture commands use.
   const Picture& LastPicture() const { return picture_; }
   // Forgets it: the window shows white until it draws again.
   void ClearPicture();
-
-  // Where the picture commands ask for a file name and report what went wrong.
-  void SetFrontend(Frontend* frontend) { frontend_ = frontend; }
 
   // The picture commands of the right-click menu: they act on the last picture and never paint.
   // Copy puts it on the clipboard as an image of its size.
@@ -69,22 +63,21 @@ class DrawingForm : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  // The mouse over the paint box.
+  // The mouse over the paint box: a drag with the left button reports each move, the wheel
+  // whole notches (up: > 0), a click (the left button released where it was pressed) and the
+  // tooltip their pixel.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildPopupMenu(bool onPaintBox);
 
-  vrel::Window window_;
-  Recorder recorder_;
-  KeyAction keys_;
-  MouseActions mouse_;
+  const DrawingWindowInfo& info_;
+  HandlerRunner& runner_;
   QPoint pressedAt_;
   QPoint lastDragAt_;
   bool leftDown_ = false;
   int wheelEighths_ = 0;  // wheel turned, in eighths of a degree, not yet a whole notch
   Picture picture_;
-  Frontend* frontend_ = nullptr;
   std::unique_ptr<QPrinter> printer_;
 };
 
@@ -93,7 +86,7 @@ class TDrawWindow : public DrawingForm {
   Q_OBJECT
 
  public:
-  TDrawWindow();
+  explicit TDrawWindow(HandlerRunner& runner);
 };
 
 // The vectors window.
@@ -101,7 +94,7 @@ class TPcsDraw : public DrawingForm {
   Q_OBJECT
 
  public:
-  TPcsDraw();
+  explicit TPcsDraw(HandlerRunner& runner);
 };
 
 // The plot window.
@@ -109,7 +102,7 @@ class TPlotDraw : public DrawingForm {
   Q_OBJECT
 
  public:
-  TPlotDraw();
+  explicit TPlotDraw(HandlerRunner& runner);
 };
 
 }  // namespace vrel

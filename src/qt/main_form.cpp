@@ -21,11 +21,8 @@
 #include <new>
 
 #include "app/toolbar.h"
-#include "app/windows.h"
 #include "graphics/view_commands.h"
-#include "qt/drawing_form.h"
 #include "qt/help_window.h"
-#include "qt/qt_frontend.h"
 #include "qt/qt_support.h"
 #include "shell/enabling.h"
 
@@ -40,31 +37,46 @@ constexpr int MainFormMinimumWidth = 649;
 // A line edit keeps this many pixels free on either side of its text, and one for the cursor.
 constexpr int LineEditTextMargin = 2;
 
-bool ControlAvailable(const ToolbarControlInfo& info) {
-  return info.handler != nullptr || (info.command && Command(*info.command).handler != nullptr);
-}
-
-QString ControlTip(const ToolbarControlInfo& info) {
-  QString tip = info.hint;
-  if (!ControlAvailable(info)) tip += QString::fromUtf8(" \u2014 ") + NotAvailableTip;
-  return tip;
-}
-
 QToolButton* SpeedButton(QWidget* parent, const ToolbarControlInfo& info) {
   auto* button = new QToolButton(parent);
   button->setAutoRaise(true);
-  button->setIcon(SvgIcon(QString(":/toolbar/") + info.glyph + ".svg", 16));
   button->setIconSize(QSize(16, 16));
   button->setGeometry(info.x, (ToolbarHeight - SpeedButtonHeight) / 2, info.width,
                       SpeedButtonHeight);
   return button;
 }
 
+// The drop-down list is at least as wide as its longest item, so that none is cut short.
+void FitDropDown(QComboBox* combo) {
+  QAbstractItemView* view = combo->view();
+  view->setTextElideMode(Qt::ElideNone);
+  const int scrollBar = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+  view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
+}
+
+// An editable list whose drop-down is fitted to its items when it first opens: measuring 300
+// items need not hold up the start.
+class ListBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+  void showPopup() override {
+    if (!fitted_) FitDropDown(this);
+    fitted_ = true;
+    QComboBox::showPopup();
+  }
+
+ private:
+  bool fitted_ = false;
+};
+
 QComboBox* ListCombo(QWidget* parent, const ToolbarControlInfo& info) {
-  auto* combo = new QComboBox(parent);
+  auto* combo = new ListBox(parent);
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
-  for (const std::string& item : info.items) combo->addItem(QString::fromStdString(item));
+  QStringList items;
+  for (const std::string& item : info.items) items << QString::fromStdString(item);
+  combo->addItems(items);  // in one insertion: one by one, each makes the model signal
   combo->setCurrentIndex(info.start);
   combo->setGeometry(info.x, (ToolbarHeight - ListHeight) / 2, info.width, ListHeight);
   return combo;
@@ -105,14 +117,6 @@ int WidthForItems(const QComboBox* combo) {
          chrome;
 }
 
-// The drop-down list is at least as wide as its longest item, so that none is cut short.
-void FitDropDown(QComboBox* combo) {
-  QAbstractItemView* view = combo->view();
-  view->setTextElideMode(Qt::ElideNone);
-  const int scrollBar = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
-  view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
-}
-
 }  // namespace
 
 TMainForm::TMainForm(int failAtAllocation) {
@@ -130,45 +134,16 @@ TMainForm::TMainForm(int failAtAllocation) {
     box.exec();
     std::exit(EXIT_FAILURE);
   }
-  frontend_ = std::make_unique<QtFrontend>(*this);
-  ActiverBoutons(*session_, *frontend_);
 }
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::AttachForms(const FormSet& forms) {
-  frontend_->SetForms(forms);
-  for (DrawingForm* form :
-       {static_cast<DrawingForm*>(forms.DrawWindow), static_cast<DrawingForm*>(forms.PcsDraw),
-        static_cast<DrawingForm*>(forms.PlotDraw)}) {
-    if (form == nullptr) continue;
-    const DrawingWindowInfo& info = DrawingWindowDetails(form->Window());
-    form->SetFrontend(frontend_.get());
-    form->Attach(
-        [this, &info](int width, int height) { return info.draw(*session_, width, height); },
-        [this, &info](int key) {
-          if (info.keyHandler != nullptr)
-            RunGuarded([&] { info.keyHandler(*session_, *frontend_, key); });
-        });
-    DrawingForm::MouseActions mouse;
-    if (info.dragHandler != nullptr)
-      mouse.drag = [this, &info](int dx, int dy) {
-        RunGuarded([&] { info.dragHandler(*session_, *frontend_, dx, dy); });
-      };
-    if (info.wheelHandler != nullptr)
-      mouse.wheel = [this, &info](int notches) {
-        RunGuarded([&] { info.wheelHandler(*session_, *frontend_, notches); });
-      };
-    if (info.clickHandler != nullptr)
-      mouse.click = [this, &info](int width, int height, int x, int y) {
-        RunGuarded([&] { info.clickHandler(*session_, *frontend_, width, height, x, y); });
-      };
-    if (info.tipAt != nullptr)
-      mouse.tip = [this, &info](int width, int height, int x, int y) {
-        return info.tipAt(*session_, width, height, x, y);
-      };
-    form->AttachMouse(std::move(mouse));
-  }
+void TMainForm::AttachWindows(FrontendWidgets windows) {
+  windows.dialogParent = this;
+  windows.controls = controls_;
+  windows.help = [this] { ShowHelp(); };
+  frontend_ = std::make_unique<QtFrontend>(std::move(windows));
+  ActiverBoutons(*session_, *frontend_);
 }
 
 // The item a list shows: the chosen one, or the one whose text was typed (-1: none).
@@ -185,7 +160,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
       if (info.keyHandler == nullptr || combo == nullptr || watched != combo) continue;
       const int key = ArrowKey(static_cast<QKeyEvent*>(event)->key());
       if (key == KeyLeft || key == KeyRight)
-        RunGuarded([&] { info.keyHandler(*session_, *frontend_, ShownItem(combo), key); });
+        Run([&](Session& s, Frontend& fe) { info.keyHandler(s, fe, ShownItem(combo), key); });
     }
   // The key goes on to the list as usual.
   return QMainWindow::eventFilter(watched, event);
@@ -225,6 +200,7 @@ QAction* TMainForm::AddCommand(QMenu* menu, CommandId id) {
   action->setObjectName(info.name);
   action->setProperty(CommandProperty, static_cast<int>(id));
   action->setCheckable(MenuItemCheckable(id));
+  action->setToolTip(action->text().remove('&'));
   connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
   actions_[id] = action;
   return action;
@@ -241,10 +217,6 @@ void TMainForm::UpdateMenu(QMenu* menu) {
     const auto id = static_cast<CommandId>(property.toInt());
     action->setEnabled(MenuItemEnabled(*session_, id));
     if (action->isCheckable()) action->setChecked(MenuItemChecked(*session_, id));
-    // Commands still being built show that they are not there yet.
-    const bool available = Command(id).handler != nullptr;
-    action->setStatusTip(available ? QString() : NotAvailableTip);
-    action->setToolTip(available ? action->text().remove('&') : NotAvailableTip);
   }
 }
 
@@ -255,29 +227,24 @@ QAction* TMainForm::MenuAction(CommandId id) const {
 
 QMenu* TMainForm::Menu(const QString& name) const { return menuBar()->findChild<QMenu*>(name); }
 
-template <typename Run>
-void TMainForm::RunGuarded(Run run) {
+void TMainForm::Run(const Handler& handler) {
   if (running_) return;
   struct Running {
     bool& flag;
     explicit Running(bool& f) : flag(f) { flag = true; }
     ~Running() { flag = false; }
   } running(running_);
-  run();
+  handler(*session_, *frontend_);
 }
 
-void TMainForm::RunCommand(CommandId id) {
-  const CommandHandler handler = Command(id).handler;
-  if (handler == nullptr) return;
-  RunGuarded([&] { handler(*session_, *frontend_); });
-}
+void TMainForm::RunCommand(CommandId id) { Run(Command(id).handler); }
 
 void TMainForm::RunControl(ToolbarControl control, int value) {
   emit ControlUsed(control, value);
   const ToolbarControlInfo& info = ToolbarControlDetails(control);
   if (info.handler != nullptr)
-    RunGuarded([&] { info.handler(*session_, *frontend_, value); });
-  else if (info.command)
+    Run([&](Session& s, Frontend& fe) { info.handler(s, fe, value); });
+  else
     RunCommand(*info.command);
 }
 
@@ -310,7 +277,6 @@ void TMainForm::BuildToolbar() {
         auto* combo = ListCombo(strip_, info);
         connect(combo, &QComboBox::activated, this,
                 [this, id = info.id](int index) { RunControl(id, index); });
-        FitDropDown(combo);
         if (info.keyHandler != nullptr) combo->installEventFilter(this);
         widget = combo;
         break;
@@ -324,7 +290,7 @@ void TMainForm::BuildToolbar() {
       }
     }
     widget->setObjectName(info.name);
-    widget->setToolTip(ControlTip(info));
+    widget->setToolTip(info.hint);
     widget->move(info.x + shift, widget->y());
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       const int width = std::max(info.width, WidthForItems(combo));
@@ -353,6 +319,12 @@ void TMainForm::BuildToolbar() {
   ComboXaxis = qobject_cast<QComboBox*>(control(T::ComboXaxis));
   ComboYaxis = qobject_cast<QComboBox*>(control(T::ComboYaxis));
   BoutonLabel = qobject_cast<QToolButton*>(control(T::BoutonLabel));
+}
+
+void TMainForm::DrawGlyphs() {
+  for (const ToolbarControlInfo& info : ToolbarTable())
+    if (auto* button = qobject_cast<QToolButton*>(controls_[static_cast<std::size_t>(info.id)]))
+      button->setIcon(SvgIcon(QString(":/toolbar/") + info.glyph + ".svg", 16));
 }
 
 // The main window is the menu bar over the toolbar and nothing else: no empty band below.

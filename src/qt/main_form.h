@@ -7,7 +7,8 @@
 #include <memory>
 
 #include "app/command_table.h"
-#include "qt/qt_support.h"
+#include "qt/drawing_form.h"
+#include "qt/qt_frontend.h"
 #include "shell/session.h"
 
 class QComboBox;
@@ -18,13 +19,11 @@ class QToolButton;
 
 namespace vrel {
 
-class QtFrontend;
 class THelpWindow;
-struct FormSet;
 
-// The main window: a thin strip with the menu bar and the toolbar. It owns the session and
-// starts every command.
-class TMainForm : public QMainWindow {
+// The main window: a thin strip with the menu bar and the toolbar. It owns the session and the
+// frontend, and runs every command and handler, one at a time.
+class TMainForm : public QMainWindow, public HandlerRunner {
   Q_OBJECT
 
  public:
@@ -33,12 +32,16 @@ class TMainForm : public QMainWindow {
   explicit TMainForm(int failAtAllocation = -1);
   ~TMainForm() override;
 
-  Session& State() { return *session_; }
-  QtFrontend& Front() { return *frontend_; }
-  void AttachForms(const FormSet& forms);
+  Session& State() override { return *session_; }
+  QtFrontend& Front() override { return *frontend_; }
+  // Makes the frontend over the program's other windows, with this window's toolbar and help,
+  // and sets the toolbar's enabling.
+  void AttachWindows(FrontendWidgets windows);
+  // Draws the toolbar buttons' pictures; they take long enough to wait until the window is up.
+  void DrawGlyphs();
 
-  // Runs a command's handler with the session and this window's frontend. Unbuilt commands
-  // and a second command while one is still running (inside its prompt, say) do nothing.
+  void Run(const Handler& handler) override;
+  // Runs a command's handler with the session and the frontend, unless one is running.
   void RunCommand(CommandId id);
   bool CommandRunning() const { return running_; }
 
@@ -55,15 +58,8 @@ class TMainForm : public QMainWindow {
   // Toolbar controls, in ToolbarControl order.
   std::array<QWidget*, ToolbarControlCount> ToolbarControls() const { return controls_; }
   // What a toolbar control does with its value (item index, position; 0 for a button): runs
-  // the control's handler with it, or the control's menu command. Guarded like RunCommand;
-  // a control with neither does nothing.
+  // the control's handler with it, or the control's menu command. Guarded like RunCommand.
   void RunControl(ToolbarControl control, int value);
-
-  // Menu and toolbar handlers.
-  void GpaClick() { RunCommand(CommandId::Gpa); }
-  void PcsClick() { RunCommand(CommandId::Pcs); }
-  void ViewAllClick() { RunCommand(CommandId::ViewAll); }
-  void ViewPlotClick() { RunCommand(CommandId::ViewPlot); }
 
   QToolBar* ToolBar1 = nullptr;
   QToolButton* BoutonGpa = nullptr;
@@ -92,9 +88,6 @@ class TMainForm : public QMainWindow {
   void BuildToolbar();
   void FitToStrip();
   QAction* AddCommand(QMenu* menu, CommandId id);
-  // Runs one command or control handler unless one is running already.
-  template <typename Run>
-  void RunGuarded(Run run);
 
   std::unique_ptr<Session> session_;
   std::unique_ptr<QtFrontend> frontend_;

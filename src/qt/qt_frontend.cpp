@@ -18,7 +18,6 @@
 #include "qt/about_box.h"
 #include "qt/drawing_form.h"
 #include "qt/log_window.h"
-#include "qt/main_form.h"
 #include "qt/qt_support.h"
 #include "qt/vrel_dialog.h"
 #include "shell/file_dialogs.h"
@@ -96,52 +95,37 @@ QMessageBox::Icon QtMessageIcon(Icon icon) {
   return QMessageBox::NoIcon;
 }
 
-QtFrontend::QtFrontend(TMainForm& mainForm) : main_(mainForm), quit_([] { std::exit(0); }) {
-  forms_.MainForm = &mainForm;
-}
+QtFrontend::QtFrontend(FrontendWidgets widgets)
+    : widgets_(std::move(widgets)), quit_([] { std::exit(0); }) {}
 
 QtFrontend::~QtFrontend() = default;
 
-QWidget* QtFrontend::WindowWidget(Window window) const {
-  switch (window) {
-    case Window::Specimens:
-      return forms_.DrawWindow;
-    case Window::Vectors:
-      return forms_.PcsDraw;
-    case Window::Plot:
-      return forms_.PlotDraw;
-    case Window::Log:
-      return forms_.LogWindow;
-    case Window::About:
-      return forms_.AboutBox;
-  }
+DrawingForm* QtFrontend::Drawing(Window window) const {
+  for (DrawingForm* form : widgets_.drawings)
+    if (form->Window() == window) return form;
   return nullptr;
+}
+
+QWidget* QtFrontend::WindowWidget(Window window) const {
+  if (window == Window::Log) return widgets_.log;
+  if (window == Window::About) return widgets_.about;
+  return Drawing(window);
 }
 
 QComboBox* QtFrontend::ComboWidget(Combo combo) const {
-  switch (combo) {
-    case Combo::Indi:
-      return main_.ComboBoxIndi;
-    case Combo::Comp:
-      return main_.ComboBoxComp;
-    case Combo::Xaxis:
-      return main_.ComboXaxis;
-    case Combo::Yaxis:
-      return main_.ComboYaxis;
-  }
-  return nullptr;
+  using T = ToolbarControl;
+  static constexpr T lists[] = {T::ComboBoxIndi, T::ComboBoxComp, T::ComboXaxis, T::ComboYaxis};
+  return static_cast<QComboBox*>(
+      widgets_.controls[static_cast<std::size_t>(lists[static_cast<int>(combo)])]);
 }
 
-QWidget* QtFrontend::DialogParent() const { return &main_; }
-
 int QtFrontend::AskNumber(const std::string& question) {
-  if (forms_.VrelDialog == nullptr) return 0;
-  return forms_.VrelDialog->Ask(FromStd(question));
+  return widgets_.prompt->Ask(FromStd(question));
 }
 
 std::optional<std::string> QtFrontend::ChooseFile(FileDialog dialog) {
   const FileDialogSpec& layout = DialogSpec(dialog);
-  QFileDialog box(DialogParent());
+  QFileDialog box(widgets_.dialogParent);
   box.setObjectName(layout.name);
   box.setAcceptMode(layout.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(layout.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -175,19 +159,16 @@ std::optional<std::string> QtFrontend::ChooseFile(FileDialog dialog) {
 
 void QtFrontend::ShowMessage(const std::string& text, const std::string& caption, Icon icon) {
   const QString title = caption.empty() ? QCoreApplication::applicationName() : FromStd(caption);
-  QMessageBox box(QtMessageIcon(icon), title, FromStd(text), QMessageBox::Ok, DialogParent());
+  QMessageBox box(QtMessageIcon(icon), title, FromStd(text), QMessageBox::Ok,
+                  widgets_.dialogParent);
   box.adjustSize();
   CentreOnScreen(&box);
   box.exec();
 }
 
-void QtFrontend::AppendLog(const std::string& line) {
-  if (forms_.LogWindow != nullptr) forms_.LogWindow->AddLine(FromStd(line));
-}
+void QtFrontend::AppendLog(const std::string& line) { widgets_.log->AddLine(FromStd(line)); }
 
-void QtFrontend::ClearLog() {
-  if (forms_.LogWindow != nullptr) forms_.LogWindow->Clear();
-}
+void QtFrontend::ClearLog() { widgets_.log->Clear(); }
 
 void QtFrontend::ShowWindow(Window window) { BringToFront(WindowWidget(window)); }
 
@@ -211,30 +192,16 @@ void QtFrontend::ShowModal(Window window) {
 }
 
 void QtFrontend::Invalidate(Window window) {
-  switch (window) {
-    case Window::Specimens:
-      if (forms_.DrawWindow) forms_.DrawWindow->PaintBox1->update();
-      break;
-    case Window::Vectors:
-      if (forms_.PcsDraw) forms_.PcsDraw->PaintBox1->update();
-      break;
-    case Window::Plot:
-      if (forms_.PlotDraw) forms_.PlotDraw->PaintBox1->update();
-      break;
-    case Window::Log:
-      if (forms_.LogWindow) forms_.LogWindow->MemoVrel->viewport()->update();
-      break;
-    case Window::About:
-      if (forms_.AboutBox) forms_.AboutBox->update();
-      break;
-  }
+  if (DrawingForm* form = Drawing(window))
+    form->PaintBox1->update();
+  else if (window == Window::Log)
+    widgets_.log->MemoVrel->viewport()->update();
+  else if (window == Window::About)
+    widgets_.about->update();
 }
 
 void QtFrontend::ClearPicture(Window window) {
-  for (DrawingForm* form :
-       {static_cast<DrawingForm*>(forms_.DrawWindow), static_cast<DrawingForm*>(forms_.PcsDraw),
-        static_cast<DrawingForm*>(forms_.PlotDraw)})
-    if (form != nullptr && form->Window() == window) form->ClearPicture();
+  if (DrawingForm* form = Drawing(window)) form->ClearPicture();
 }
 
 void QtFrontend::SetComboIndex(Combo combo, int index) {
@@ -250,13 +217,14 @@ void QtFrontend::SetComboText(Combo combo, const std::string& text) {
 
 void QtFrontend::SetTrackBarPosition(int position) {
   // The port only sets the bar: the change handler runs for the user's moves alone.
-  const QSignalBlocker quiet(main_.TrackBar1);
-  main_.TrackBar1->setValue(position);
+  auto* bar =
+      static_cast<QSlider*>(widgets_.controls[static_cast<std::size_t>(ToolbarControl::TrackBar1)]);
+  const QSignalBlocker quiet(bar);
+  bar->setValue(position);
 }
 
 void QtFrontend::SetToolbarEnabled(const ToolbarEnabling& enabled) {
-  const auto controls = main_.ToolbarControls();
-  for (int i = 0; i < ToolbarControlCount; ++i) controls[i]->setEnabled(enabled[i]);
+  for (int i = 0; i < ToolbarControlCount; ++i) widgets_.controls[i]->setEnabled(enabled[i]);
 }
 
 bool QtFrontend::Progress(const ProgressReport& report) {
@@ -270,8 +238,9 @@ bool QtFrontend::Progress(const ProgressReport& report) {
   }
   if (!progress_) {
     progressScale_ = total > INT_MAX ? total / INT_MAX + 1 : 1;
-    progress_ = std::make_unique<QProgressDialog>(
-        "Computing...", "Cancel", 0, static_cast<int>(total / progressScale_), DialogParent());
+    progress_ = std::make_unique<QProgressDialog>("Computing...", "Cancel", 0,
+                                                  static_cast<int>(total / progressScale_),
+                                                  widgets_.dialogParent);
     progress_->setObjectName("ProgressDialog");
     progress_->setWindowTitle(QCoreApplication::applicationName());
     progress_->setWindowModality(Qt::ApplicationModal);
@@ -286,7 +255,7 @@ bool QtFrontend::Progress(const ProgressReport& report) {
   return !progress_->wasCanceled();
 }
 
-void QtFrontend::ShowHelp() { main_.ShowHelp(); }
+void QtFrontend::ShowHelp() { widgets_.help(); }
 
 void QtFrontend::QuitProgram() { quit_(); }
 

@@ -3,8 +3,10 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "shell/frontend.h"
 
@@ -14,23 +16,22 @@ class QWidget;
 
 namespace vrel {
 
-class TMainForm;
+class DrawingForm;
 class TVrelDialog;
-class TPlotDraw;
-class TPcsDraw;
-class TDrawWindow;
 class TLogWindow;
 class TAboutBox;
 
-// The program's windows as the commands reach them.
-struct FormSet {
-  TMainForm* MainForm = nullptr;
-  TVrelDialog* VrelDialog = nullptr;
-  TPlotDraw* PlotDraw = nullptr;
-  TPcsDraw* PcsDraw = nullptr;
-  TDrawWindow* DrawWindow = nullptr;
-  TLogWindow* LogWindow = nullptr;
-  TAboutBox* AboutBox = nullptr;
+// The widgets the desktop program's frontend drives.
+struct FrontendWidgets {
+  QWidget* dialogParent = nullptr;
+  // The toolbar's controls in ToolbarControl order: it enables them and sets the lists and the
+  // track bar.
+  std::array<QWidget*, ToolbarControlCount> controls{};
+  std::function<void()> help = nullptr;
+  TVrelDialog* prompt = nullptr;
+  std::vector<DrawingForm*> drawings;
+  TLogWindow* log = nullptr;
+  TAboutBox* about = nullptr;
 };
 
 // "TXT|*.txt|ALL|*.*" becomes "TXT (*.txt);;ALL (*.*)"; a description that already names
@@ -41,10 +42,9 @@ QMessageBox::Icon QtMessageIcon(Icon icon);
 // The Frontend of the desktop program: every request is served by a real window or dialog.
 class QtFrontend : public Frontend {
  public:
-  explicit QtFrontend(TMainForm& mainForm);
+  explicit QtFrontend(FrontendWidgets widgets);
   ~QtFrontend() override;
 
-  void SetForms(const FormSet& forms) { forms_ = forms; }
   // What Quit does; ends the process by default.
   void SetQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
 
@@ -71,12 +71,11 @@ class QtFrontend : public Frontend {
   QProgressDialog* ProgressDialog() const { return progress_.get(); }
 
  private:
+  DrawingForm* Drawing(Window window) const;
   QWidget* WindowWidget(Window window) const;
   QComboBox* ComboWidget(Combo combo) const;
-  QWidget* DialogParent() const;
 
-  TMainForm& main_;
-  FormSet forms_;
+  FrontendWidgets widgets_;
   std::unique_ptr<QProgressDialog> progress_;
   long progressScale_ = 1;
   std::function<void()> quit_;

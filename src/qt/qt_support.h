@@ -9,9 +9,6 @@ class QWidget;
 
 namespace vrel {
 
-// What a control or menu item whose command is not built yet says about itself.
-inline constexpr const char* NotAvailableTip = "Not available in this version";
-
 // Registers the program's compiled-in resources (icons, glyphs, help pages). The resources
 // live in a static library, so they must be pulled in explicitly.
 void InitResources();

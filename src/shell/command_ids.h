@@ -63,9 +63,9 @@ enum class ArgKind { Number, File };
 
 struct CommandInfo {
   CommandId id;
-  const char* name;           // the menu item's name
-  const char* caption;        // with & before the access key
-  CommandHandler handler;     // null while the command is not available in this version
+  const char* name;     // the menu item's name
+  const char* caption;  // with & before the access key
+  CommandHandler handler;
   const char* batchWord;      // null when vrel-batch has no word for it
   std::vector<ArgKind> args;  // the prompts and file dialogs the handler runs, in order
 };

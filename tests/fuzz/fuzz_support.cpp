@@ -28,7 +28,7 @@ void ReaderTarget::Run(const std::uint8_t* data, std::size_t size) {
   fe_.Reset();
   fe_.files.push_back(path_);
   const CommandOutcome outcome = RunGatedCommand(session_, fe_, Command(command_));
-  if (outcome == CommandOutcome::NotAvailableNow || outcome == CommandOutcome::NotInThisVersion)
+  if (outcome == CommandOutcome::NotAvailableNow)
     Fail(std::string(Command(command_).name) + " is not available at the prepared stage");
   const std::string fault =
       test::CommandFault(prepared_, session_, outcome == CommandOutcome::ShowedMessage, fe_.log);

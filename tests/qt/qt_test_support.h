@@ -49,8 +49,10 @@ inline void TypeText(QWidget* widget, const QString& text) {
 #include <QLineEdit>
 #include <QPushButton>
 #include <memory>
+#include <vector>
 
 #include "qt/application.h"
+#include "qt/drawing_form.h"
 #include "qt/main_form.h"
 #include "qt/vrel_dialog.h"
 
@@ -67,15 +69,17 @@ class FormsTest : public ::testing::Test {
 
   TMainForm& Main() { return *forms->MainForm; }
   Session& State() { return forms->MainForm->State(); }
+  // The drawing windows in the order of their table: specimens, vectors, plot.
+  std::vector<DrawingForm*> Drawings() const {
+    return {forms->DrawWindow.get(), forms->PcsDraw.get(), forms->PlotDraw.get()};
+  }
 
   std::unique_ptr<Forms> forms;
 };
 
 // A data file of the test data folder (named by the build: a source compiled by a relative
 // path has a relative __FILE__, which would not lead there from the test's folder).
-inline QString TestData(const QString& name) {
-  return QString(VREL_TEST_DATA_DIR "/") + name;
-}
+inline QString TestData(const QString& name) { return QString(VREL_TEST_DATA_DIR "/") + name; }
 
 // Picks the file in the next file dialog, as a user would.
 inline void ChooseInDialog(const QString& path) {

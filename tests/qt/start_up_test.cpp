@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The windows as the program starts, checked against the tables they are built from (the
+// tables' own tests pin their contents).
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -12,12 +14,15 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/toolbar.h"
+#include "app/windows.h"
 #include "qt/about_box.h"
 #include "qt/drawing_form.h"
 #include "qt/log_window.h"
 #include "qt/qt_frontend.h"
 #include "qt/vrel_dialog.h"
 #include "qt_test_support.h"
+#include "shell/enabling.h"
 
 namespace vrel::test {
 namespace {
@@ -26,31 +31,31 @@ using StartUp = FormsTest;
 
 TEST_F(StartUp, CreatesEveryWindowWithItsCaptionPlaceAndVisibility) {
   EXPECT_EQ(QApplication::applicationName(), "Vrel");
-  struct Expected {
-    QWidget* form;
-    const char* caption;
-    int left, top, width, height;
-  };
-  // The drawing windows' sizes are their client areas, the sizes their drawings are made for.
-  const Expected windows[] = {
-      {forms->PlotDraw.get(), "Plot Window", 0, 75, 550, 349},
-      {forms->PcsDraw.get(), "Vectors Window", 19, 97, 560, 367},
-      {forms->DrawWindow.get(), "Specimens Window", 40, 121, 568, 375},
-      {forms->LogWindow.get(), "Log Window", 62, 146, 586, 410},
-  };
-  for (const Expected& w : windows) {
-    SCOPED_TRACE(w.caption);
-    EXPECT_EQ(w.form->windowTitle(), w.caption);
-    EXPECT_TRUE(w.form->isVisible());
-    EXPECT_EQ(w.form->pos(), QPoint(w.left, w.top));
-    EXPECT_EQ(w.form->size(), QSize(w.width, w.height));
+  // The drawing windows' sizes are their client areas, the sizes their drawings are made for;
+  // each has a paint box filling it.
+  for (std::size_t i = 0; i < DrawingWindowTable().size(); ++i) {
+    const DrawingWindowInfo& info = DrawingWindowTable()[i];
+    DrawingForm* form = Drawings()[i];
+    SCOPED_TRACE(info.name);
+    EXPECT_EQ(form->objectName(), info.name);
+    EXPECT_EQ(form->windowTitle(), info.caption);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->pos(), QPoint(info.left, info.top));
+    EXPECT_EQ(form->size(), QSize(info.clientWidth, info.clientHeight));
+    ASSERT_NE(form->PaintBox1, nullptr);
+    EXPECT_EQ(form->PaintBox1->size(), form->size());
   }
+  EXPECT_EQ(forms->LogWindow->windowTitle(), "Log Window");
+  EXPECT_TRUE(forms->LogWindow->isVisible());
+  EXPECT_EQ(forms->LogWindow->pos(), QPoint(62, 146));
+  EXPECT_EQ(forms->LogWindow->size(), QSize(586, 410));
+
   // The main window is the menu bar over the toolbar, with no empty band below.
   TMainForm& main = Main();
   EXPECT_EQ(main.windowTitle(), "Vrel");
   EXPECT_EQ(main.pos(), QPoint(1, -1));
   EXPECT_GE(main.width(), 649);
-  EXPECT_EQ(main.ToolBar1->height(), 29);
+  EXPECT_EQ(main.ToolBar1->height(), ToolbarHeight);
   EXPECT_EQ(main.height(), main.menuBar()->height() + main.ToolBar1->height());
   EXPECT_EQ(main.ToolBar1->geometry().bottom() + 1, main.height());
 
@@ -71,14 +76,6 @@ TEST_F(StartUp, CreatesEveryWindowWithItsCaptionPlaceAndVisibility) {
         << other->objectName().toStdString();
   QApplication::processEvents();
   EXPECT_EQ(QApplication::activeWindow(), forms->AboutBox.get());
-
-  // The drawing windows each have a paint box filling them.
-  for (DrawingForm* form : {static_cast<DrawingForm*>(forms->DrawWindow.get()),
-                            static_cast<DrawingForm*>(forms->PcsDraw.get()),
-                            static_cast<DrawingForm*>(forms->PlotDraw.get())}) {
-    ASSERT_NE(form->PaintBox1, nullptr);
-    EXPECT_EQ(form->PaintBox1->size(), form->size());
-  }
 }
 
 TEST_F(StartUp, TheSessionStartsEmpty) {
@@ -94,7 +91,7 @@ TEST_F(StartUp, AboutBoxOkHidesTheStartUpBox) {
   EXPECT_FALSE(forms->AboutBox->isVisible());
 }
 
-// The menu bar as the user reads it: "-" is a separator, a submenu lists its items in braces.
+// A menu as the user reads it: "-" is a separator, a submenu lists its items in braces.
 QStringList Describe(QMenu* menu) {
   QStringList items;
   for (QAction* action : menu->actions()) {
@@ -108,111 +105,86 @@ QStringList Describe(QMenu* menu) {
   return items;
 }
 
-TEST_F(StartUp, MenusHoldTheCaptionsInOrder) {
-  QStringList menus;
-  std::vector<QStringList> contents;
-  for (QAction* action : Main().menuBar()->actions()) {
-    menus << action->text();
-    ASSERT_NE(action->menu(), nullptr);
-    contents.push_back(Describe(action->menu()));
+// The same of a menu of the menu bar's table.
+QStringList Describe(const MenuSpec& menu) {
+  QStringList items;
+  for (const MenuEntry& entry : menu.entries) {
+    if (entry.kind == MenuEntry::Separator) {
+      items << "-";
+    } else if (entry.kind == MenuEntry::Submenu) {
+      QStringList submenu;
+      for (CommandId id : entry.submenuItems) submenu << Command(id).caption;
+      items << QString(entry.caption) + "{" + submenu.join(",") + "}";
+    } else {
+      items << Command(entry.id).caption;
+    }
   }
-  EXPECT_EQ(menus, QStringList({"&File", "&Compute", "&Window", "&Options", "&About"}));
-  ASSERT_EQ(contents.size(), 5u);
-  EXPECT_EQ(contents[0],
-            QStringList({"Open &Data", "Open &Link", "Open &Factor", "Open Se&lection", "-",
-                         "Reload {Consensus,PCS}", "-", "Save &Residuals", "Save &Consensus",
-                         "Save &Sizes", "-", "Save S&cores", "Save one Projection", "Save &PCS",
-                         "Save one PCS", "-", "Clear Session", "Quit"}));
-  EXPECT_EQ(contents[1],
-            QStringList({"&Superimposition", "&Components", "-", "&Regression", "Regression T&est",
-                         "-", "Mean Regression", "Mean Regression Test", "Homogeneity Test", "-",
-                         "&Discrimination", "Discrimination &Test", "-", "Hyperprojection",
-                         "Shape difference"}));
-  EXPECT_EQ(contents[2], QStringList({"Specimens", "Vectors", "Plot", "Log"}));
-  EXPECT_EQ(contents[3], QStringList({"Define groups", "-", "Color", "Extremes", "-",
-                                      "Deformation grid", "Ellipses", "Axis titles"}));
-  EXPECT_EQ(contents[4], QStringList({"&Help", "-", "About"}));
+  return items;
+}
+
+TEST_F(StartUp, MenusHoldTheCaptionsInOrder) {
+  const QList<QAction*> menus = Main().menuBar()->actions();
+  ASSERT_EQ(static_cast<std::size_t>(menus.size()), MenuBar().size());
+  for (std::size_t i = 0; i < MenuBar().size(); ++i) {
+    const MenuSpec& spec = MenuBar()[i];
+    SCOPED_TRACE(spec.name);
+    EXPECT_EQ(menus[i]->text(), spec.caption);
+    ASSERT_NE(menus[i]->menu(), nullptr);
+    EXPECT_EQ(menus[i]->menu()->objectName(), spec.name);
+    EXPECT_EQ(Describe(menus[i]->menu()), Describe(spec));
+  }
 
   for (QAction* action : Main().findChildren<QAction*>()) {
     SCOPED_TRACE(action->text().toStdString());
     EXPECT_TRUE(action->shortcut().isEmpty());
   }
-  EXPECT_TRUE(Main().MenuAction(CommandId::OptionColor)->isCheckable());
-  EXPECT_TRUE(Main().MenuAction(CommandId::Enveloppe)->isCheckable());
-  for (CommandId id : {CommandId::DeformationGrid, CommandId::Ellipses, CommandId::AxisTitles}) {
-    EXPECT_TRUE(Main().MenuAction(id)->isCheckable());
-    EXPECT_FALSE(Main().MenuAction(id)->isChecked());
+  for (const CommandInfo& command : CommandTable()) {
+    SCOPED_TRACE(command.name);
+    QAction* action = Main().MenuAction(command.id);
+    EXPECT_EQ(action->objectName(), command.name);
+    EXPECT_EQ(action->isCheckable(), MenuItemCheckable(command.id));
   }
-  EXPECT_FALSE(Main().MenuAction(CommandId::Gpa)->isCheckable());
+  for (CommandId id : {CommandId::DeformationGrid, CommandId::Ellipses, CommandId::AxisTitles})
+    EXPECT_FALSE(Main().MenuAction(id)->isChecked());
 }
 
-TEST_F(StartUp, ToolbarControlsInOrderWithHintsAndOnlyZoomEnabled) {
-  struct Expected {
-    const char* name;
-    int x, width;  // the place at the least: a list may grow to show its items
-    const char* hint;
-    bool enabled;
-  };
-  const Expected controls[] = {
-      {"BoutonGpa", 0, 23, "Compute superimposition", false},
-      {"BoutonPcs", 25, 23, "Compute components", false},
-      {"BoutonZoomPlus", 50, 23, "Enlargement", true},
-      {"BoutonZoomMoins", 75, 23, "Reduction", true},
-      {"BoutonUp", 100, 23, "Rotate up", false},
-      {"BoutonRight", 125, 23, "Rotate right", false},
-      {"BoutonAll", 150, 23, "Superimposed specimens", false},
-      {"ComboBoxIndi", 173, 55, "Specimen selection", false},
-      {"TrackBar1", 228, 150, "Shape change magnitude", false},
-      {"ComboBoxComp", 378, 58, "Vector selection", false},
-      {"BoutonPlot", 436, 23, "Plot scores", false},
-      {"ComboXaxis", 461, 51, "X-axis", false},
-      {"ComboYaxis", 512, 51, "Y-axis", false},
-      {"BoutonLabel", 563, 23, "Labels", false},
-  };
+TEST_F(StartUp, ToolbarControlsAsTheTableHasThemEnabledAsTheSessionAllows) {
   const auto widgets = Main().ToolbarControls();
-  int shift = 0;  // how far the lists to the left have grown
-  for (int i = 0; i < ToolbarControlCount; ++i) {
-    const Expected& c = controls[i];
+  const ToolbarEnabling enabled = ToolbarEnabled(State());
+  int shift = 0;  // how far the lists to the left have grown to show their items
+  for (const ToolbarControlInfo& c : ToolbarTable()) {
     SCOPED_TRACE(c.name);
-    QWidget* w = widgets[i];
+    QWidget* w = widgets[static_cast<std::size_t>(c.id)];
     EXPECT_EQ(w->objectName(), c.name);
     EXPECT_EQ(w->x(), c.x + shift);
-    if (qobject_cast<QComboBox*>(w) != nullptr) {
+    EXPECT_EQ(w->toolTip(), c.hint);
+    EXPECT_EQ(w->isEnabled(), enabled[static_cast<std::size_t>(c.id)]);
+    EXPECT_LE(w->geometry().right(), w->parentWidget()->width());
+    if (auto* list = qobject_cast<QComboBox*>(w)) {
       EXPECT_GE(w->width(), c.width);
+      EXPECT_TRUE(list->isEditable());
+      std::vector<std::string> items;
+      for (int i = 0; i < list->count(); ++i) items.push_back(list->itemText(i).toStdString());
+      EXPECT_EQ(items, c.items);
+      EXPECT_EQ(list->currentIndex(), c.start);
     } else {
       EXPECT_EQ(w->width(), c.width);
     }
     shift += w->width() - c.width;
-    EXPECT_LE(w->geometry().right(), w->parentWidget()->width());
-    EXPECT_EQ(w->toolTip(), c.hint);
-    EXPECT_EQ(w->isEnabled(), c.enabled);
     if (auto* button = qobject_cast<QToolButton*>(w)) {
-      EXPECT_EQ(button->height(), 21);
+      EXPECT_EQ(button->height(), SpeedButtonHeight);
       EXPECT_FALSE(button->icon().isNull());
     }
+    if (auto* bar = qobject_cast<QSlider*>(w)) {
+      EXPECT_EQ(bar->orientation(), Qt::Horizontal);
+      EXPECT_EQ(bar->minimum(), c.minimum);
+      EXPECT_EQ(bar->maximum(), c.maximum);
+      EXPECT_EQ(bar->value(), c.start);
+      EXPECT_EQ(bar->tickInterval(), 1);
+      EXPECT_EQ(bar->tickPosition(), QSlider::TicksBelow);
+    }
   }
-  EXPECT_GE(Main().width(), widgets.back()->mapTo(&Main(), QPoint(0, 0)).x() + 23);
-
-  EXPECT_EQ(Main().ComboBoxIndi->count(), 300);
-  EXPECT_EQ(Main().ComboBoxIndi->itemText(299), "300");
-  ASSERT_EQ(Main().ComboBoxComp->count(), 99);
-  EXPECT_EQ(Main().ComboBoxComp->itemText(96), "97");
-  EXPECT_EQ(Main().ComboBoxComp->itemText(97), "Regres");
-  EXPECT_EQ(Main().ComboBoxComp->itemText(98), "Discrim");
-  for (QComboBox* axis : {Main().ComboXaxis, Main().ComboYaxis}) {
-    ASSERT_EQ(axis->count(), 99);
-    EXPECT_EQ(axis->itemText(95), "96");
-    EXPECT_EQ(axis->itemText(96), "Cs/Fac");
-    EXPECT_EQ(axis->itemText(98), "Discrim");
-    EXPECT_TRUE(axis->isEditable());
-  }
-  const QSlider* bar = Main().TrackBar1;
-  EXPECT_EQ(bar->orientation(), Qt::Horizontal);
-  EXPECT_EQ(bar->minimum(), -10);
-  EXPECT_EQ(bar->maximum(), 10);
-  EXPECT_EQ(bar->value(), 4);
-  EXPECT_EQ(bar->tickInterval(), 1);
-  EXPECT_EQ(bar->tickPosition(), QSlider::TicksBelow);
+  EXPECT_GE(Main().width(), widgets.back()->mapTo(&Main(), QPoint(0, 0)).x() + SpeedButtonWidth);
 }
 
 // How far the line edit's cursor travels across the text: less than the text's width when the
@@ -251,47 +223,36 @@ TEST_F(StartUp, ListsShowEveryItemWholeInTheFieldAndTheDropDown) {
 }
 
 TEST_F(StartUp, DrawingWindowsOfferTheirRightClickMenuWhereItIsAttached) {
-  struct Expected {
-    DrawingForm* form;
-    const char* menu;
-    bool onPaintBox;
-    QStringList items;
-  };
-  const Expected windows[] = {
-      {forms->DrawWindow.get(),
-       "PopupMenu1",
-       true,
-       {"Copy1", "N2", "SauveMetafile", "N1", "Print1"}},
-      {forms->PcsDraw.get(), "PopupMenu2", false, {"Copy1", "N1", "SauveMetafile", "N2", "Print1"}},
-      {forms->PlotDraw.get(),
-       "PopupMenu3",
-       false,
-       {"Copy1", "N1", "SauveMetafile", "N2", "Print1"}},
-  };
-  for (const Expected& w : windows) {
-    SCOPED_TRACE(w.menu);
-    QMenu* menu = w.form->PopupMenu;
+  for (std::size_t i = 0; i < DrawingWindowTable().size(); ++i) {
+    const DrawingWindowInfo& info = DrawingWindowTable()[i];
+    DrawingForm* form = Drawings()[i];
+    SCOPED_TRACE(info.popupName);
+    QMenu* menu = form->PopupMenu;
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->objectName(), w.menu);
-    QStringList names, captions;
+    EXPECT_EQ(menu->objectName(), info.popupName);
+    QStringList names, captions, expectedNames, expectedCaptions;
     for (QAction* action : menu->actions()) {
       names << action->objectName();
       captions << (action->isSeparator() ? "-" : action->text());
-      if (action->isSeparator()) continue;
-      EXPECT_TRUE(action->isEnabled());
-      EXPECT_NE(action->statusTip(), NotAvailableTip);
+      if (!action->isSeparator()) {
+        EXPECT_TRUE(action->isEnabled());
+      }
     }
-    EXPECT_EQ(names, w.items);
-    EXPECT_EQ(captions, QStringList({"Copy", "-", "Save to metafile", "-", "Print"}));
+    for (const PopupItem& item : info.popup) {
+      expectedNames << item.name;
+      expectedCaptions << item.caption;
+    }
+    EXPECT_EQ(names, expectedNames);
+    EXPECT_EQ(captions, expectedCaptions);
 
     // A right click on the drawing opens the menu whether it belongs to the paint box or to
     // the form.
     const QPoint at(20, 30);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, at, w.form->PaintBox1->mapToGlobal(at));
-    QApplication::sendEvent(w.form->PaintBox1, &click);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, form->PaintBox1->mapToGlobal(at));
+    QApplication::sendEvent(form->PaintBox1, &click);
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
-    QWidget* owner = w.onPaintBox ? static_cast<QWidget*>(w.form->PaintBox1) : w.form;
+    QWidget* owner = info.popupOnPaintBox ? static_cast<QWidget*>(form->PaintBox1) : form;
     EXPECT_EQ(owner->contextMenuPolicy(), Qt::CustomContextMenu);
   }
 }

@@ -32,6 +32,7 @@ struct DrawingWindowInfo {
   std::optional<Picture> (*draw)(const Session&, int width, int height);
   ControlHandler keyHandler = nullptr;  // the arrow keys in the window (null: none)
   const char* exportName;               // how vrel-batch's export names the window
+  bool fits = false;                    // Fit to Window and the key F fit its drawing
   // The mouse (null: nothing): a drag with the left button by (dx, dy) pixels, the wheel's
   // notches, and a click and the tooltip at pixel (x, y) of the drawing of width x height.
   void (*dragHandler)(Session&, Frontend&, int dx, int dy) = nullptr;

@@ -127,13 +127,22 @@ const std::map<std::string, int>& KeyWords() {
   return words;
 }
 
-// export WINDOW FILE [WIDTHxHEIGHT]: the window's drawing at that size, written as a listing or,
-// given an image writer, as an image.
-bool RunExport(Session& session, BatchFrontend& fe, const std::vector<std::string>& words,
+// export WINDOW FILE [WIDTHxHEIGHT] [xS]: the window's drawing at that size, written as a listing
+// or, given an image writer, as an image (a PNG drawn S times larger).
+bool RunExport(Session& session, BatchFrontend& fe, std::vector<std::string> words,
                const ImageFileWriter& writeImage) {
+  int scale = 1;
+  const bool scaled = words.size() >= 4 && words.back().starts_with('x');
+  if (scaled) {
+    const std::string typed = words.back();
+    words.pop_back();
+    if (!ParseInteger(typed.substr(1), scale) || scale < MinImageScale || scale > MaxImageScale)
+      return Refuse(fe, "'export' takes a scale x" + std::to_string(MinImageScale) + " to x" +
+                            std::to_string(MaxImageScale) + ", not '" + typed + "'");
+  }
   if (words.size() != 3 && words.size() != 4)
-    return Refuse(
-        fe, "'export' takes 2 or 3 arguments, " + std::to_string(words.size() - 1) + " given");
+    return Refuse(fe, "'export' takes 2 to 4 arguments, " +
+                          std::to_string(words.size() - 1 + (scaled ? 1 : 0)) + " given");
   const DrawingWindowInfo* window = nullptr;
   for (const DrawingWindowInfo& info : DrawingWindowTable())
     if (words[1] == info.exportName) window = &info;
@@ -156,15 +165,30 @@ bool RunExport(Session& session, BatchFrontend& fe, const std::vector<std::strin
     return Refuse(fe, "'export' writes picture listings (.txt) in this version");
   if (!listing && !PictureFormatByExtension(path))
     return Refuse(fe, "'export' writes .txt, .svg, .pdf or .png files, not '" + path + "'");
+  if (scaled && PictureFormatByExtension(path) != PictureFileFormat::Png)
+    return Refuse(fe, "'export' scales PNG images only, not '" + path + "'");
   if (std::optional<Picture> drawn = window->draw(session, width, height))
     fe.pictures[window->id] = std::move(*drawn);
   const Picture& picture = fe.pictures[window->id];
   return WithoutMessage(fe, [&] {
     if (!listing)
-      writeImage(picture, path, fe);
+      writeImage(picture, path, fe, scale);
     else if (!WriteTextFile(path, PictureListing(picture)))
       ShowProgramMessage(fe, Message::CannotWriteFile, path);
   });
+}
+
+// fit specimens|vectors: Fit to Window on that window at its start-up size.
+bool RunFit(Session& session, BatchFrontend& fe, const std::vector<std::string>& words) {
+  if (!CheckArgumentCount(fe, "fit", words.size() - 1, 1)) return false;
+  const DrawingWindowInfo* window = nullptr;
+  for (const DrawingWindowInfo& info : DrawingWindowTable())
+    if (info.fits && words[1] == info.exportName) window = &info;
+  if (window == nullptr)
+    return Refuse(fe, "'fit' fits specimens or vectors, not '" + words[1] + "'");
+  if (!DrawsShapes(session, window->id)) return Refuse(fe, "'fit' is not available now");
+  return WithoutMessage(
+      fe, [&] { FitDrawing(session, fe, window->id, window->clientWidth, window->clientHeight); });
 }
 
 // plot X Y: the axis lists' items X and Y (typed from 1), then the plot.
@@ -185,6 +209,8 @@ bool RunPlot(Session& session, BatchFrontend& fe, const std::vector<std::string>
 bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>& words,
              const ImageFileWriter& writeImage) {
   const std::string& word = words[0];
+  // Fit to Window names its window in a script, where no window is in front.
+  if (word == "fit") return RunFit(session, fe, words);
   if (const CommandInfo* command = CommandByBatchWord(word))
     return RunMenuCommand(session, fe, *command, words);
   if (const ToolbarControlInfo* control = ToolbarControlByBatchWord(word))

@@ -16,10 +16,15 @@ namespace vrel {
 // Runs a vrel-batch script against the session. Returns the exit status: 0 when every line
 // ran without a message, 1 otherwise. Without keepGoing the run stops at the first message
 // or error.
-// Writes a picture to an image file (SVG, PDF or PNG by the name's extension) and reports through
-// the frontend what went wrong; returns whether the file was written.
+// Writes a picture to an image file (SVG, PDF or PNG by the name's extension; a PNG drawn scale
+// times larger) and reports through the frontend what went wrong; returns whether the file was
+// written.
 using ImageFileWriter =
-    std::function<bool(const Picture& picture, const std::string& path, Frontend& fe)>;
+    std::function<bool(const Picture& picture, const std::string& path, Frontend& fe, int scale)>;
+
+// The scales export takes for a PNG image (xS).
+inline constexpr int MinImageScale = 1;
+inline constexpr int MaxImageScale = 8;
 
 // Runs a vrel-batch script against the session. Returns the exit status: 0 when every line
 // ran without a message, 1 otherwise. Without keepGoing the run stops at the first message

@@ -34,16 +34,19 @@ class ImageExport {
     if (close_ != nullptr) close_();
   }
 
-  bool operator()(const vrel::Picture& picture, const std::string& path, vrel::Frontend& fe) {
+  bool operator()(const vrel::Picture& picture, const std::string& path, vrel::Frontend& fe,
+                  int scale) {
     if (write_ == nullptr && !Load()) {
       vrel::ShowProgramMessage(fe, vrel::Message::CannotWriteFile, path);
       return false;
     }
-    return write_(picture, path, fe);
+    return write_(picture, path, fe, scale);
   }
 
  private:
-  using Write = bool (*)(const vrel::Picture&, const std::string&, vrel::Frontend&);
+  // The module's writer takes the PNG scale; its name says so, so that a module built before
+  // the scale existed is never called with an argument it does not take.
+  using Write = bool (*)(const vrel::Picture&, const std::string&, vrel::Frontend&, int scale);
   using Close = void (*)();
 
   bool Load() {
@@ -59,7 +62,7 @@ class ImageExport {
       std::cerr << "vrel-batch: cannot load the image writer " << VREL_BATCH_IMAGE_MODULE << '\n';
       return false;
     }
-    write_ = reinterpret_cast<Write>(::dlsym(module, "VrelBatchWriteImage"));
+    write_ = reinterpret_cast<Write>(::dlsym(module, "VrelBatchWriteScaledImage"));
     close_ = reinterpret_cast<Close>(::dlsym(module, "VrelBatchCloseImages"));
     return write_ != nullptr;
   }

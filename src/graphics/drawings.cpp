@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphics/drawings.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -16,13 +19,32 @@ namespace {
 // (and for 49 planar or 99 one-dimensional ones).
 using PlanePoints = std::array<double, 2 * MaxCoordinates>;
 
-// The session's view as the drawings use it.
+// The screen-plane box of the points a drawing places.
+struct Extent {
+  double left = std::numeric_limits<double>::infinity();
+  double right = -std::numeric_limits<double>::infinity();
+  double bottom = std::numeric_limits<double>::infinity();
+  double top = -std::numeric_limits<double>::infinity();
+
+  void Add(double u, double v) {
+    left = std::min(left, u);
+    right = std::max(right, u);
+    bottom = std::min(bottom, v);
+    top = std::max(top, v);
+  }
+  bool Empty() const { return left > right; }
+};
+
+// The session's view as the drawings use it. With an extent it also notes every point it
+// places, so that a drawing can be measured by the very code that draws it.
 class ShapeDrawer {
  public:
-  ShapeDrawer(const Session& s, Picture& picture, int width, int height)
+  ShapeDrawer(const Session& s, Picture& picture, int width, int height, double scale,
+              Extent* extent = nullptr)
       : s_(s),
         canvas_(picture),
-        map_(width, height, static_cast<double>(s.DrawScale)),
+        map_(width, height, scale),
+        extent_(extent),
         p_(s.LandmarkCount),
         k_(s.DimensionCount) {
     picture.width = width;
@@ -36,6 +58,8 @@ class ShapeDrawer {
   }
 
   void Line(const PlanePoints& from, int a, const PlanePoints& to, int b) {
+    Note(from[2 * a], from[2 * a + 1]);
+    Note(to[2 * b], to[2 * b + 1]);
     canvas_.MoveTo(map_.X(from[2 * a]), map_.Y(from[2 * a + 1]));
     canvas_.LineTo(map_.X(to[2 * b]), map_.Y(to[2 * b + 1]));
   }
@@ -55,14 +79,17 @@ class ShapeDrawer {
     for (int j = 0; j < p_; ++j) {
       const double u = shape[2 * j];
       const double v = shape[2 * j + 1];
+      Note(u, v);
       canvas_.Rectangle(map_.X(u, -h), map_.Y(v, -h), map_.X(u, h), map_.Y(v, h));
     }
   }
 
   void Labels(const PlanePoints& shape) {
-    for (int j = 0; j < p_; ++j)
+    for (int j = 0; j < p_; ++j) {
+      Note(shape[2 * j], shape[2 * j + 1]);
       canvas_.TextOut(map_.X(shape[2 * j], 1.0), map_.Y(shape[2 * j + 1], 1.0),
                       std::to_string(j + 1));
+    }
   }
 
   int LandmarkCount() const { return p_; }
@@ -70,24 +97,26 @@ class ShapeDrawer {
   // A chain of lines through points of the screen plane.
   void Chain(const std::vector<PlanePoint>& points) {
     if (points.empty()) return;
+    for (const PlanePoint& point : points) Note(point.x, point.y);
     canvas_.MoveTo(map_.X(points[0].x), map_.Y(points[0].y));
     for (std::size_t t = 1; t < points.size(); ++t)
       canvas_.LineTo(map_.X(points[t].x), map_.Y(points[t].y));
   }
 
  private:
+  void Note(double u, double v) {
+    if (extent_ != nullptr) extent_->Add(u, v);
+  }
+
   const Session& s_;
   Canvas canvas_;
   ScreenMapping map_;
+  Extent* extent_;
   int p_;
   int k_;
 };
 
-}  // namespace
-
-Picture DrawSpecimens(const Session& s, int width, int height) {
-  Picture picture;
-  ShapeDrawer draw(s, picture, width, height);
+void SpecimensOn(const Session& s, ShapeDrawer& draw) {
   const int n = s.SpecimenCount;
   const int p = draw.LandmarkCount();
   PlanePoints consensus{};
@@ -123,14 +152,11 @@ Picture DrawSpecimens(const Session& s, int width, int height) {
     draw.Links(specimen);
     draw.Squares(specimen, s.DimensionCount == 3 ? 1.0 : 2.0);
   }
-  return picture;
 }
 
-Picture DrawVectors(const Session& s, int width, int height) {
-  Picture picture;
-  ShapeDrawer draw(s, picture, width, height);
+void VectorsOn(const Session& s, ShapeDrawer& draw) {
   const int c = s.SelectedComponent;
-  if (s.VectorsView != 1 || c < 0 || c >= MaxComponents) return picture;
+  if (s.VectorsView != 1 || c < 0 || c >= MaxComponents) return;
   const int m = s.CoordinateCount();
   const double magnitude = s.ShapeMagnitude;
   PlanePoints consensus{};
@@ -179,7 +205,68 @@ Picture DrawVectors(const Session& s, int width, int height) {
   draw.Pen().SetPenColour(s.ColorOption ? Blue : Black);
   drawEnd(1.0);
   if (s.ShowLabels) draw.Labels(consensus);
+}
+
+using DrawingBody = void (*)(const Session&, ShapeDrawer&);
+
+// The margin left free on each side when a drawing fits its area: a share of that side.
+constexpr double FitMargin = 0.05;
+
+// The largest scale at which the extent's points fall within the area less its margins, the
+// origin staying at the centre (W div 2, H div 2) where the drawing puts it.
+std::optional<double> ScaleToFit(const Extent& extent, int width, int height) {
+  if (extent.Empty() || width <= 0 || height <= 0) return std::nullopt;
+  const double centreX = width / 2;
+  const double centreY = height / 2;
+  // Room from the centre to the margin on each side, in pixels; each bound holds only where
+  // the drawing reaches out that way.
+  double scale = std::numeric_limits<double>::infinity();
+  auto limit = [&scale](double room, double reach) {
+    if (reach > 0.0) scale = std::min(scale, room / reach);
+  };
+  limit(centreX - FitMargin * width, -extent.left);
+  limit((1.0 - FitMargin) * width - centreX, extent.right);
+  limit(centreY - FitMargin * height, extent.top);
+  limit((1.0 - FitMargin) * height - centreY, -extent.bottom);
+  if (!std::isfinite(scale) || scale <= 0.0) return std::nullopt;
+  return scale;
+}
+
+std::optional<double> FitScale(const Session& s, DrawingBody body, int width, int height) {
+  Picture scratch;
+  Extent extent;
+  ShapeDrawer probe(s, scratch, width, height, 1.0, &extent);
+  body(s, probe);
+  return ScaleToFit(extent, width, height);
+}
+
+// The session's scale, or with Fit on resize the one that fits the area.
+Picture Draw(const Session& s, DrawingBody body, int width, int height) {
+  double scale = static_cast<double>(s.DrawScale);
+  if (s.FitOnResizeOption) {
+    const std::optional<double> fitted = FitScale(s, body, width, height);
+    if (fitted) scale = std::clamp(*fitted, 1000.0 * SmallestZoom, 1000.0 * LargestZoom);
+  }
+  Picture picture;
+  ShapeDrawer draw(s, picture, width, height, scale);
+  body(s, draw);
   return picture;
+}
+
+}  // namespace
+
+Picture DrawSpecimens(const Session& s, int width, int height) {
+  return Draw(s, SpecimensOn, width, height);
+}
+
+Picture DrawVectors(const Session& s, int width, int height) {
+  return Draw(s, VectorsOn, width, height);
+}
+
+std::optional<double> FittingScale(const Session& s, Window window, int width, int height) {
+  if (window == Window::Specimens) return FitScale(s, SpecimensOn, width, height);
+  if (window == Window::Vectors) return FitScale(s, VectorsOn, width, height);
+  return std::nullopt;
 }
 
 }  // namespace vrel

@@ -6,10 +6,12 @@
 #include <initializer_list>
 #include <numbers>
 
+#include "graphics/drawings.h"
 #include "graphics/plot.h"
 #include "graphics/projection.h"
 #include "numerics/components.h"
 #include "shell/capacities.h"
+#include "shell/enabling.h"
 
 namespace vrel {
 
@@ -68,10 +70,6 @@ void TurnByKey(Session& s, int key) {
   }
   SetRotation(s.Rotation, s.TiltAngle, s.TurnAngle);
 }
-
-// The zoom stays finite and above the smallest normal numbers however often it is stepped.
-constexpr float SmallestZoom = 1.0e-6f;
-constexpr float LargestZoom = 1.0e6f;
 
 void Zoom(Session& s, Frontend& fe, double factor) {
   s.Zoom = std::clamp(static_cast<float>(s.Zoom * factor), SmallestZoom, LargestZoom);
@@ -256,6 +254,28 @@ void DeformationGridClick(Session& s, Frontend& fe) { Toggle(s.GridOption, fe, {
 void EllipsesClick(Session& s, Frontend& fe) { Toggle(s.EllipsesOption, fe, {Window::Plot}); }
 
 void AxisTitlesClick(Session& s, Frontend& fe) { Toggle(s.AxisTitlesOption, fe, {Window::Plot}); }
+
+void FitOnResizeClick(Session& s, Frontend& fe) {
+  Toggle(s.FitOnResizeOption, fe, {Window::Specimens, Window::Vectors});
+}
+
+void FitDrawing(Session& s, Frontend& fe, Window window, int width, int height) {
+  const std::optional<double> scale = FittingScale(s, window, width, height);
+  if (!scale) return;
+  s.Zoom = static_cast<float>(std::clamp(*scale / 1000.0, static_cast<double>(SmallestZoom),
+                                         static_cast<double>(LargestZoom)));
+  s.DrawScale = s.Zoom * 1000.0f;
+  RepaintShapes(fe);
+}
+
+void FitToWindowClick(Session& s, Frontend& fe) {
+  Window window = fe.FrontShapeWindow();
+  if (!DrawsShapes(s, window))
+    window = window == Window::Specimens ? Window::Vectors : Window::Specimens;
+  if (!DrawsShapes(s, window)) return;
+  const std::array<int, 2> size = fe.DrawingSize(window);
+  FitDrawing(s, fe, window, size[0], size[1]);
+}
 
 namespace {
 

@@ -37,6 +37,13 @@ void EnveloppeClick(Session& s, Frontend& fe);        // Options > Extremes
 void DeformationGridClick(Session& s, Frontend& fe);  // Options > Deformation grid
 void EllipsesClick(Session& s, Frontend& fe);         // Options > Ellipses
 void AxisTitlesClick(Session& s, Frontend& fe);       // Options > Axis titles
+void FitOnResizeClick(Session& s, Frontend& fe);      // Options > Fit on resize
+// Window > Fit to Window: fits the front one of the specimens and vectors windows (the other
+// when the front one draws nothing).
+void FitToWindowClick(Session& s, Frontend& fe);
+// Sets the zoom (within its bounds) so that the window's drawing fits a drawing area of
+// width x height, and repaints; nothing when the window draws nothing to fit. The key F.
+void FitDrawing(Session& s, Frontend& fe, Window window, int width, int height);
 
 // The mouse in the specimens and vectors windows: a drag by (dx, dy) pixels with the left button
 // turns spatial data (0.01 radian per pixel: across the turn, down the tilt), and the wheel steps

@@ -28,15 +28,16 @@ std::unique_ptr<QGuiApplication> application;
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) bool VrelBatchWriteImage(
-    const vrel::Picture& picture, const std::string& path, vrel::Frontend& fe) {
+// The scale draws a PNG that many times larger (1: the picture's own size); SVG and PDF ignore it.
+extern "C" __attribute__((visibility("default"))) bool VrelBatchWriteScaledImage(
+    const vrel::Picture& picture, const std::string& path, vrel::Frontend& fe, int scale) {
   if (!application) {
     qInstallMessageHandler(QuietQt);
     application = std::make_unique<QGuiApplication>(argumentCount, arguments);
     // Qt takes the C locale from the environment; numbers are written with a decimal point.
     std::setlocale(LC_NUMERIC, "C");
   }
-  return vrel::ExportPictureFile(picture, path, fe);
+  return vrel::ExportPictureFile(picture, path, fe, scale);
 }
 
 extern "C" __attribute__((visibility("default"))) void VrelBatchCloseImages() {

@@ -15,6 +15,7 @@
 #include <QWheelEvent>
 
 #include "app/windows.h"
+#include "graphics/view_commands.h"
 #include "qt/picture_files.h"
 #include "qt/picture_painter.h"
 #include "qt/qt_support.h"
@@ -72,6 +73,16 @@ DrawingForm::DrawingForm(vrel::Window window, HandlerRunner& runner)
 DrawingForm::~DrawingForm() = default;
 
 vrel::Window DrawingForm::Window() const { return info_.id; }
+
+void DrawingForm::MarkInFront() {
+  static long long frontEvents = 0;
+  inFrontSince_ = ++frontEvents;
+}
+
+void DrawingForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) MarkInFront();
+  QWidget::changeEvent(event);
+}
 
 void DrawingForm::ClearPicture() {
   picture_ = Picture();
@@ -152,6 +163,13 @@ void DrawingForm::keyPressEvent(QKeyEvent* event) {
       runner_.Run([&](Session& s, Frontend& fe) { info_.keyHandler(s, fe, key); });
     return;
   }
+  if (event->key() == Qt::Key_F && event->modifiers() == Qt::NoModifier && info_.fits) {
+    const QSize size = PaintBox1->size();
+    runner_.Run([&](Session& s, Frontend& fe) {
+      FitDrawing(s, fe, info_.id, size.width(), size.height());
+    });
+    return;
+  }
   QWidget::keyPressEvent(event);
 }
 
@@ -180,7 +198,7 @@ void DrawingForm::SauveMetafileClick() {
     return;
   }
   if (const std::optional<std::string> path = fe.ChooseFile(FileDialog::SaveMeta))
-    ExportPictureFile(picture, *path, fe);
+    ExportPictureFile(picture, *path, fe, SavedImageScale);
 }
 
 QPrinter& DrawingForm::Printer() {

@@ -42,6 +42,11 @@ class DrawingForm : public QWidget {
 
   vrel::Window Window() const;
 
+  // When the window last came to the front, as a count of such events among the drawing
+  // windows (0: never): which of two windows is nearer the front.
+  long long InFrontSince() const { return inFrontSince_; }
+  void MarkInFront();
+
   // The picture of the last paint, which the picture commands use.
   const Picture& LastPicture() const { return picture_; }
   // Forgets it: the window shows white until it draws again.
@@ -62,7 +67,9 @@ class DrawingForm : public QWidget {
   QMenu* PopupMenu;
 
  protected:
+  // The arrow keys, and F, which fits the drawing to the window.
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
   // The mouse over the paint box: a drag with the left button reports each move, the wheel
   // whole notches (up: > 0), a click (the left button released where it was pressed) and the
   // tooltip their pixel.
@@ -77,6 +84,7 @@ class DrawingForm : public QWidget {
   QPoint lastDragAt_;
   bool leftDown_ = false;
   int wheelEighths_ = 0;  // wheel turned, in eighths of a degree, not yet a whole notch
+  long long inFrontSince_ = 0;
   Picture picture_;
   std::unique_ptr<QPrinter> printer_;
 };

@@ -58,14 +58,15 @@ bool WritePdf(const Picture& picture, QSaveFile& file) {
   return ReplayInto(picture, pdf, file);
 }
 
-bool WritePng(const Picture& picture, QSaveFile& file) {
-  const QImage image = PictureImage(picture);
+bool WritePng(const Picture& picture, QSaveFile& file, int scale) {
+  const QImage image = PictureImage(picture, scale);
   return !image.isNull() && image.save(&file, "PNG") && file.commit();
 }
 
 }  // namespace
 
-bool WritePictureFile(const Picture& picture, const std::string& path, PictureFileFormat format) {
+bool WritePictureFile(const Picture& picture, const std::string& path, PictureFileFormat format,
+                      int pngScale) {
   QSaveFile file(QFile::decodeName(path.c_str()));
   if (!file.open(QIODevice::WriteOnly)) return false;
   switch (format) {
@@ -74,12 +75,13 @@ bool WritePictureFile(const Picture& picture, const std::string& path, PictureFi
     case PictureFileFormat::Pdf:
       return WritePdf(picture, file);
     case PictureFileFormat::Png:
-      return WritePng(picture, file);
+      return WritePng(picture, file, pngScale);
   }
   return false;
 }
 
-bool ExportPictureFile(const Picture& picture, const std::string& path, Frontend& fe) {
+bool ExportPictureFile(const Picture& picture, const std::string& path, Frontend& fe,
+                       int pngScale) {
   if (!PictureHasArea(picture)) {
     ShowProgramMessage(fe, Message::NothingToExport);
     return false;
@@ -92,7 +94,8 @@ bool ExportPictureFile(const Picture& picture, const std::string& path, Frontend
                            MessageText(Message::UnknownPictureFormat, extension.c_str()));
     return false;
   }
-  if (WritePictureFile(picture, path, format.value_or(PictureFileFormat::Svg))) return true;
+  if (WritePictureFile(picture, path, format.value_or(PictureFileFormat::Svg), pngScale))
+    return true;
   ShowProgramMessage(fe, Message::CannotWriteFile, path);
   return false;
 }

@@ -38,9 +38,10 @@ QRect Box(const PictureItem& item) {
 
 }  // namespace
 
-void ReplayPicture(const Picture& picture, QPainter& painter) {
+void ReplayPicture(const Picture& picture, QPainter& painter, bool antialiased) {
   painter.save();
-  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setRenderHint(QPainter::Antialiasing, antialiased);
+  if (antialiased) painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.setBrush(Qt::white);
   const QFontMetrics metrics(painter.font());
   // Pens change seldom in a drawing: set one only when it changes.
@@ -74,11 +75,18 @@ void ReplayPicture(const Picture& picture, QPainter& painter) {
   painter.restore();
 }
 
-QImage PictureImage(const Picture& picture) {
-  QImage image(std::max(picture.width, 1), std::max(picture.height, 1), QImage::Format_RGB32);
+QImage PictureImage(const Picture& picture, int scale) {
+  scale = std::max(scale, 1);
+  QImage image(std::max(picture.width, 1) * scale, std::max(picture.height, 1) * scale,
+               QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
-  ReplayPicture(picture, painter);
+  if (scale == 1) {
+    ReplayPicture(picture, painter);
+  } else {
+    painter.scale(scale, scale);
+    ReplayPicture(picture, painter, /*antialiased=*/true);
+  }
   return image;
 }
 

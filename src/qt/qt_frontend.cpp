@@ -170,7 +170,24 @@ void QtFrontend::AppendLog(const std::string& line) { widgets_.log->AddLine(From
 
 void QtFrontend::ClearLog() { widgets_.log->Clear(); }
 
-void QtFrontend::ShowWindow(Window window) { BringToFront(WindowWidget(window)); }
+void QtFrontend::ShowWindow(Window window) {
+  BringToFront(WindowWidget(window));
+  if (DrawingForm* form = Drawing(window)) form->MarkInFront();
+}
+
+Window QtFrontend::FrontShapeWindow() {
+  const DrawingForm* specimens = Drawing(Window::Specimens);
+  const DrawingForm* vectors = Drawing(Window::Vectors);
+  if (specimens == nullptr || vectors == nullptr)
+    return specimens == nullptr && vectors != nullptr ? Window::Vectors : Window::Specimens;
+  return vectors->InFrontSince() > specimens->InFrontSince() ? Window::Vectors : Window::Specimens;
+}
+
+std::array<int, 2> QtFrontend::DrawingSize(Window window) {
+  const DrawingForm* form = Drawing(window);
+  if (form == nullptr) return {0, 0};
+  return {form->PaintBox1->width(), form->PaintBox1->height()};
+}
 
 void QtFrontend::HideWindow(Window window) {
   if (QWidget* widget = WindowWidget(window)) widget->hide();

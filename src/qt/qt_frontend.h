@@ -64,6 +64,8 @@ class QtFrontend : public Frontend {
   void SetTrackBarPosition(int position) override;
   void SetToolbarEnabled(const ToolbarEnabling& enabled) override;
   bool Progress(const ProgressReport& report) override;
+  Window FrontShapeWindow() override;
+  std::array<int, 2> DrawingSize(Window window) override;
   void ShowHelp() override;
   void QuitProgram() override;
 

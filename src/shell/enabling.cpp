@@ -3,6 +3,13 @@
 
 namespace vrel {
 
+bool DrawsShapes(const Session& s, Window window) {
+  if (window == Window::Specimens)
+    return s.Superimposed && (s.SpecimensView == 1 || s.SpecimensView == 2);
+  if (window == Window::Vectors) return s.ComponentsComputed && s.VectorsView == 1;
+  return false;
+}
+
 bool MenuItemEnabled(const Session& s, CommandId id) {
   const bool d = s.DataLoaded;
   const bool sup = s.Superimposed;
@@ -45,6 +52,8 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
       return c && g;
     case CommandId::Difference:
       return sup && !f;
+    case CommandId::FitToWindow:
+      return DrawsShapes(s, Window::Specimens) || DrawsShapes(s, Window::Vectors);
     case CommandId::DeformationGrid:
       // The grid is drawn in the plane only; before any data it may be set beforehand.
       return s.DimensionCount == 0 || s.DimensionCount == 2;
@@ -56,6 +65,7 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
     case CommandId::Enveloppe:
     case CommandId::Ellipses:
     case CommandId::AxisTitles:
+    case CommandId::FitOnResize:
     case CommandId::Help1:
     case CommandId::ViewAbout:
       return true;
@@ -76,6 +86,7 @@ constexpr CheckedOption CheckedOptions[] = {
     {CommandId::DeformationGrid, &Session::GridOption},
     {CommandId::Ellipses, &Session::EllipsesOption},
     {CommandId::AxisTitles, &Session::AxisTitlesOption},
+    {CommandId::FitOnResize, &Session::FitOnResizeOption},
 };
 
 const CheckedOption* FindCheckedOption(CommandId id) {

@@ -13,6 +13,8 @@ bool MenuItemEnabled(const Session& s, CommandId id);
 bool MenuItemChecked(const Session& s, CommandId id);
 // Whether the menu item carries a check mark: the options that toggle.
 bool MenuItemCheckable(CommandId id);
+// Whether the specimens or the vectors window now draws shapes (what Fit to Window fits).
+bool DrawsShapes(const Session& s, Window window);
 // Toolbar enabling as the commands leave it.
 ToolbarEnabling ToolbarEnabled(const Session& s);
 

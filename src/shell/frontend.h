@@ -99,6 +99,14 @@ class Frontend {
     return true;
   }
 
+  // The specimens or the vectors window, whichever is nearer the front, and the size in pixels
+  // of a drawing window's drawing area (0 x 0 when there is none to measure).
+  virtual Window FrontShapeWindow() { return Window::Specimens; }
+  virtual std::array<int, 2> DrawingSize(Window window) {
+    (void)window;
+    return {0, 0};
+  }
+
   virtual void ShowHelp() {}
   virtual void QuitProgram() = 0;
 };

@@ -118,6 +118,11 @@ void HeadlessFrontend::SetToolbarEnabled(const ToolbarEnabling& enabled) {
   Record("toolbar");
 }
 
+std::array<int, 2> HeadlessFrontend::DrawingSize(Window window) {
+  const auto size = drawingSizes.find(window);
+  return size == drawingSizes.end() ? std::array<int, 2>{0, 0} : size->second;
+}
+
 bool HeadlessFrontend::Progress(const ProgressReport& report) {
   ++progressCalls;
   if (record_) progressReports.push_back(report);

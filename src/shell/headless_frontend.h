@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <deque>
 #include <map>
 #include <optional>
@@ -50,6 +51,9 @@ class HeadlessFrontend : public Frontend {
   std::map<Combo, int> comboIndex;
   std::map<Combo, std::string> comboText;
   int trackBar = DefaultTrackBarPosition;
+  // Which shape window is in front, and the drawing windows' sizes (none: 0 x 0).
+  Window frontShapeWindow = Window::Specimens;
+  std::map<Window, std::array<int, 2>> drawingSizes;
   std::optional<ToolbarEnabling> toolbar;
   int toolbarUpdates = 0;
   bool quitRequested = false;
@@ -77,6 +81,8 @@ class HeadlessFrontend : public Frontend {
   void SetTrackBarPosition(int position) override;
   void SetToolbarEnabled(const ToolbarEnabling& enabled) override;
   bool Progress(const ProgressReport& report) override;
+  Window FrontShapeWindow() override { return frontShapeWindow; }
+  std::array<int, 2> DrawingSize(Window window) override;
   void ShowHelp() override;
   void QuitProgram() override;
 

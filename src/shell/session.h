@@ -84,6 +84,9 @@ struct Session : DataDimensions {
   bool GridOption = false;
   bool EllipsesOption = false;
   bool AxisTitlesOption = false;
+  // The specimens and vectors drawings fit their window whenever they are drawn: at a new size
+  // and with new data alike. Off until the user turns it on.
+  bool FitOnResizeOption = false;
 
   float Zoom = 1.0f;
   float DrawScale = 1000.0f;

@@ -70,9 +70,9 @@ TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
       {"&Compute", "&Superimposition", "&Components", "-", "&Regression", "Regression T&est", "-",
        "Mean Regression", "Mean Regression Test", "Homogeneity Test", "-", "&Discrimination",
        "Discrimination &Test", "-", "Hyperprojection", "Shape difference"},
-      {"&Window", "Specimens", "Vectors", "Plot", "Log"},
+      {"&Window", "Specimens", "Vectors", "Plot", "Log", "-", "Fit to Window"},
       {"&Options", "Define groups", "-", "Color", "Extremes", "-", "Deformation grid", "Ellipses",
-       "Axis titles"},
+       "Axis titles", "Fit on resize"},
       {"&About", "&Help", "-", "About"},
   };
   EXPECT_EQ(menus, expected);
@@ -135,6 +135,10 @@ TEST(CommandTable, EveryCommandRunsThePromptsAndDialogsOfItsArguments) {
     for (test::Stage at : test::AllStages)
       if (stage == nullptr && MenuItemEnabled(test::GorillaAt(at), command.id))
         stage = &test::GorillaAt(at);
+    // Fit to Window wants a window that draws: the specimens shown.
+    Session shown = test::GorillaAt(test::Stage::Components);
+    shown.SpecimensView = 1;
+    if (stage == nullptr && MenuItemEnabled(shown, command.id)) stage = &shown;
     ASSERT_NE(stage, nullptr) << "never enabled";
     Session s = *stage;
     if (command.id == C::Difference) s.SpecimenCount = 58;  // pairs need an even count

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "batch/batch_frontend.h"
+#include "graphics/drawings.h"
 #include "shell/messages.h"
 #include "support/image_files.h"
 #include "support/test_data.h"
@@ -95,6 +96,13 @@ TEST(BatchScript, RefusalsNameTheScriptAndLineAndStopTheRunUnlessKeepGoing) {
        "job.vrel:1: 'export' takes a size WIDTHxHEIGHT of 1 to 10000 pixels, not '0x1'\n"
        "job.vrel:4: 'export' takes a size WIDTHxHEIGHT of 1 to 10000 pixels, not '1x10001'\n",
        ""},
+      // fit names a shape window that draws.
+      {"fit specimens\n", false, "job.vrel:1: 'fit' is not available now\n", ""},
+      {gorilla + "fit\n", false, "job.vrel:4: 'fit' takes 1 argument, 0 given\n", std::nullopt},
+      {gorilla + "fit plot\n", false, "job.vrel:4: 'fit' fits specimens or vectors, not 'plot'\n",
+       std::nullopt},
+      {gorilla + "show-specimens\nfit vectors\nfit specimens\n", true,
+       "job.vrel:5: 'fit' is not available now\n", std::nullopt},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);
@@ -106,6 +114,19 @@ TEST(BatchScript, RefusalsNameTheScriptAndLineAndStopTheRunUnlessKeepGoing) {
       EXPECT_EQ(run.out, *c.out);
     }
   }
+}
+
+// fit sets the zoom that fits the window at its start-up size; fit-on-resize toggles.
+TEST(BatchScript, FitSetsTheZoomOfTheWindowsSize) {
+  Session s;
+  const ScriptRun run =
+      RunScript(s, "open-data " + test::DataFile("gorilla.dat") +
+                       "\nsuperimpose\nshow-specimens\nzoom-in\nfit specimens\nfit-on-resize\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::optional<double> scale = FittingScale(s, Window::Specimens, 568, 375);
+  ASSERT_TRUE(scale);
+  EXPECT_FLOAT_EQ(s.DrawScale, static_cast<float>(*scale));
+  EXPECT_TRUE(s.FitOnResizeOption);
 }
 
 // The figure options toggle like their menu items; the grid is refused for spatial data.
@@ -156,9 +177,10 @@ TEST(BatchFrontend, AnswersComeFromArgumentsAndMessagesGoToStandardError) {
 TEST(BatchScript, ExportHandsImagesToTheWriter) {
   std::vector<std::string> written;
   const ImageFileWriter writer = [&written](const Picture& picture, const std::string& path,
-                                            Frontend& fe) {
+                                            Frontend& fe, int scale) {
     written.push_back(path + " " + std::to_string(picture.width) + "x" +
-                      std::to_string(picture.height));
+                      std::to_string(picture.height) +
+                      (scale == 1 ? "" : " x" + std::to_string(scale)));
     if (path == "full.png") ShowProgramMessage(fe, Message::CannotWriteFile, path);
     return path != "full.png";
   };
@@ -193,6 +215,27 @@ TEST(BatchScript, ExportHandsImagesToTheWriter) {
        true,
        {"p.png 550x349", "q.png 0x0"},
        ""},
+      // The scale of a PNG, at both ends of its range and beyond them.
+      {"export specimens s1.png x1\nexport specimens s8.png 100x50 x8\n",
+       true,
+       {"s1.png 568x375", "s8.png 100x50 x8"},
+       ""},
+      {"export specimens s0.png x0\n",
+       true,
+       {},
+       "job.vrel:1: 'export' takes a scale x1 to x8, not 'x0'\n"},
+      {"export specimens s9.png 100x50 x9\n",
+       true,
+       {},
+       "job.vrel:1: 'export' takes a scale x1 to x8, not 'x9'\n"},
+      {"export specimens s.svg x2\n",
+       true,
+       {},
+       "job.vrel:1: 'export' scales PNG images only, not 's.svg'\n"},
+      {"export specimens s.png 10x10 x2 x2\n",
+       true,
+       {},
+       "job.vrel:1: 'export' takes 2 to 4 arguments, 5 given\n"},
       // A listing's extension in any case is a listing, never handed to the writer.
       {gorillaPlot + "export plot " + listing + "\n", true, {}, ""},
   };

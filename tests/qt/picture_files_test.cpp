@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <filesystem>
+#include <set>
 
 #include "qt/drawing_form.h"
 #include "qt_test_support.h"
@@ -113,6 +114,45 @@ TEST(PictureFiles, ExportGoesByExtensionReplacesFilesAndReportsWhatItCannotDo) {
   EXPECT_FALSE(std::filesystem::exists(dir + "empty.png"));
 }
 
+// The colours of a PNG's pixels in a band of five rows (as the picture counts them) around the
+// slanted line from (119, 40)
+// to (60, 0) of the small picture, drawn scale times larger, clear of its other items.
+std::set<QRgb> ColoursAlongTheSlant(const std::string& path, int scale) {
+  const QImage image(QString::fromStdString(path));
+  std::set<QRgb> colours;
+  for (int x = 88 * scale; x < 112 * scale; ++x) {
+    const int y = ((x - 60 * scale) * 40) / 59;
+    for (int dy = -2 * scale; dy <= 2 * scale; ++dy)
+      colours.insert(image.pixel(x, y + dy) & 0xffffffu);
+  }
+  return colours;
+}
+
+// A PNG drawn at a scale: that many times the picture's size, antialiased; at scale 1 the
+// pixels stay black and white as the screen draws them.
+TEST(PictureFiles, AScaledPngIsLargerAndAntialiased) {
+  const Picture picture = SmallPicture();
+  const std::string dir = ScratchDir();
+  struct Row {
+    int scale;
+    PixelSize size;
+    bool smooth;
+  };
+  for (const Row& row :
+       {Row{1, {120, 80}, false}, Row{3, {360, 240}, true}, Row{8, {960, 640}, true}}) {
+    const std::string path = dir + "scaled" + std::to_string(row.scale) + ".png";
+    HeadlessFrontend fe;
+    ASSERT_TRUE(ExportPictureFile(picture, path, fe, row.scale));
+    EXPECT_EQ(PngSize(path), row.size) << row.scale;
+    const std::set<QRgb> colours = ColoursAlongTheSlant(path, row.scale);
+    EXPECT_EQ(colours.size() > 2, row.smooth) << row.scale << ": " << colours.size();
+  }
+  // The scale is for PNG only: an SVG keeps the picture's own size.
+  HeadlessFrontend fe;
+  ASSERT_TRUE(ExportPictureFile(picture, dir + "scaled.svg", fe, 3));
+  EXPECT_EQ(ReadSvg(ReadWhole(dir + "scaled.svg")).viewBox, "0 0 120 80");
+}
+
 // The printed page: a page of 800 pixels gets the picture at twice its size, from the top left.
 TEST(PictureFiles, PrintedPictureSpansThePageWidth) {
   Picture picture;
@@ -170,7 +210,8 @@ TEST_F(PictureCommands, CopyAndSaveActOnTheLastPicture) {
   const std::string saved = ScratchDir() + "specimens.png";
   ChooseInDialog(QString::fromStdString(saved));
   trigger(specimens, "SauveMetafile");
-  EXPECT_EQ(PngSize(saved), (PixelSize{568, 375}));
+  // At print resolution: three times the window's size.
+  EXPECT_EQ(PngSize(saved), (PixelSize{3 * 568, 3 * 375}));
 
   // A file that cannot be written, and the plot before its first drawing: a message each.
   struct Case {

@@ -23,9 +23,9 @@ struct Stage {
 };
 
 // The ladder's sessions have no dimension count, so the deformation grid is offered too.
-const std::set<C> kAlways = {C::ClearSession, C::Quit,      C::ViewLog,         C::DefineGroups,
-                             C::OptionColor,  C::Enveloppe, C::DeformationGrid, C::Ellipses,
-                             C::AxisTitles,   C::Help1,     C::ViewAbout};
+const std::set<C> kAlways = {C::ClearSession, C::Quit,        C::ViewLog,         C::DefineGroups,
+                             C::OptionColor,  C::Enveloppe,   C::DeformationGrid, C::Ellipses,
+                             C::AxisTitles,   C::FitOnResize, C::Help1,           C::ViewAbout};
 
 std::set<C> With(std::set<C> extra) {
   extra.insert(kAlways.begin(), kAlways.end());
@@ -130,16 +130,42 @@ TEST(Enabling, OptionsMenuChecksFollowTheDisplayOptions) {
   // The figure options: off until turned on, each with its own check mark.
   for (auto [id, option] : {std::pair{C::DeformationGrid, &Session::GridOption},
                             {C::Ellipses, &Session::EllipsesOption},
-                            {C::AxisTitles, &Session::AxisTitlesOption}}) {
+                            {C::AxisTitles, &Session::AxisTitlesOption},
+                            {C::FitOnResize, &Session::FitOnResizeOption}}) {
     EXPECT_FALSE(MenuItemChecked(s, id));
     s.*option = true;
     EXPECT_TRUE(MenuItemChecked(s, id));
   }
   // The options alone carry check marks.
-  const std::set<C> checkable = {C::OptionColor, C::Enveloppe, C::DeformationGrid, C::Ellipses,
-                                 C::AxisTitles};
+  const std::set<C> checkable = {C::OptionColor, C::Enveloppe,  C::DeformationGrid,
+                                 C::Ellipses,    C::AxisTitles, C::FitOnResize};
   for (const CommandInfo& command : CommandTable())
     EXPECT_EQ(MenuItemCheckable(command.id), checkable.count(command.id) == 1) << command.name;
+}
+
+// Fit to Window is offered while the specimens or the vectors window draws shapes.
+TEST(Enabling, FitToWindowNeedsADrawnShapeWindow) {
+  struct Row {
+    bool superimposed, components;
+    int specimensView, vectorsView;
+    bool enabled;
+  };
+  const Row rows[] = {{false, false, 0, 0, false}, {false, false, 1, 0, false},
+                      {true, false, 0, 0, false},  {true, false, 1, 0, true},
+                      {true, false, 2, 0, true},   {true, false, 3, 0, false},
+                      {true, false, 0, 1, false},  {true, true, 0, 1, true},
+                      {true, true, 0, 2, false},   {true, true, 2, 1, true}};
+  for (const Row& row : rows) {
+    Session s;
+    s.DataLoaded = true;
+    s.Superimposed = row.superimposed;
+    s.ComponentsComputed = row.components;
+    s.SpecimensView = row.specimensView;
+    s.VectorsView = row.vectorsView;
+    EXPECT_EQ(MenuItemEnabled(s, C::FitToWindow), row.enabled)
+        << row.superimposed << row.components << " views " << row.specimensView << ' '
+        << row.vectorsView;
+  }
 }
 
 TEST(Enabling, TheDeformationGridIsForPlanarDataOnly) {

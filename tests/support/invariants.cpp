@@ -100,6 +100,7 @@ std::vector<std::string> SessionDifferences(const Session& before, const Session
   VREL_SAME(GridOption);
   VREL_SAME(EllipsesOption);
   VREL_SAME(AxisTitlesOption);
+  VREL_SAME(FitOnResizeOption);
   VREL_SAME(VarianceSharesKnown);
   VREL_SAME(Zoom);
   VREL_SAME(DrawScale);

@@ -63,52 +63,32 @@ Placement Place(const Picture& picture) {
 
 struct FitCase {
   const char* name;
-  Session (*make)();
+  bool spatial;  // the turned macaques, else the gorillas
   Window window;
+  int view;      // the window's view: 2 draws a chosen specimen on top
+  bool options;  // colour off, extremes and the grid (planar data) on
 };
 
 const FitCase FitCases[] = {
-    {"planar specimens",
-     [] {
-       Session s = test::GorillaAt(Stage::Components);
-       s.SpecimensView = 1;
-       return s;
-     },
-     Window::Specimens},
-    {"planar specimen chosen, no colour",
-     [] {
-       Session s = test::GorillaAt(Stage::Components);
-       s.SpecimensView = 2;
-       s.SelectedSpecimen = 11;
-       s.ColorOption = false;
-       return s;
-     },
-     Window::Specimens},
-    {"planar vectors with extremes and grid",
-     [] {
-       Session s = test::GorillaAt(Stage::Components);
-       s.VectorsView = 1;
-       s.SelectedComponent = 1;
-       s.ShapeMagnitude = 0.25f;
-       s.ExtremesOption = s.GridOption = true;
-       return s;
-     },
-     Window::Vectors},
-    {"spatial specimens turned",
-     [] {
-       Session s = TurnedMacaques();
-       s.SpecimensView = 1;
-       return s;
-     },
-     Window::Specimens},
-    {"spatial vectors turned",
-     [] {
-       Session s = TurnedMacaques();
-       s.VectorsView = 1;
-       return s;
-     },
-     Window::Vectors},
+    {"planar specimens", false, Window::Specimens, 1, false},
+    {"planar specimen chosen, options", false, Window::Specimens, 2, true},
+    {"planar vectors, options", false, Window::Vectors, 1, true},
+    {"spatial specimens turned", true, Window::Specimens, 1, false},
+    {"spatial vectors turned, options", true, Window::Vectors, 1, true},
 };
+
+Session SessionOf(const FitCase& c) {
+  Session s = c.spatial ? TurnedMacaques() : test::GorillaAt(Stage::Components);
+  (c.window == Window::Specimens ? s.SpecimensView : s.VectorsView) = c.view;
+  s.SelectedSpecimen = 11;
+  s.SelectedComponent = 1;
+  s.ShapeMagnitude = 0.25f;
+  if (c.options) {
+    s.ColorOption = false;
+    s.ExtremesOption = s.GridOption = true;
+  }
+  return s;
+}
 
 // Pixels a drawn point may stand off its exact place: the markers' half side and truncation.
 constexpr double MarkerSlack = 3.0;
@@ -121,7 +101,7 @@ TEST(Fit, EverythingDrawnFitsTheWindowAndTouchesItsMargin) {
     for (const auto& [width, height] : Sizes) {
       SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(width) + "x" +
                    std::to_string(height));
-      Session s = c.make();
+      Session s = SessionOf(c);
       ScriptedFrontend fe;
       s.Zoom = 0.01f;
       s.DrawScale = 10.0f;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -15,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "graphics/drawings.h"
 #include "graphics/plot.h"
 #include "qt/about_box.h"
 #include "qt/drawing_form.h"
@@ -24,6 +26,7 @@
 #include "qt_test_support.h"
 #include "shell/enabling.h"
 #include "shell/prompt.h"
+#include "support/stages.h"
 
 namespace vrel::test {
 namespace {
@@ -94,6 +97,28 @@ void LeftButton(QWidget* box, std::initializer_list<QPoint> path) {
     last = &at;
   }
   send(QEvent::MouseButtonRelease, *last, Qt::LeftButton, Qt::NoButton);
+}
+
+// The key F fits the window it is pressed in; Fit to Window the shape window nearest the front.
+TEST_F(MainWindow, FitActsOnTheWindowOfTheKeyOrInFront) {
+  Session& s = State();
+  FillSuperimposedSession(s, 5);
+  s.SpecimensView = 1;
+  auto fitted = [&s](DrawingForm& form) {
+    const QSize size = form.PaintBox1->size();
+    return static_cast<float>(*FittingScale(s, form.Window(), size.width(), size.height()));
+  };
+  QKeyEvent f(QEvent::KeyPress, Qt::Key_F, Qt::NoModifier, "f");
+  QApplication::sendEvent(forms->DrawWindow.get(), &f);
+  EXPECT_FLOAT_EQ(s.DrawScale, fitted(*forms->DrawWindow));
+  QApplication::sendEvent(forms->PlotDraw.get(), &f);  // the plot has no zoom to fit
+  EXPECT_FLOAT_EQ(s.DrawScale, fitted(*forms->DrawWindow));
+
+  forms->PcsDraw->resize(300, 600);
+  Main().Front().ShowWindow(Window::Vectors);
+  EXPECT_EQ(Main().Front().FrontShapeWindow(), Window::Vectors);
+  Main().MenuAction(CommandId::FitToWindow)->trigger();
+  EXPECT_FLOAT_EQ(s.DrawScale, fitted(*forms->PcsDraw));
 }
 
 TEST_F(MainWindow, TheMouseTurnsAndZoomsTheShapesAndPicksPlotPoints) {

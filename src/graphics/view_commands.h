@@ -37,6 +37,10 @@ void EnveloppeClick(Session& s, Frontend& fe);        // Options > Extremes
 void DeformationGridClick(Session& s, Frontend& fe);  // Options > Deformation grid
 void EllipsesClick(Session& s, Frontend& fe);         // Options > Ellipses
 void AxisTitlesClick(Session& s, Frontend& fe);       // Options > Axis titles
+void AxisScalesClick(Session& s, Frontend& fe);       // Options > Axis scales
+void LegendClick(Session& s, Frontend& fe);           // Options > Legend
+void LargeMarkersClick(Session& s, Frontend& fe);     // Options > Large markers
+void NameLabelsClick(Session& s, Frontend& fe);       // Options > Names as labels
 
 // The mouse in the specimens and vectors windows: a drag by (dx, dy) pixels with the left button
 // turns spatial data (0.01 radian per pixel: across the turn, down the tilt), and the wheel steps

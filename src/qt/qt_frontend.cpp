@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/qt_frontend.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
 #include <climits>
 #include <cstdlib>
 
@@ -213,6 +215,26 @@ void QtFrontend::SetComboIndex(Combo combo, int index) {
 
 void QtFrontend::SetComboText(Combo combo, const std::string& text) {
   ComboWidget(combo)->setEditText(FromStd(text));
+}
+
+void QtFrontend::SetComboItems(Combo combo, const std::vector<std::string>& items) {
+  QComboBox* box = ComboWidget(combo);
+  const int shown = box->currentIndex();
+  const QString typed = box->currentText();
+  QStringList texts;
+  for (const std::string& item : items) texts << FromStd(item);
+  {
+    // Only a user's choice runs the list's handler.
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItems(texts);
+    box->setCurrentIndex(shown < box->count() ? shown : -1);
+    box->setEditText(shown >= 0 && shown < box->count() ? box->itemText(shown) : typed);
+  }
+  // The drop-down stays wide enough for the longest item.
+  QAbstractItemView* view = box->view();
+  const int scrollBar = box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+  view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
 }
 
 void QtFrontend::SetTrackBarPosition(int position) {

@@ -61,6 +61,7 @@ class QtFrontend : public Frontend {
   void ClearPicture(Window window) override;
   void SetComboIndex(Combo combo, int index) override;
   void SetComboText(Combo combo, const std::string& text) override;
+  void SetComboItems(Combo combo, const std::vector<std::string>& items) override;
   void SetTrackBarPosition(int position) override;
   void SetToolbarEnabled(const ToolbarEnabling& enabled) override;
   bool Progress(const ProgressReport& report) override;

@@ -46,6 +46,10 @@ enum class CommandId {
   DeformationGrid,
   Ellipses,
   AxisTitles,
+  AxisScales,
+  Legend,
+  LargeMarkers,
+  NameLabels,
   Help1,
   ViewAbout,
 };

@@ -49,6 +49,7 @@ class HeadlessFrontend : public Frontend {
                                  {Window::About, true}};
   std::map<Combo, int> comboIndex;
   std::map<Combo, std::string> comboText;
+  std::map<Combo, std::vector<std::string>> comboItems;  // only lists whose items were replaced
   int trackBar = DefaultTrackBarPosition;
   std::optional<ToolbarEnabling> toolbar;
   int toolbarUpdates = 0;
@@ -74,6 +75,7 @@ class HeadlessFrontend : public Frontend {
   void ClearPicture(Window window) override;
   void SetComboIndex(Combo combo, int index) override;
   void SetComboText(Combo combo, const std::string& text) override;
+  void SetComboItems(Combo combo, const std::vector<std::string>& items) override;
   void SetTrackBarPosition(int position) override;
   void SetToolbarEnabled(const ToolbarEnabling& enabled) override;
   bool Progress(const ProgressReport& report) override;

@@ -84,6 +84,12 @@ struct Session : DataDimensions {
   bool GridOption = false;
   bool EllipsesOption = false;
   bool AxisTitlesOption = false;
+  // The plot's tick marks with their values, its legend of the groups, markers twice the size
+  // with group 2 filled, and specimen names for labels (also in the specimen list).
+  bool AxisScalesOption = false;
+  bool LegendOption = false;
+  bool LargeMarkersOption = false;
+  bool NameLabelsOption = false;
 
   float Zoom = 1.0f;
   float DrawScale = 1000.0f;

@@ -72,7 +72,7 @@ TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
        "Discrimination &Test", "-", "Hyperprojection", "Shape difference"},
       {"&Window", "Specimens", "Vectors", "Plot", "Log"},
       {"&Options", "Define groups", "-", "Color", "Extremes", "-", "Deformation grid", "Ellipses",
-       "Axis titles"},
+       "Axis titles", "Axis scales", "Legend", "Large markers", "Names as labels"},
       {"&About", "&Help", "-", "About"},
   };
   EXPECT_EQ(menus, expected);

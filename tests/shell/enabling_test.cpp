@@ -23,9 +23,10 @@ struct Stage {
 };
 
 // The ladder's sessions have no dimension count, so the deformation grid is offered too.
-const std::set<C> kAlways = {C::ClearSession, C::Quit,      C::ViewLog,         C::DefineGroups,
-                             C::OptionColor,  C::Enveloppe, C::DeformationGrid, C::Ellipses,
-                             C::AxisTitles,   C::Help1,     C::ViewAbout};
+const std::set<C> kAlways = {C::ClearSession, C::Quit,       C::ViewLog,         C::DefineGroups,
+                             C::OptionColor,  C::Enveloppe,  C::DeformationGrid, C::Ellipses,
+                             C::AxisTitles,   C::AxisScales, C::Legend,          C::LargeMarkers,
+                             C::NameLabels,   C::Help1,      C::ViewAbout};
 
 std::set<C> With(std::set<C> extra) {
   extra.insert(kAlways.begin(), kAlways.end());
@@ -130,14 +131,19 @@ TEST(Enabling, OptionsMenuChecksFollowTheDisplayOptions) {
   // The figure options: off until turned on, each with its own check mark.
   for (auto [id, option] : {std::pair{C::DeformationGrid, &Session::GridOption},
                             {C::Ellipses, &Session::EllipsesOption},
-                            {C::AxisTitles, &Session::AxisTitlesOption}}) {
+                            {C::AxisTitles, &Session::AxisTitlesOption},
+                            {C::AxisScales, &Session::AxisScalesOption},
+                            {C::Legend, &Session::LegendOption},
+                            {C::LargeMarkers, &Session::LargeMarkersOption},
+                            {C::NameLabels, &Session::NameLabelsOption}}) {
     EXPECT_FALSE(MenuItemChecked(s, id));
     s.*option = true;
     EXPECT_TRUE(MenuItemChecked(s, id));
   }
   // The options alone carry check marks.
-  const std::set<C> checkable = {C::OptionColor, C::Enveloppe, C::DeformationGrid, C::Ellipses,
-                                 C::AxisTitles};
+  const std::set<C> checkable = {C::OptionColor, C::Enveloppe,    C::DeformationGrid,
+                                 C::Ellipses,    C::AxisTitles,   C::AxisScales,
+                                 C::Legend,      C::LargeMarkers, C::NameLabels};
   for (const CommandInfo& command : CommandTable())
     EXPECT_EQ(MenuItemCheckable(command.id), checkable.count(command.id) == 1) << command.name;
 }

@@ -142,6 +142,7 @@ void TMainForm::AttachWindows(FrontendWidgets windows) {
   windows.dialogParent = this;
   windows.controls = controls_;
   windows.help = [this] { ShowHelp(); };
+  windows.listItemsChanged = [this] { ListItemsChanged(); };
   frontend_ = std::make_unique<QtFrontend>(std::move(windows));
   ActiverBoutons(*session_, *frontend_);
 }
@@ -262,8 +263,6 @@ void TMainForm::BuildToolbar() {
   // right along.
   strip_ = new QWidget(ToolBar1);
   strip_->setObjectName("ToolBarStrip");
-  int shift = 0;
-  int right = 0;
   for (const ToolbarControlInfo& info : ToolbarTable()) {
     QWidget* widget = nullptr;
     switch (info.kind) {
@@ -291,16 +290,9 @@ void TMainForm::BuildToolbar() {
     }
     widget->setObjectName(info.name);
     widget->setToolTip(info.hint);
-    widget->move(info.x + shift, widget->y());
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-      const int width = std::max(info.width, WidthForItems(combo));
-      shift += width - info.width;
-      combo->resize(width, combo->height());
-    }
-    right = std::max(right, widget->geometry().right() + 1);
     controls_[static_cast<std::size_t>(info.id)] = widget;
   }
-  strip_->setFixedSize(right, ToolbarHeight);
+  LayOutStrip();
   ToolBar1->addWidget(strip_);
 
   auto control = [this](ToolbarControl id) { return controls_[static_cast<std::size_t>(id)]; };
@@ -319,6 +311,29 @@ void TMainForm::BuildToolbar() {
   ComboXaxis = qobject_cast<QComboBox*>(control(T::ComboXaxis));
   ComboYaxis = qobject_cast<QComboBox*>(control(T::ComboYaxis));
   BoutonLabel = qobject_cast<QToolButton*>(control(T::BoutonLabel));
+}
+
+void TMainForm::LayOutStrip() {
+  int shift = 0;
+  int right = 0;
+  for (const ToolbarControlInfo& info : ToolbarTable()) {
+    QWidget* widget = controls_[static_cast<std::size_t>(info.id)];
+    widget->move(info.x + shift, widget->y());
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      const int width = std::max(info.width, WidthForItems(combo));
+      shift += width - info.width;
+      combo->resize(width, combo->height());
+    }
+    right = std::max(right, widget->geometry().right() + 1);
+  }
+  strip_->setFixedSize(right, ToolbarHeight);
+}
+
+void TMainForm::ListItemsChanged() {
+  LayOutStrip();
+  const int width = std::max(MainFormMinimumWidth, ToolBar1->sizeHint().width());
+  setMinimumWidth(width);
+  if (this->width() < width) resize(width, height());
 }
 
 void TMainForm::DrawGlyphs() {

@@ -235,6 +235,7 @@ void QtFrontend::SetComboItems(Combo combo, const std::vector<std::string>& item
   QAbstractItemView* view = box->view();
   const int scrollBar = box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
   view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
+  if (widgets_.listItemsChanged) widgets_.listItemsChanged();
 }
 
 void QtFrontend::SetTrackBarPosition(int position) {

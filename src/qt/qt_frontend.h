@@ -28,6 +28,8 @@ struct FrontendWidgets {
   // track bar.
   std::array<QWidget*, ToolbarControlCount> controls{};
   std::function<void()> help = nullptr;
+  // After a list's items change: the main window fits its toolbar to them.
+  std::function<void()> listItemsChanged = nullptr;
   TVrelDialog* prompt = nullptr;
   std::vector<DrawingForm*> drawings;
   TLogWindow* log = nullptr;

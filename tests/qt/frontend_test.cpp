@@ -118,13 +118,20 @@ TEST_F(Frontend, ControlSettersShowTheChosenItemAndRunNoHandler) {
       ToolbarControlDetails(ToolbarControl::ComboBoxIndi).items;
   std::vector<std::string> named = numbers;
   named[2] = "3 Gg 12";
+  const int width = Main().ComboBoxIndi->width();
+  const int nextLeft = Main().TrackBar1->x();
   fe.SetComboIndex(Combo::Indi, 2);
   fe.SetComboItems(Combo::Indi, named);
   EXPECT_EQ(Main().ComboBoxIndi->count(), static_cast<int>(named.size()));
   EXPECT_EQ(Main().ComboBoxIndi->currentIndex(), 2);
   EXPECT_EQ(Main().ComboBoxIndi->currentText(), "3 Gg 12");
+  // The field grows to show the longer item whole, and moves the controls to its right along.
+  const int grown = Main().ComboBoxIndi->width() - width;
+  EXPECT_GT(grown, 0);
+  EXPECT_EQ(Main().TrackBar1->x(), nextLeft + grown);
   fe.SetComboItems(Combo::Indi, numbers);
   EXPECT_EQ(Main().ComboBoxIndi->currentText(), "3");
+  EXPECT_EQ(Main().ComboBoxIndi->width(), width);
   fe.SetComboIndex(Combo::Indi, -1);
   fe.SetTrackBarPosition(-10);
   EXPECT_EQ(Main().TrackBar1->value(), -10);

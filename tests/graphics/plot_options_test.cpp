@@ -218,6 +218,22 @@ TEST(LargeMarkers, TwiceTheSizeGroupTwoFilledAndStillInsideTheFrame) {
     EXPECT_EQ(fills, 2u);
     EXPECT_NE(listing.find(c.fill), std::string::npos);
   }
+  // The mouse finds a marker 2 pixels beyond its box: 6 from the centre of a large one, 4 of a
+  // small one.
+  struct Reach {
+    bool large;
+    int offset;
+    int found;
+  };
+  for (const Reach& r :
+       {Reach{true, 6, 0}, Reach{true, 7, -1}, Reach{false, 4, 0}, Reach{false, 5, -1}}) {
+    s.LargeMarkersOption = r.large;
+    // The pixel at most `offset` to the left of the first specimen's centre, less than one more.
+    const PlotMapping map = *PlotMappingOf(s, 550, 349);
+    const int x = static_cast<int>(std::ceil(map.X(s.Scores[0][0]) - r.offset));
+    const int y = TruncateToPixel(map.Y(s.Scores[0][1]));
+    EXPECT_EQ(PlotSpecimenAt(s, 550, 349, x, y), r.found) << r.large << " " << r.offset;
+  }
   // Off: the markers of half-size 2, none filled, and the smaller reach.
   s.LargeMarkersOption = false;
   const Picture plot = *DrawPlot(s, 550, 349);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/main_form.h"
 
-#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -44,14 +43,6 @@ QToolButton* SpeedButton(QWidget* parent, const ToolbarControlInfo& info) {
   button->setGeometry(info.x, (ToolbarHeight - SpeedButtonHeight) / 2, info.width,
                       SpeedButtonHeight);
   return button;
-}
-
-// The drop-down list is at least as wide as its longest item, so that none is cut short.
-void FitDropDown(QComboBox* combo) {
-  QAbstractItemView* view = combo->view();
-  view->setTextElideMode(Qt::ElideNone);
-  const int scrollBar = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
-  view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
 }
 
 // An editable list whose drop-down is fitted to its items when it first opens: measuring 300

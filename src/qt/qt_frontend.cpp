@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/qt_frontend.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -13,7 +12,6 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QStyle>
 #include <climits>
 #include <cstdlib>
 
@@ -231,10 +229,7 @@ void QtFrontend::SetComboItems(Combo combo, const std::vector<std::string>& item
     box->setCurrentIndex(shown < box->count() ? shown : -1);
     box->setEditText(shown >= 0 && shown < box->count() ? box->itemText(shown) : typed);
   }
-  // The drop-down stays wide enough for the longest item.
-  QAbstractItemView* view = box->view();
-  const int scrollBar = box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
-  view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
+  FitDropDown(box);
   if (widgets_.listItemsChanged) widgets_.listItemsChanged();
 }
 

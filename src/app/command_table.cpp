@@ -56,6 +56,10 @@ std::vector<CommandInfo> BuildTable() {
       {CommandId::DeformationGrid, "DeformationGrid", "Deformation grid", DeformationGridClick, "grid", {}},
       {CommandId::Ellipses, "Ellipses", "Ellipses", EllipsesClick, "ellipses", {}},
       {CommandId::AxisTitles, "AxisTitles", "Axis titles", AxisTitlesClick, "axis-titles", {}},
+      {CommandId::AxisScales, "AxisScales", "Axis scales", AxisScalesClick, "axis-scales", {}},
+      {CommandId::Legend, "Legend", "Legend", LegendClick, "legend", {}},
+      {CommandId::LargeMarkers, "LargeMarkers", "Large markers", LargeMarkersClick, "large-markers", {}},
+      {CommandId::NameLabels, "NameLabels", "Names as labels", NameLabelsClick, "name-labels", {}},
       {CommandId::FitOnResize, "FitOnResize", "Fit on resize", FitOnResizeClick, "fit-on-resize", {}},
       {CommandId::Help1, "Help1", "&Help", Help1Click, nullptr, {}},
       {CommandId::ViewAbout, "ViewAbout", "About", ViewAboutClick, nullptr, {}},
@@ -104,7 +108,9 @@ const std::vector<MenuSpec>& MenuBar() {
       {"Options1",
        "&Options",
        {item(C::DefineGroups), separator, item(C::OptionColor), item(C::Enveloppe), separator,
-        item(C::DeformationGrid), item(C::Ellipses), item(C::AxisTitles), item(C::FitOnResize)}},
+        item(C::DeformationGrid), item(C::Ellipses), item(C::AxisTitles), item(C::AxisScales),
+        item(C::Legend), item(C::LargeMarkers), item(C::NameLabels),
+        item(C::FitOnResize)}},
       {"About1", "&About", {item(C::Help1), separator, item(C::ViewAbout)}},
   };
   return menus;

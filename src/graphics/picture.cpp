@@ -18,11 +18,11 @@ void Canvas::LineTo(int x, int y) {
 }
 
 void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
-  picture_.items.push_back({PictureItem::Rectangle, x1, y1, x2, y2, pen_, {}});
+  picture_.items.push_back({PictureItem::Rectangle, x1, y1, x2, y2, pen_, {}, fill_});
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
-  picture_.items.push_back({PictureItem::Ellipse, x1, y1, x2, y2, pen_, {}});
+  picture_.items.push_back({PictureItem::Ellipse, x1, y1, x2, y2, pen_, {}, fill_});
 }
 
 void Canvas::TextOut(int x, int y, const std::string& text) {
@@ -66,9 +66,11 @@ std::string PictureListing(const Picture& picture) {
       text += Format("text %d %d ", item.x1, item.y1) + item.text + "\n";
       continue;
     }
-    text += Format("%s %d %d %d %d #%06x %d %s\n", KindName(item.kind), item.x1, item.y1, item.x2,
+    text += Format("%s %d %d %d %d #%06x %d %s", KindName(item.kind), item.x1, item.y1, item.x2,
                    item.y2, static_cast<unsigned>(item.pen.colour), item.pen.width,
                    StyleName(item.pen.style));
+    if (item.fill) text += Format(" fill #%06x", static_cast<unsigned>(*item.fill));
+    text += "\n";
   }
   return text;
 }

@@ -25,12 +25,14 @@ struct Pen {
 };
 
 // One drawing step with the pen in force. Rectangles and ellipses are outlined with the pen and
-// filled white; text is written with its top-left corner at (x1, y1).
+// filled white, or in the fill colour when one is set; text is written with its top-left corner
+// at (x1, y1).
 struct PictureItem {
   enum Kind { Line, Rectangle, Ellipse, Text } kind = Line;
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   Pen pen;
   std::string text;
+  std::optional<std::uint32_t> fill = std::nullopt;
   bool operator==(const PictureItem&) const = default;
 };
 
@@ -52,6 +54,8 @@ class Canvas {
   void SetPenWidth(int width) { pen_.width = width; }
   void SetPenStyle(PenStyle style) { pen_.style = style; }
   const Pen& CurrentPen() const { return pen_; }
+  // The colour the next rectangles and ellipses are filled with; none: white.
+  void SetFill(std::optional<std::uint32_t> colour) { fill_ = colour; }
 
   void MoveTo(int x, int y);
   // A line from the current position to (x, y), which becomes the current position.
@@ -63,6 +67,7 @@ class Canvas {
  private:
   Picture& picture_;
   Pen pen_;
+  std::optional<std::uint32_t> fill_;
   int x_ = 0;
   int y_ = 0;
 };
@@ -73,6 +78,7 @@ class Canvas {
 //   rect X1 Y1 X2 Y2 #rrggbb WIDTH STYLE
 //   ellipse X1 Y1 X2 Y2 #rrggbb WIDTH STYLE
 //   text X Y TEXT
+// A filled rectangle or ellipse ends its line with " fill #rrggbb".
 std::string PictureListing(const Picture& picture);
 
 // Whether the picture has an area to show: a window that has not drawn yet keeps one of 0 x 0.

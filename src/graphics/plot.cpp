@@ -18,11 +18,27 @@ namespace {
 // from its centre.
 constexpr int FrameInset = 10;
 constexpr int MarkerHalf = 2;
-// A marker is hit this many pixels around its centre, a little beyond its 2-pixel box.
-constexpr double HitReach = 4.0;
+constexpr int LargeMarkerHalf = 4;
+// A marker is hit this many pixels around its centre, a little beyond its box.
+constexpr int HitMargin = 2;
 // The width of a character of the default font, at the most, for placing a title that ends
-// near the frame.
+// near the frame, and the height of a line of it.
 constexpr int TitleCharacterWidth = 8;
+constexpr int TextLineHeight = 14;
+// A tick mark reaches this far on each side of its axis.
+constexpr int TickHalf = 3;
+
+int MarkerHalfOf(const Session& s) { return s.LargeMarkersOption ? LargeMarkerHalf : MarkerHalf; }
+
+// The legend: a row per group, its marker and its name, within a padding.
+constexpr int LegendPadding = 4;
+constexpr int LegendGap = 6;
+constexpr int LegendRowHeight = TextLineHeight + 2;
+constexpr int LegendNameLength = 7;  // "Group 1"
+
+int TextWidth(const std::string& text) {
+  return static_cast<int>(text.size()) * TitleCharacterWidth;
+}
 
 bool PlottedColumn(int column) { return column >= 0 && column < MaxComponents; }
 
@@ -55,6 +71,69 @@ int FirstGroupEnd(const Session& s) {
   return s.GroupLimit > 0 ? std::min(s.GroupLimit, s.SpecimenCount) : s.SpecimenCount;
 }
 
+// The marker of specimen i's group, centred on (x, y), in the group's pen and fill.
+struct MarkerStyle {
+  bool circle = false;
+  std::uint32_t colour = Black;
+  bool filled = false;
+};
+
+MarkerStyle GroupMarker(const Session& s, bool secondGroup) {
+  if (!secondGroup) return {};
+  // Filled circles tell group 2 from the hollow squares of group 1 also in black and white.
+  return {true, s.ColorOption ? Red : Black, s.LargeMarkersOption};
+}
+
+void DrawMarker(Canvas& canvas, const MarkerStyle& style, double x, double y, int half) {
+  canvas.SetPenColour(style.colour);
+  canvas.SetFill(style.filled ? std::optional<std::uint32_t>(style.colour) : std::nullopt);
+  const int x1 = TruncateToPixel(x + half), y1 = TruncateToPixel(y + half);
+  const int x2 = TruncateToPixel(x - half), y2 = TruncateToPixel(y - half);
+  if (style.circle)
+    canvas.Ellipse(x1, y1, x2, y2);
+  else
+    canvas.Rectangle(x1, y1, x2, y2);
+  canvas.SetFill(std::nullopt);
+}
+
+// A value of the scale, step x multiple, as exact as its printed decimals.
+double TickValue(const AxisScale& scale, int multiple) {
+  if (scale.exponent >= 0) return multiple * scale.mantissa * std::pow(10.0, scale.exponent);
+  return multiple * scale.mantissa / std::pow(10.0, -scale.exponent);
+}
+
+void DrawAxisScales(const PlotMapping& map, Canvas& canvas) {
+  const int w = map.width;
+  const int h = map.height;
+  const std::optional<AxisScale> scale = PlotAxisScale(map);
+  if (!scale) return;
+  canvas.SetPenColour(Black);
+  canvas.SetPenStyle(PenStyle::Solid);
+  const int lowX = FrameInset + 2, highX = w - FrameInset - 2;
+  const int lowY = FrameInset + 2, highY = h - FrameInset - 2;
+  for (const int multiple : TickMultiples(map, *scale, true)) {
+    const double value = TickValue(*scale, multiple);
+    const int x = TruncateToPixel(map.X(value));
+    canvas.MoveTo(x, h / 2 - TickHalf);
+    canvas.LineTo(x, h / 2 + TickHalf);
+    const std::string text = FormatTickValue(*scale, multiple);
+    canvas.TextOut(
+        std::clamp(x - TextWidth(text) / 2, lowX, std::max(lowX, highX - TextWidth(text))),
+        std::clamp(h / 2 + TickHalf + 1, lowY, std::max(lowY, highY - TextLineHeight)), text);
+  }
+  for (const int multiple : TickMultiples(map, *scale, false)) {
+    const double value = TickValue(*scale, multiple);
+    const int y = TruncateToPixel(map.Y(value));
+    canvas.MoveTo(w / 2 - TickHalf, y);
+    canvas.LineTo(w / 2 + TickHalf, y);
+    const std::string text = FormatTickValue(*scale, multiple);
+    canvas.TextOut(std::clamp(w / 2 - TickHalf - 2 - TextWidth(text), lowX,
+                              std::max(lowX, highX - TextWidth(text))),
+                   std::clamp(y - TextLineHeight / 2, lowY, std::max(lowY, highY - TextLineHeight)),
+                   text);
+  }
+}
+
 }  // namespace
 
 std::optional<PlotMapping> PlotMappingOf(const Session& s, int width, int height) {
@@ -72,7 +151,7 @@ std::optional<PlotMapping> PlotMappingOf(const Session& s, int width, int height
   // the largest scale that keeps every marker box inside it, the same on both axes.
   const int halfWidth = width / 2;
   const int halfHeight = height / 2;
-  const double reach = MarkerHalf + FrameInset;
+  const double reach = MarkerHalfOf(s) + FrameInset;
   // A window too small for any room inside its frame puts the markers at the centre, unmirrored.
   auto limit = [&scale](double room, double extent) {
     scale = std::min(scale, std::max(0.0, room) / extent);
@@ -82,6 +161,76 @@ std::optional<PlotMapping> PlotMappingOf(const Session& s, int width, int height
   if (ymax > 0.0) limit(halfHeight - reach, ymax);
   if (ymin < 0.0) limit(height - reach - halfHeight, -ymin);
   return PlotMapping{width, height, scale};
+}
+
+double AxisScale::Step() const {
+  return exponent >= 0 ? mantissa * std::pow(10.0, exponent) : mantissa / std::pow(10.0, -exponent);
+}
+
+std::vector<int> TickMultiples(const PlotMapping& map, const AxisScale& scale, bool horizontal) {
+  std::vector<int> multiples;
+  const double pixelsPerStep = map.scale * scale.Step();
+  if (!(pixelsPerStep > 0.0) || !std::isfinite(pixelsPerStep)) return multiples;
+  const int size = horizontal ? map.width : map.height;
+  const int low = FrameInset + 2, high = size - FrameInset - 2;
+  const double reach = (size / 2 + 1.0) / pixelsPerStep + 1.0;
+  // Too fine a step for the frame has no ticks worth drawing.
+  if (reach > 1000.0) return multiples;
+  const int last = static_cast<int>(reach);
+  for (int m = -last; m <= last; ++m) {
+    if (m == 0) continue;
+    const double value = TickValue(scale, m);
+    const int pixel = TruncateToPixel(horizontal ? map.X(value) : map.Y(value));
+    if (pixel >= low && pixel <= high) multiples.push_back(m);
+  }
+  return multiples;
+}
+
+std::optional<AxisScale> PlotAxisScale(const PlotMapping& map) {
+  const int longer = std::max(map.width, map.height) - 2 * FrameInset;
+  if (longer <= 0 || !(map.scale > 0.0) || !std::isfinite(map.scale)) return std::nullopt;
+  // The finest round step that puts 4 to 10 ticks on each axis; where the frame's shape allows
+  // none, the finest with at most 10 on either.
+  const int top = static_cast<int>(std::floor(std::log10(longer / map.scale)));
+  std::optional<AxisScale> fallback;
+  for (int exponent = top - 2; exponent <= top + 1; ++exponent)
+    for (const int mantissa : {1, 2, 5}) {
+      const AxisScale scale{mantissa, exponent};
+      const std::size_t across = TickMultiples(map, scale, true).size();
+      const std::size_t upward = TickMultiples(map, scale, false).size();
+      if (across > 10 || upward > 10) continue;
+      if (std::min(across, upward) >= 4) return scale;
+      if (!fallback) fallback = scale;
+    }
+  return fallback;
+}
+
+std::string FormatTickValue(const AxisScale& scale, int multiple) {
+  return Format("%.*f", std::max(0, -scale.exponent), TickValue(scale, multiple));
+}
+
+PixelBox PlotLegendBox(const Session& s, const PlotMapping& map) {
+  const int half = MarkerHalfOf(s);
+  const int width =
+      2 * LegendPadding + 2 * half + LegendGap + LegendNameLength * TitleCharacterWidth;
+  const int height = 2 * LegendPadding + 2 * LegendRowHeight;
+  const int left = FrameInset + 2, right = map.width - FrameInset - 2;
+  const int top = FrameInset + 2, bottom = map.height - FrameInset - 2;
+  const PixelBox corners[] = {{right - width, top, right, top + height},
+                              {left, top, left + width, top + height},
+                              {right - width, bottom - height, right, bottom},
+                              {left, bottom - height, left + width, bottom}};
+  for (const PixelBox& corner : corners) {
+    bool free = true;
+    for (int i = 0; i < s.SpecimenCount && free; ++i) {
+      const double x = map.X(s.Scores[i][s.PlotAxisX]);
+      const double y = map.Y(s.Scores[i][s.PlotAxisY]);
+      free = TruncateToPixel(x + half) < corner.left || TruncateToPixel(x - half) > corner.right ||
+             TruncateToPixel(y + half) < corner.top || TruncateToPixel(y - half) > corner.bottom;
+    }
+    if (free) return corner;
+  }
+  return corners[0];
 }
 
 std::string AxisTitle(const Session& s, int column) {
@@ -176,18 +325,14 @@ std::optional<Picture> DrawPlot(const Session& s, int width, int height) {
   const int y = s.PlotAxisY;
   auto px = [&](int i) { return map->X(s.Scores[i][x]); };
   auto py = [&](int i) { return map->Y(s.Scores[i][y]); };
-  for (int i = 0; i < limit; ++i)
-    canvas.Rectangle(TruncateToPixel(px(i) + 2), TruncateToPixel(py(i) + 2),
-                     TruncateToPixel(px(i) - 2), TruncateToPixel(py(i) - 2));
-  if (s.GroupLimit > 0) {
-    canvas.SetPenColour(s.ColorOption ? Red : Black);
-    for (int i = limit; i < n; ++i)
-      canvas.Ellipse(TruncateToPixel(px(i) + 2), TruncateToPixel(py(i) + 2),
-                     TruncateToPixel(px(i) - 2), TruncateToPixel(py(i) - 2));
-  }
+  const int half = MarkerHalfOf(s);
+  for (int i = 0; i < limit; ++i) DrawMarker(canvas, GroupMarker(s, false), px(i), py(i), half);
+  if (s.GroupLimit > 0)
+    for (int i = limit; i < n; ++i) DrawMarker(canvas, GroupMarker(s, true), px(i), py(i), half);
   if (s.ShowLabels)
     for (int i = 0; i < n; ++i)
-      canvas.TextOut(TruncateToPixel(px(i)), TruncateToPixel(py(i)), std::to_string(i + 1));
+      canvas.TextOut(TruncateToPixel(px(i)), TruncateToPixel(py(i)),
+                     s.NameLabelsOption ? SpecimenName(s, i) : std::to_string(i + 1));
 
   if (s.AxisTitlesOption) {
     // Under the horizontal axis, ending near the frame; beside the vertical axis, at its top.
@@ -195,6 +340,21 @@ std::optional<Picture> DrawPlot(const Session& s, int width, int height) {
     const int length = static_cast<int>(across.size()) * TitleCharacterWidth;
     canvas.TextOut(std::max(12, w - 14 - length), h / 2 + 3, across);
     canvas.TextOut(w / 2 + 4, 12, AxisTitle(s, y));
+  }
+  if (s.AxisScalesOption) DrawAxisScales(*map, canvas);
+  // On top of everything, in a corner where it hides no marker.
+  if (s.LegendOption && s.GroupLimit > 0) {
+    const PixelBox box = PlotLegendBox(s, *map);
+    canvas.SetPenColour(Black);
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.Rectangle(box.left, box.top, box.right, box.bottom);
+    for (int group = 0; group < 2; ++group) {
+      const int top = box.top + LegendPadding + group * LegendRowHeight;
+      const int centre = top + TextLineHeight / 2;
+      DrawMarker(canvas, GroupMarker(s, group == 1), box.left + LegendPadding + half, centre, half);
+      canvas.TextOut(box.left + LegendPadding + 2 * half + LegendGap, top,
+                     "Group " + std::to_string(group + 1));
+    }
   }
   return picture;
 }
@@ -207,7 +367,8 @@ int PlotSpecimenAt(const Session& s, int width, int height, int x, int y) {
   for (int i = 0; i < s.SpecimenCount; ++i) {
     const double dx = std::fabs(map->X(s.Scores[i][s.PlotAxisX]) - x);
     const double dy = std::fabs(map->Y(s.Scores[i][s.PlotAxisY]) - y);
-    if (dx > HitReach || dy > HitReach) continue;
+    const double reach = MarkerHalfOf(s) + HitMargin;
+    if (dx > reach || dy > reach) continue;
     // Of markers at the same distance, the one drawn last lies on top.
     const double distance = dx * dx + dy * dy;
     if (found < 0 || distance <= nearest) {

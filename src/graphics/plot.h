@@ -15,7 +15,9 @@ namespace vrel {
 // The plot window's drawing for a drawing area of width x height pixels: the scores of column
 // PlotAxisX across and PlotAxisY upward, group 1 as squares and group 2 as circles, one scale
 // for both axes from the horizontal column. Nothing while PlotView is not 1: the window then keeps
-// the picture it has. With the options: a 95 % ellipse around each group, and axis titles.
+// the picture it has. With the options: a 95 % ellipse around each group, axis titles, tick
+// marks with their values, a legend of the groups, large markers (group 2 filled) and specimen
+// names as labels.
 std::optional<Picture> DrawPlot(const Session& s, int width, int height);
 
 // Where the plot puts the scores: the centre of the area is 0 on both axes, one scale for both.
@@ -29,6 +31,34 @@ struct PlotMapping {
 
 // The mapping of the plot the session asks for; nothing when no plot is drawn.
 std::optional<PlotMapping> PlotMappingOf(const Session& s, int width, int height);
+
+// The step of the plot's axis scales, mantissa x 10^exponent with a mantissa of 1, 2 or 5; the
+// same on both axes, as they share one scale.
+struct AxisScale {
+  int mantissa = 1;
+  int exponent = 0;
+  double Step() const;
+  bool operator==(const AxisScale&) const = default;
+};
+
+// The finest round step that gives 4 to 10 ticks on each axis of the mapped frame; for a frame
+// too long for that, the finest with at most 10 on either; nothing when the frame has no room
+// or no scale.
+std::optional<AxisScale> PlotAxisScale(const PlotMapping& map);
+// The nonzero multiples of the step whose ticks lie on the horizontal (or vertical) axis inside
+// the frame, 2 pixels clear of it, in increasing order.
+std::vector<int> TickMultiples(const PlotMapping& map, const AxisScale& scale, bool horizontal);
+// The value a tick shows: "-0.05", "20", with the decimals of the step.
+std::string FormatTickValue(const AxisScale& scale, int multiple);
+
+struct PixelBox {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool operator==(const PixelBox&) const = default;
+};
+
+// Where the legend of the groups goes: the first corner inside the frame, of top-right,
+// top-left, bottom-right and bottom-left, that overlaps no marker; top-right when none is free.
+PixelBox PlotLegendBox(const Session& s, const PlotMapping& map);
 
 // An axis title: the column's name and, for a component whose percentage of variance the log
 // showed, that percentage with one decimal: "PC1 (46.1%)".

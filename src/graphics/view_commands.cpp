@@ -12,6 +12,7 @@
 #include "numerics/components.h"
 #include "shell/capacities.h"
 #include "shell/enabling.h"
+#include "shell/specimen_names.h"
 
 namespace vrel {
 
@@ -254,6 +255,19 @@ void DeformationGridClick(Session& s, Frontend& fe) { Toggle(s.GridOption, fe, {
 void EllipsesClick(Session& s, Frontend& fe) { Toggle(s.EllipsesOption, fe, {Window::Plot}); }
 
 void AxisTitlesClick(Session& s, Frontend& fe) { Toggle(s.AxisTitlesOption, fe, {Window::Plot}); }
+
+void AxisScalesClick(Session& s, Frontend& fe) { Toggle(s.AxisScalesOption, fe, {Window::Plot}); }
+
+void LegendClick(Session& s, Frontend& fe) { Toggle(s.LegendOption, fe, {Window::Plot}); }
+
+void LargeMarkersClick(Session& s, Frontend& fe) {
+  Toggle(s.LargeMarkersOption, fe, {Window::Plot});
+}
+
+void NameLabelsClick(Session& s, Frontend& fe) {
+  Toggle(s.NameLabelsOption, fe, {Window::Plot});
+  fe.SetComboItems(Combo::Indi, SpecimenListItems(s));
+}
 
 void FitOnResizeClick(Session& s, Frontend& fe) {
   Toggle(s.FitOnResizeOption, fe, {Window::Specimens, Window::Vectors});

@@ -37,6 +37,10 @@ void EnveloppeClick(Session& s, Frontend& fe);        // Options > Extremes
 void DeformationGridClick(Session& s, Frontend& fe);  // Options > Deformation grid
 void EllipsesClick(Session& s, Frontend& fe);         // Options > Ellipses
 void AxisTitlesClick(Session& s, Frontend& fe);       // Options > Axis titles
+void AxisScalesClick(Session& s, Frontend& fe);       // Options > Axis scales
+void LegendClick(Session& s, Frontend& fe);           // Options > Legend
+void LargeMarkersClick(Session& s, Frontend& fe);     // Options > Large markers
+void NameLabelsClick(Session& s, Frontend& fe);       // Options > Names as labels
 void FitOnResizeClick(Session& s, Frontend& fe);      // Options > Fit on resize
 // Window > Fit to Window: fits the front one of the specimens and vectors windows (the other
 // when the front one draws nothing).

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/main_form.h"
 
-#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -44,14 +43,6 @@ QToolButton* SpeedButton(QWidget* parent, const ToolbarControlInfo& info) {
   button->setGeometry(info.x, (ToolbarHeight - SpeedButtonHeight) / 2, info.width,
                       SpeedButtonHeight);
   return button;
-}
-
-// The drop-down list is at least as wide as its longest item, so that none is cut short.
-void FitDropDown(QComboBox* combo) {
-  QAbstractItemView* view = combo->view();
-  view->setTextElideMode(Qt::ElideNone);
-  const int scrollBar = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
-  view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
 }
 
 // An editable list whose drop-down is fitted to its items when it first opens: measuring 300
@@ -142,6 +133,7 @@ void TMainForm::AttachWindows(FrontendWidgets windows) {
   windows.dialogParent = this;
   windows.controls = controls_;
   windows.help = [this] { ShowHelp(); };
+  windows.listItemsChanged = [this] { ListItemsChanged(); };
   frontend_ = std::make_unique<QtFrontend>(std::move(windows));
   ActiverBoutons(*session_, *frontend_);
 }
@@ -262,8 +254,6 @@ void TMainForm::BuildToolbar() {
   // right along.
   strip_ = new QWidget(ToolBar1);
   strip_->setObjectName("ToolBarStrip");
-  int shift = 0;
-  int right = 0;
   for (const ToolbarControlInfo& info : ToolbarTable()) {
     QWidget* widget = nullptr;
     switch (info.kind) {
@@ -291,16 +281,9 @@ void TMainForm::BuildToolbar() {
     }
     widget->setObjectName(info.name);
     widget->setToolTip(info.hint);
-    widget->move(info.x + shift, widget->y());
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-      const int width = std::max(info.width, WidthForItems(combo));
-      shift += width - info.width;
-      combo->resize(width, combo->height());
-    }
-    right = std::max(right, widget->geometry().right() + 1);
     controls_[static_cast<std::size_t>(info.id)] = widget;
   }
-  strip_->setFixedSize(right, ToolbarHeight);
+  LayOutStrip();
   ToolBar1->addWidget(strip_);
 
   auto control = [this](ToolbarControl id) { return controls_[static_cast<std::size_t>(id)]; };
@@ -319,6 +302,29 @@ void TMainForm::BuildToolbar() {
   ComboXaxis = qobject_cast<QComboBox*>(control(T::ComboXaxis));
   ComboYaxis = qobject_cast<QComboBox*>(control(T::ComboYaxis));
   BoutonLabel = qobject_cast<QToolButton*>(control(T::BoutonLabel));
+}
+
+void TMainForm::LayOutStrip() {
+  int shift = 0;
+  int right = 0;
+  for (const ToolbarControlInfo& info : ToolbarTable()) {
+    QWidget* widget = controls_[static_cast<std::size_t>(info.id)];
+    widget->move(info.x + shift, widget->y());
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      const int width = std::max(info.width, WidthForItems(combo));
+      shift += width - info.width;
+      combo->resize(width, combo->height());
+    }
+    right = std::max(right, widget->geometry().right() + 1);
+  }
+  strip_->setFixedSize(right, ToolbarHeight);
+}
+
+void TMainForm::ListItemsChanged() {
+  LayOutStrip();
+  const int width = std::max(MainFormMinimumWidth, ToolBar1->sizeHint().width());
+  setMinimumWidth(width);
+  if (this->width() < width) resize(width, height());
 }
 
 void TMainForm::DrawGlyphs() {

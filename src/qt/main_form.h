@@ -87,6 +87,10 @@ class TMainForm : public QMainWindow, public HandlerRunner {
   void BuildMenus();
   void BuildToolbar();
   void FitToStrip();
+  // The controls at their places, each list wide enough for its longest item.
+  void LayOutStrip();
+  // A list has new items: the strip is laid out again and the window widened to hold it.
+  void ListItemsChanged();
   QAction* AddCommand(QMenu* menu, CommandId id);
 
   std::unique_ptr<Session> session_;

@@ -58,10 +58,14 @@ void ReplayPicture(const Picture& picture, QPainter& painter, bool antialiased) 
         painter.drawLine(item.x1, item.y1, item.x2, item.y2);
         break;
       case PictureItem::Rectangle:
-        painter.drawRect(Box(item));
-        break;
       case PictureItem::Ellipse:
-        painter.drawEllipse(Box(item));
+        // Most boxes are filled white: change the brush only for a filled one.
+        if (item.fill) painter.setBrush(QColor::fromRgb(static_cast<QRgb>(*item.fill)));
+        if (item.kind == PictureItem::Rectangle)
+          painter.drawRect(Box(item));
+        else
+          painter.drawEllipse(Box(item));
+        if (item.fill) painter.setBrush(Qt::white);
         break;
       case PictureItem::Text: {
         const QString text = QString::fromStdString(item.text);

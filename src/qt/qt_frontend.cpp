@@ -232,6 +232,24 @@ void QtFrontend::SetComboText(Combo combo, const std::string& text) {
   ComboWidget(combo)->setEditText(FromStd(text));
 }
 
+void QtFrontend::SetComboItems(Combo combo, const std::vector<std::string>& items) {
+  QComboBox* box = ComboWidget(combo);
+  const int shown = box->currentIndex();
+  const QString typed = box->currentText();
+  QStringList texts;
+  for (const std::string& item : items) texts << FromStd(item);
+  {
+    // Only a user's choice runs the list's handler.
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItems(texts);
+    box->setCurrentIndex(shown < box->count() ? shown : -1);
+    box->setEditText(shown >= 0 && shown < box->count() ? box->itemText(shown) : typed);
+  }
+  FitDropDown(box);
+  if (widgets_.listItemsChanged) widgets_.listItemsChanged();
+}
+
 void QtFrontend::SetTrackBarPosition(int position) {
   // The port only sets the bar: the change handler runs for the user's moves alone.
   auto* bar =

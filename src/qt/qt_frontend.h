@@ -28,6 +28,8 @@ struct FrontendWidgets {
   // track bar.
   std::array<QWidget*, ToolbarControlCount> controls{};
   std::function<void()> help = nullptr;
+  // After a list's items change: the main window fits its toolbar to them.
+  std::function<void()> listItemsChanged = nullptr;
   TVrelDialog* prompt = nullptr;
   std::vector<DrawingForm*> drawings;
   TLogWindow* log = nullptr;
@@ -61,6 +63,7 @@ class QtFrontend : public Frontend {
   void ClearPicture(Window window) override;
   void SetComboIndex(Combo combo, int index) override;
   void SetComboText(Combo combo, const std::string& text) override;
+  void SetComboItems(Combo combo, const std::vector<std::string>& items) override;
   void SetTrackBarPosition(int position) override;
   void SetToolbarEnabled(const ToolbarEnabling& enabled) override;
   bool Progress(const ProgressReport& report) override;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/qt_support.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QPainter>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <QWidget>
 
@@ -61,6 +64,13 @@ void BringToFront(QWidget* form) {
   form->show();
   form->raise();
   form->activateWindow();
+}
+
+void FitDropDown(QComboBox* combo) {
+  QAbstractItemView* view = combo->view();
+  view->setTextElideMode(Qt::ElideNone);
+  const int scrollBar = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+  view->setMinimumWidth(view->sizeHintForColumn(0) + scrollBar + 2 * view->frameWidth());
 }
 
 }  // namespace vrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QComboBox>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -25,5 +26,8 @@ int ArrowKey(int qtKey);
 
 // Shows a window if hidden and brings it to the front.
 void BringToFront(QWidget* form);
+
+// The drop-down list is at least as wide as its longest item, so that none is cut short.
+void FitDropDown(QComboBox* combo);
 
 }  // namespace vrel

@@ -65,6 +65,10 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
     case CommandId::Enveloppe:
     case CommandId::Ellipses:
     case CommandId::AxisTitles:
+    case CommandId::AxisScales:
+    case CommandId::Legend:
+    case CommandId::LargeMarkers:
+    case CommandId::NameLabels:
     case CommandId::FitOnResize:
     case CommandId::Help1:
     case CommandId::ViewAbout:
@@ -86,6 +90,10 @@ constexpr CheckedOption CheckedOptions[] = {
     {CommandId::DeformationGrid, &Session::GridOption},
     {CommandId::Ellipses, &Session::EllipsesOption},
     {CommandId::AxisTitles, &Session::AxisTitlesOption},
+    {CommandId::AxisScales, &Session::AxisScalesOption},
+    {CommandId::Legend, &Session::LegendOption},
+    {CommandId::LargeMarkers, &Session::LargeMarkersOption},
+    {CommandId::NameLabels, &Session::NameLabelsOption},
     {CommandId::FitOnResize, &Session::FitOnResizeOption},
 };
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vrel {
 
@@ -88,6 +89,8 @@ class Frontend {
   // an argument, so the port only sets them.
   virtual void SetComboIndex(Combo combo, int index) = 0;
   virtual void SetComboText(Combo combo, const std::string& text) = 0;
+  // Replaces a list's items, keeping the item it shows.
+  virtual void SetComboItems(Combo combo, const std::vector<std::string>& items) = 0;
   virtual void SetTrackBarPosition(int position) = 0;
   virtual void SetToolbarEnabled(const ToolbarEnabling& enabled) = 0;
 

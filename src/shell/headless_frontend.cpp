@@ -107,6 +107,11 @@ void HeadlessFrontend::SetComboText(Combo combo, const std::string& text) {
   Record(std::string("combo-text:") + ComboName(combo) + "=" + text);
 }
 
+void HeadlessFrontend::SetComboItems(Combo combo, const std::vector<std::string>& items) {
+  comboItems[combo] = items;
+  Record(std::string("combo-items:") + ComboName(combo) + "=" + std::to_string(items.size()));
+}
+
 void HeadlessFrontend::SetTrackBarPosition(int position) {
   trackBar = position;
   Record("trackbar=" + std::to_string(position));

@@ -50,6 +50,7 @@ class HeadlessFrontend : public Frontend {
                                  {Window::About, true}};
   std::map<Combo, int> comboIndex;
   std::map<Combo, std::string> comboText;
+  std::map<Combo, std::vector<std::string>> comboItems;  // only lists whose items were replaced
   int trackBar = DefaultTrackBarPosition;
   // Which shape window is in front, and the drawing windows' sizes (none: 0 x 0).
   Window frontShapeWindow = Window::Specimens;
@@ -78,6 +79,7 @@ class HeadlessFrontend : public Frontend {
   void ClearPicture(Window window) override;
   void SetComboIndex(Combo combo, int index) override;
   void SetComboText(Combo combo, const std::string& text) override;
+  void SetComboItems(Combo combo, const std::vector<std::string>& items) override;
   void SetTrackBarPosition(int position) override;
   void SetToolbarEnabled(const ToolbarEnabling& enabled) override;
   bool Progress(const ProgressReport& report) override;

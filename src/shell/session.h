@@ -84,6 +84,12 @@ struct Session : DataDimensions {
   bool GridOption = false;
   bool EllipsesOption = false;
   bool AxisTitlesOption = false;
+  // The plot's tick marks with their values, its legend of the groups, markers twice the size
+  // with group 2 filled, and specimen names for labels (also in the specimen list).
+  bool AxisScalesOption = false;
+  bool LegendOption = false;
+  bool LargeMarkersOption = false;
+  bool NameLabelsOption = false;
   // The specimens and vectors drawings fit their window whenever they are drawn: at a new size
   // and with new data alike. Off until the user turns it on.
   bool FitOnResizeOption = false;

@@ -2,6 +2,7 @@
 #include "shell/shell_commands.h"
 
 #include "shell/enabling.h"
+#include "shell/specimen_names.h"
 
 namespace vrel {
 
@@ -26,6 +27,7 @@ void ClearSessionClick(Session& s, Frontend& fe) {
 
   s.ShowLabels = false;
   s.SelectedSpecimen = 0;
+  ShowNamesInSpecimenList(s, fe);
   fe.SetComboText(Combo::Indi, "");
 
   s.PlotAxisX = 0;

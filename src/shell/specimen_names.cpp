@@ -10,6 +10,22 @@ std::string SpecimenName(const Session& s, int i) {
   return name.empty() ? std::to_string(i + 1) : name;
 }
 
+std::vector<std::string> SpecimenListItems(const Session& s) {
+  std::vector<std::string> items;
+  items.reserve(MaxSpecimens);
+  for (int i = 0; i < MaxSpecimens; ++i) {
+    std::string item = std::to_string(i + 1);
+    const std::string& name = s.SpecimenNames[static_cast<std::size_t>(i)];
+    if (s.NameLabelsOption && i < s.SpecimenCount && !name.empty()) item += " " + name;
+    items.push_back(std::move(item));
+  }
+  return items;
+}
+
+void ShowNamesInSpecimenList(const Session& s, Frontend& fe) {
+  if (s.NameLabelsOption) fe.SetComboItems(Combo::Indi, SpecimenListItems(s));
+}
+
 std::string ScoreColumnName(int column) {
   if (column == SizeColumn) return "Cs/Fac";
   if (column == RegressionColumn) return "Regres";

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "shell/frontend.h"
 #include "shell/session.h"
 
 namespace vrel {
@@ -10,6 +12,12 @@ namespace vrel {
 // The name a specimen is shown and written under: the name its file gave it, else its 1-based
 // number. i is the 0-based row.
 std::string SpecimenName(const Session& s, int i);
+
+// The specimen list's items, one for each of the MaxSpecimens rows: the 1-based number, and
+// with the option Names as labels the name the file gave a loaded specimen after it: "3 G12".
+std::vector<std::string> SpecimenListItems(const Session& s);
+// Gives the specimen list the items above; only while the option is on, as names change.
+void ShowNamesInSpecimenList(const Session& s, Frontend& fe);
 
 // The name of column j of Scores, as the plot's axis lists, its titles and CSV headers show it:
 // "PC1" .. "PC96", "Cs/Fac", "Regres", "Discrim".

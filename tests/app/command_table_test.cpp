@@ -72,7 +72,7 @@ TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
        "Discrimination &Test", "-", "Hyperprojection", "Shape difference"},
       {"&Window", "Specimens", "Vectors", "Plot", "Log", "-", "Fit to Window"},
       {"&Options", "Define groups", "-", "Color", "Extremes", "-", "Deformation grid", "Ellipses",
-       "Axis titles", "Fit on resize"},
+       "Axis titles", "Axis scales", "Legend", "Large markers", "Names as labels", "Fit on resize"},
       {"&About", "&Help", "-", "About"},
   };
   EXPECT_EQ(menus, expected);

@@ -132,11 +132,17 @@ TEST(BatchScript, FitSetsTheZoomOfTheWindowsSize) {
 // The figure options toggle like their menu items; the grid is refused for spatial data.
 TEST(BatchScript, FigureOptionsToggleAndTheGridWantsPlanarData) {
   Session s;
-  ScriptRun run = RunScript(s, "grid\nellipses\naxis-titles\nellipses\n");
+  ScriptRun run = RunScript(s,
+                            "grid\nellipses\naxis-titles\nellipses\naxis-scales\nlegend\n"
+                            "large-markers\nname-labels\nlegend\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(s.GridOption);
   EXPECT_FALSE(s.EllipsesOption);
   EXPECT_TRUE(s.AxisTitlesOption);
+  EXPECT_TRUE(s.AxisScalesOption);
+  EXPECT_FALSE(s.LegendOption);
+  EXPECT_TRUE(s.LargeMarkersOption);
+  EXPECT_TRUE(s.NameLabelsOption);
   run = RunScript(s, "open-data " + test::DataFile("macaques.dat") + "\ngrid\n");
   EXPECT_EQ(run.err, "job.vrel:2: 'grid' is not available now\n");
   EXPECT_TRUE(s.GridOption);

@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <vector>
 
+#include "app/toolbar.h"
 #include "qt/log_window.h"
 #include "qt/main_form.h"
 #include "qt/qt_frontend.h"
@@ -112,6 +113,26 @@ TEST_F(Frontend, ControlSettersShowTheChosenItemAndRunNoHandler) {
   EXPECT_EQ(Main().ComboBoxComp->currentText(), "");
   fe.SetComboIndex(Combo::Indi, -1);
   EXPECT_EQ(Main().ComboBoxIndi->currentText(), "");
+  // New items keep the item shown, now with its new text.
+  const std::vector<std::string> numbers =
+      ToolbarControlDetails(ToolbarControl::ComboBoxIndi).items;
+  std::vector<std::string> named = numbers;
+  named[2] = "3 Gg 12";
+  const int width = Main().ComboBoxIndi->width();
+  const int nextLeft = Main().TrackBar1->x();
+  fe.SetComboIndex(Combo::Indi, 2);
+  fe.SetComboItems(Combo::Indi, named);
+  EXPECT_EQ(Main().ComboBoxIndi->count(), static_cast<int>(named.size()));
+  EXPECT_EQ(Main().ComboBoxIndi->currentIndex(), 2);
+  EXPECT_EQ(Main().ComboBoxIndi->currentText(), "3 Gg 12");
+  // The field grows to show the longer item whole, and moves the controls to its right along.
+  const int grown = Main().ComboBoxIndi->width() - width;
+  EXPECT_GT(grown, 0);
+  EXPECT_EQ(Main().TrackBar1->x(), nextLeft + grown);
+  fe.SetComboItems(Combo::Indi, numbers);
+  EXPECT_EQ(Main().ComboBoxIndi->currentText(), "3");
+  EXPECT_EQ(Main().ComboBoxIndi->width(), width);
+  fe.SetComboIndex(Combo::Indi, -1);
   fe.SetTrackBarPosition(-10);
   EXPECT_EQ(Main().TrackBar1->value(), -10);
   EXPECT_TRUE(used.empty());

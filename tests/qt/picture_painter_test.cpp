@@ -49,5 +49,22 @@ TEST(PicturePainter, PixelsLandWhereTheListingSays) {
   EXPECT_EQ(colour(40, 52), QColor(Qt::black));
 }
 
+// A filled circle is painted in its fill colour; the next box is white inside again.
+TEST(PicturePainter, FilledBoxesTakeTheirFillColour) {
+  Picture picture;
+  picture.width = 60;
+  picture.height = 30;
+  Canvas canvas(picture);
+  canvas.SetPenColour(Red);
+  canvas.SetFill(Red);
+  canvas.Ellipse(18, 18, 10, 10);
+  canvas.SetFill(std::nullopt);
+  canvas.Rectangle(48, 18, 40, 10);
+  const QImage image = PictureImage(picture);
+  EXPECT_EQ(image.pixelColor(14, 14), QColor(Qt::red));
+  EXPECT_EQ(image.pixelColor(44, 14), QColor(Qt::white));
+  EXPECT_EQ(image.pixelColor(40, 14), QColor(Qt::red));  // its outline
+}
+
 }  // namespace
 }  // namespace vrel::test

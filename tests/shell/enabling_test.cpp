@@ -23,9 +23,10 @@ struct Stage {
 };
 
 // The ladder's sessions have no dimension count, so the deformation grid is offered too.
-const std::set<C> kAlways = {C::ClearSession, C::Quit,        C::ViewLog,         C::DefineGroups,
-                             C::OptionColor,  C::Enveloppe,   C::DeformationGrid, C::Ellipses,
-                             C::AxisTitles,   C::FitOnResize, C::Help1,           C::ViewAbout};
+const std::set<C> kAlways = {C::ClearSession, C::Quit,       C::ViewLog,         C::DefineGroups,
+                             C::OptionColor,  C::Enveloppe,  C::DeformationGrid, C::Ellipses,
+                             C::AxisTitles,   C::AxisScales, C::Legend,          C::LargeMarkers,
+                             C::NameLabels,   C::FitOnResize, C::Help1,      C::ViewAbout};
 
 std::set<C> With(std::set<C> extra) {
   extra.insert(kAlways.begin(), kAlways.end());
@@ -131,14 +132,19 @@ TEST(Enabling, OptionsMenuChecksFollowTheDisplayOptions) {
   for (auto [id, option] : {std::pair{C::DeformationGrid, &Session::GridOption},
                             {C::Ellipses, &Session::EllipsesOption},
                             {C::AxisTitles, &Session::AxisTitlesOption},
+                            {C::AxisScales, &Session::AxisScalesOption},
+                            {C::Legend, &Session::LegendOption},
+                            {C::LargeMarkers, &Session::LargeMarkersOption},
+                            {C::NameLabels, &Session::NameLabelsOption},
                             {C::FitOnResize, &Session::FitOnResizeOption}}) {
     EXPECT_FALSE(MenuItemChecked(s, id));
     s.*option = true;
     EXPECT_TRUE(MenuItemChecked(s, id));
   }
   // The options alone carry check marks.
-  const std::set<C> checkable = {C::OptionColor, C::Enveloppe,  C::DeformationGrid,
-                                 C::Ellipses,    C::AxisTitles, C::FitOnResize};
+  const std::set<C> checkable = {C::OptionColor, C::Enveloppe,    C::DeformationGrid,
+                                 C::Ellipses,    C::AxisTitles,   C::AxisScales,
+                                 C::Legend,      C::LargeMarkers, C::NameLabels, C::FitOnResize};
   for (const CommandInfo& command : CommandTable())
     EXPECT_EQ(MenuItemCheckable(command.id), checkable.count(command.id) == 1) << command.name;
 }

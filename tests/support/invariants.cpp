@@ -100,6 +100,10 @@ std::vector<std::string> SessionDifferences(const Session& before, const Session
   VREL_SAME(GridOption);
   VREL_SAME(EllipsesOption);
   VREL_SAME(AxisTitlesOption);
+  VREL_SAME(AxisScalesOption);
+  VREL_SAME(LegendOption);
+  VREL_SAME(LargeMarkersOption);
+  VREL_SAME(NameLabelsOption);
   VREL_SAME(FitOnResizeOption);
   VREL_SAME(VarianceSharesKnown);
   VREL_SAME(Zoom);

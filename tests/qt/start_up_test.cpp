@@ -144,10 +144,9 @@ TEST_F(StartUp, MenusHoldTheCaptionsInOrder) {
     EXPECT_EQ(action->objectName(), command.name);
     EXPECT_EQ(action->isCheckable(), MenuItemCheckable(command.id));
   }
-  for (CommandId id :
-       {CommandId::DeformationGrid, CommandId::Ellipses, CommandId::AxisTitles,
-        CommandId::AxisScales, CommandId::Legend, CommandId::LargeMarkers, CommandId::NameLabels,
-        CommandId::FitOnResize})
+  for (CommandId id : {CommandId::DeformationGrid, CommandId::Ellipses, CommandId::AxisTitles,
+                       CommandId::AxisScales, CommandId::Legend, CommandId::LargeMarkers,
+                       CommandId::NameLabels, CommandId::FitOnResize})
     EXPECT_FALSE(Main().MenuAction(id)->isChecked());
 }
 

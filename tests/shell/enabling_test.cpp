@@ -23,10 +23,10 @@ struct Stage {
 };
 
 // The ladder's sessions have no dimension count, so the deformation grid is offered too.
-const std::set<C> kAlways = {C::ClearSession, C::Quit,       C::ViewLog,         C::DefineGroups,
-                             C::OptionColor,  C::Enveloppe,  C::DeformationGrid, C::Ellipses,
-                             C::AxisTitles,   C::AxisScales, C::Legend,          C::LargeMarkers,
-                             C::NameLabels,   C::FitOnResize, C::Help1,      C::ViewAbout};
+const std::set<C> kAlways = {C::ClearSession, C::Quit,        C::ViewLog,         C::DefineGroups,
+                             C::OptionColor,  C::Enveloppe,   C::DeformationGrid, C::Ellipses,
+                             C::AxisTitles,   C::AxisScales,  C::Legend,          C::LargeMarkers,
+                             C::NameLabels,   C::FitOnResize, C::Help1,           C::ViewAbout};
 
 std::set<C> With(std::set<C> extra) {
   extra.insert(kAlways.begin(), kAlways.end());
@@ -142,9 +142,9 @@ TEST(Enabling, OptionsMenuChecksFollowTheDisplayOptions) {
     EXPECT_TRUE(MenuItemChecked(s, id));
   }
   // The options alone carry check marks.
-  const std::set<C> checkable = {C::OptionColor, C::Enveloppe,    C::DeformationGrid,
-                                 C::Ellipses,    C::AxisTitles,   C::AxisScales,
-                                 C::Legend,      C::LargeMarkers, C::NameLabels, C::FitOnResize};
+  const std::set<C> checkable = {C::OptionColor, C::Enveloppe,  C::DeformationGrid, C::Ellipses,
+                                 C::AxisTitles,  C::AxisScales, C::Legend,          C::LargeMarkers,
+                                 C::NameLabels,  C::FitOnResize};
   for (const CommandInfo& command : CommandTable())
     EXPECT_EQ(MenuItemCheckable(command.id), checkable.count(command.id) == 1) << command.name;
 }

@@ -336,14 +336,16 @@ TEST(BatchProgram, TheExampleFiguresAreMade) {
   struct Figure {
     const char* name;
     int width, height;
+    int scale = 1;  // of the PNG; the SVG keeps the window's size
   };
-  const Figure figures[] = {{"specimens", 568, 375},
-                            {"regression", 560, 367},
-                            {"plot", 550, 349},
-                            {"regression_grid", 560, 367},
-                            {"plot_ellipses", 550, 349}};
+  const Figure figures[] = {{"specimens", 568, 375},       {"regression", 560, 367},
+                            {"plot", 550, 349},            {"regression_grid", 560, 367},
+                            {"plot_ellipses", 550, 349},   {"plot_publication", 550, 349, 3},
+                            {"specimens_fit", 568, 375}};
   for (const Figure& f : figures) {
-    EXPECT_EQ(test::PngSize(dir + f.name + ".png"), (test::PixelSize{f.width, f.height})) << f.name;
+    EXPECT_EQ(test::PngSize(dir + f.name + ".png"),
+              (test::PixelSize{f.width * f.scale, f.height * f.scale}))
+        << f.name;
     const std::string svg = test::ReadWhole(dir + f.name + ".svg");
     EXPECT_EQ(test::ReadSvg(svg).viewBox,
               "0 0 " + std::to_string(f.width) + " " + std::to_string(f.height));

@@ -29,6 +29,11 @@ TEST(PicturePainter, PixelsLandWhereTheListingSays) {
   canvas.MoveTo(40, 40);
   canvas.LineTo(40, 55);  // under the square's white fill where they meet
   canvas.Rectangle(37, 43, 44, 50);
+  canvas.SetPenColour(Red);
+  canvas.SetFill(Red);
+  canvas.Ellipse(28, 56, 18, 46);  // filled red
+  canvas.SetFill(std::nullopt);
+  canvas.Rectangle(92, 58, 82, 48);  // white inside again
   const QImage image = PictureImage(picture);
   ASSERT_EQ(image.size(), QSize(100, 60));
   auto colour = [&image](int x, int y) { return image.pixelColor(x, y); };
@@ -47,23 +52,10 @@ TEST(PicturePainter, PixelsLandWhereTheListingSays) {
   EXPECT_EQ(colour(40, 46), QColor(Qt::white));
   EXPECT_EQ(colour(44, 46), QColor(Qt::white));
   EXPECT_EQ(colour(40, 52), QColor(Qt::black));
-}
-
-// A filled circle is painted in its fill colour; the next box is white inside again.
-TEST(PicturePainter, FilledBoxesTakeTheirFillColour) {
-  Picture picture;
-  picture.width = 60;
-  picture.height = 30;
-  Canvas canvas(picture);
-  canvas.SetPenColour(Red);
-  canvas.SetFill(Red);
-  canvas.Ellipse(18, 18, 10, 10);
-  canvas.SetFill(std::nullopt);
-  canvas.Rectangle(48, 18, 40, 10);
-  const QImage image = PictureImage(picture);
-  EXPECT_EQ(image.pixelColor(14, 14), QColor(Qt::red));
-  EXPECT_EQ(image.pixelColor(44, 14), QColor(Qt::white));
-  EXPECT_EQ(image.pixelColor(40, 14), QColor(Qt::red));  // its outline
+  // A filled circle takes its fill colour; the box after it is white inside, red outlined.
+  EXPECT_EQ(colour(23, 51), QColor(Qt::red));
+  EXPECT_EQ(colour(87, 53), QColor(Qt::white));
+  EXPECT_EQ(colour(82, 53), QColor(Qt::red));
 }
 
 }  // namespace

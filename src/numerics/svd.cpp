@@ -105,27 +105,11 @@ void RotateSweep(double* t, std::size_t stride, int count, int first, int last, 
 
 }  // namespace
 
-double Hypot(double a, double b) {
-  const double absA = std::fabs(a);
-  const double absB = std::fabs(b);
-  if (absA > absB) {
-    const double r = absB / absA;
-    return absA * std::sqrt(1.0 + r * r);
-  }
-  if (absB == 0.0) return 0.0;
-  const double r = absA / absB;
-  return absB * std::sqrt(1.0 + r * r);
-}
-
-void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
-  if (n <= 0) return;
-  Vector e(n);                                         // superdiagonal of the bidiagonal form
+double Bidiagonalise(Matrix& a, int m, int n, Vector& w, Vector& e) {
   std::vector<double> t(static_cast<std::size_t>(n));  // one sum or factor per column
   std::vector<double> column(static_cast<std::size_t>(std::max(m, 0)));  // a column of a, gathered
   double g = 0.0, scale = 0.0, anorm = 0.0;
   int l = 0;
-
-  // Householder reduction to bidiagonal form.
   for (int i = 0; i < n; ++i) {
     l = i + 1;
     e[i] = scale * g;
@@ -172,54 +156,23 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
     }
     anorm = std::max(anorm, std::fabs(w[i]) + std::fabs(e[i]));
   }
+  return anorm;
+}
 
-  // Accumulation of the right-hand transformations.
-  g = 0.0;
-  for (int i = n - 1; i >= 0; --i) {
-    if (i < n - 1) {
-      if (g != 0.0) {
-        for (int j = l; j < n; ++j) v[j][i] = (a[i][j] / a[i][l]) / g;
-        SumWeightedRows(v, l, n, l, n, a[i], t.data());
-        AddColumnMultiples(v, i, l, n, l, n, t.data());
-      }
-      for (int j = l; j < n; ++j) v[i][j] = v[j][i] = 0.0;
-    }
-    v[i][i] = 1.0;
-    g = e[i];
-    l = i;
-  }
+namespace {
 
-  // Accumulation of the left-hand transformations.
-  for (int i = std::min(m, n) - 1; i >= 0; --i) {
-    l = i + 1;
-    g = w[i];
-    for (int j = l; j < n; ++j) a[i][j] = 0.0;
-    if (g != 0.0) {
-      g = 1.0 / g;
-      for (int r = l; r < m; ++r) column[static_cast<std::size_t>(r)] = a[r][i];
-      SumWeightedRows(a, l, m, l, n, column.data(), t.data());
-      for (int j = l; j < n; ++j)
-        t[static_cast<std::size_t>(j)] = (t[static_cast<std::size_t>(j)] / a[i][i]) * g;
-      AddColumnMultiples(a, i, i, m, l, n, t.data());
-      for (int r = i; r < m; ++r) a[r][i] *= g;
-    } else {
-      for (int r = i; r < m; ++r) a[r][i] = 0.0;
-    }
-    a[i][i] += 1.0;
-  }
-
-  // Diagonalisation of the bidiagonal form by implicitly shifted QR, rotating the columns of U
-  // and V as the contiguous rows of their transposes.
-  std::vector<double> ut = Transposed(a, m, n);
-  std::vector<double> vt = Transposed(v, n, n);
-  const auto uColumn = [&ut, m](int j) {
-    return ut.data() + static_cast<std::size_t>(j) * static_cast<std::size_t>(m);
+void Diagonalise(Vector& w, Vector& e, int n, double anorm, double* ut, int uCount, double* vt,
+                 int vCount) {
+  const auto uColumn = [ut, uCount](int j) {
+    return ut + static_cast<std::size_t>(j) * static_cast<std::size_t>(uCount);
+  };
+  const auto vColumn = [vt, vCount](int j) {
+    return vt + static_cast<std::size_t>(j) * static_cast<std::size_t>(vCount);
   };
   std::vector<double> uRotations(2 * static_cast<std::size_t>(n));  // c, then s, per sweep step
   std::vector<double> vRotations(2 * static_cast<std::size_t>(n));
-  const auto vColumn = [&vt, n](int j) {
-    return vt.data() + static_cast<std::size_t>(j) * static_cast<std::size_t>(n);
-  };
+  double g = 0.0;
+  int l = 0;
   for (int k = n - 1; k >= 0; --k) {
     for (int its = 1; its <= 30; ++its) {
       bool flag = true;
@@ -247,7 +200,7 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
           h = 1.0 / h;
           c = g * h;
           s = -f * h;
-          Rotate(uColumn(nm), uColumn(i), m, c, s);
+          Rotate(uColumn(nm), uColumn(i), uCount, c, s);
         }
       }
       double z = w[k];
@@ -256,7 +209,7 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
         if (z < 0.0) {
           w[k] = -z;
           double* flipped = vColumn(k);
-          for (int j = 0; j < n; ++j) flipped[j] = -flipped[j];
+          for (int j = 0; j < vCount; ++j) flipped[j] = -flipped[j];
         }
         break;
       }
@@ -299,17 +252,93 @@ void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
         uRotations[static_cast<std::size_t>(j)] = c;
         uRotations[static_cast<std::size_t>(n + j)] = s;
       }
-      RotateSweep(vt.data(), static_cast<std::size_t>(n), n, l, k, vRotations.data(),
+      RotateSweep(vt, static_cast<std::size_t>(vCount), vCount, l, k, vRotations.data(),
                   vRotations.data() + n);
-      RotateSweep(ut.data(), static_cast<std::size_t>(m), m, l, k, uRotations.data(),
+      RotateSweep(ut, static_cast<std::size_t>(uCount), uCount, l, k, uRotations.data(),
                   uRotations.data() + n);
       e[l] = 0.0;
       e[k] = f;
       w[k] = x;
     }
   }
+}
+
+}  // namespace
+
+void Svd(Matrix& a, int m, int n, Vector& w, Matrix& v) {
+  if (n <= 0) return;
+  Vector e(n);                                         // superdiagonal of the bidiagonal form
+  std::vector<double> t(static_cast<std::size_t>(n));  // one sum or factor per column
+  std::vector<double> column(static_cast<std::size_t>(std::max(m, 0)));  // a column of a, gathered
+
+  // Householder reduction to bidiagonal form.
+  const double anorm = Bidiagonalise(a, m, n, w, e);
+
+  // Accumulation of the right-hand transformations.
+  double g = 0.0;
+  int l = 0;
+  for (int i = n - 1; i >= 0; --i) {
+    if (i < n - 1) {
+      if (g != 0.0) {
+        for (int j = l; j < n; ++j) v[j][i] = (a[i][j] / a[i][l]) / g;
+        SumWeightedRows(v, l, n, l, n, a[i], t.data());
+        AddColumnMultiples(v, i, l, n, l, n, t.data());
+      }
+      for (int j = l; j < n; ++j) v[i][j] = v[j][i] = 0.0;
+    }
+    v[i][i] = 1.0;
+    g = e[i];
+    l = i;
+  }
+
+  // Accumulation of the left-hand transformations.
+  for (int i = std::min(m, n) - 1; i >= 0; --i) {
+    l = i + 1;
+    g = w[i];
+    for (int j = l; j < n; ++j) a[i][j] = 0.0;
+    if (g != 0.0) {
+      g = 1.0 / g;
+      for (int r = l; r < m; ++r) column[static_cast<std::size_t>(r)] = a[r][i];
+      SumWeightedRows(a, l, m, l, n, column.data(), t.data());
+      for (int j = l; j < n; ++j)
+        t[static_cast<std::size_t>(j)] = (t[static_cast<std::size_t>(j)] / a[i][i]) * g;
+      AddColumnMultiples(a, i, i, m, l, n, t.data());
+      for (int r = i; r < m; ++r) a[r][i] *= g;
+    } else {
+      for (int r = i; r < m; ++r) a[r][i] = 0.0;
+    }
+    a[i][i] += 1.0;
+  }
+
+  // Diagonalisation of the bidiagonal form by implicitly shifted QR, rotating the columns of U
+  // and V as the contiguous rows of their transposes.
+  std::vector<double> ut = Transposed(a, m, n);
+  std::vector<double> vt = Transposed(v, n, n);
+  Diagonalise(w, e, n, anorm, ut.data(), m, vt.data(), n);
   CopyTransposedBack(ut, a, m, n);
   CopyTransposedBack(vt, v, n, n);
+}
+
+double Hypot(double a, double b) {
+  const double absA = std::fabs(a);
+  const double absB = std::fabs(b);
+  if (absA > absB) {
+    const double r = absB / absA;
+    return absA * std::sqrt(1.0 + r * r);
+  }
+  if (absB == 0.0) return 0.0;
+  const double r = absA / absB;
+  return absB * std::sqrt(1.0 + r * r);
+}
+
+void DiagonaliseFirstRowOfV(Vector& w, Vector& e, int n, std::vector<double>& firstRow) {
+  firstRow.assign(static_cast<std::size_t>(std::max(n, 0)), 0.0);
+  if (n <= 0) return;
+  double anorm = 0.0;
+  for (int i = 0; i < n; ++i) anorm = std::max(anorm, std::fabs(w[i]) + std::fabs(e[i]));
+  firstRow[0] = 1.0;  // the right-hand transformations leave the first coordinate alone
+  double noColumns = 0.0;
+  Diagonalise(w, e, n, anorm, &noColumns, 0, firstRow.data(), 1);
 }
 
 }  // namespace vrel

@@ -6,6 +6,7 @@
 #include "numerics/components_commands.h"
 #include "numerics/shape_difference_commands.h"
 #include "numerics/superimposition_commands.h"
+#include "shell/capacity.h"
 #include "shell/shell_commands.h"
 #include "stats/statistics_commands.h"
 
@@ -61,6 +62,7 @@ std::vector<CommandInfo> BuildTable() {
       {CommandId::LargeMarkers, "LargeMarkers", "Large markers", LargeMarkersClick, "large-markers", {}},
       {CommandId::NameLabels, "NameLabels", "Names as labels", NameLabelsClick, "name-labels", {}},
       {CommandId::FitOnResize, "FitOnResize", "Fit on resize", FitOnResizeClick, "fit-on-resize", {}},
+      {CommandId::DataCapacity, "DataCapacity", "Data capacity\u2026", DataCapacityClick, "capacity", {A::Number, A::Number}},
       {CommandId::Help1, "Help1", "&Help", Help1Click, nullptr, {}},
       {CommandId::ViewAbout, "ViewAbout", "About", ViewAboutClick, nullptr, {}},
   };
@@ -110,7 +112,7 @@ const std::vector<MenuSpec>& MenuBar() {
        {item(C::DefineGroups), separator, item(C::OptionColor), item(C::Enveloppe), separator,
         item(C::DeformationGrid), item(C::Ellipses), item(C::AxisTitles), item(C::AxisScales),
         item(C::Legend), item(C::LargeMarkers), item(C::NameLabels),
-        item(C::FitOnResize)}},
+        item(C::FitOnResize), separator, item(C::DataCapacity)}},
       {"About1", "&About", {item(C::Help1), separator, item(C::ViewAbout)}},
   };
   return menus;

@@ -33,6 +33,13 @@ class BatchFrontend : public HeadlessFrontend {
   void ShowMessage(const std::string& text, const std::string& caption, Icon icon) override;
   void AppendLog(const std::string& line) override;
   void ClearPicture(Window window) override { pictures.erase(window); }
+  // A question is answered by the run's setting: with --capacity auto, Open Data makes room
+  // for a file beyond the capacity while no data are loaded.
+  bool AskYesNo(const std::string& question) override {
+    (void)question;
+    return makeRoom;
+  }
+  bool makeRoom = false;
 
   // The picture each drawing window showed last: a window that keeps its picture (the plot
   // while nothing is to be plotted) exports the one it has, empty and of size 0 x 0 before its

@@ -109,8 +109,11 @@ bool RunControl(Session& session, BatchFrontend& fe, const ToolbarControlInfo& c
   if (takesValue) {
     const bool list = control.kind == ControlKind::ComboBox;
     const int lowest = list ? control.batchOffset : control.minimum;
-    const int highest =
-        list ? static_cast<int>(control.items.size()) + control.batchOffset - 1 : control.maximum;
+    // The specimen list has a row for every specimen the session holds.
+    const int items = control.id == ToolbarControl::ComboBoxIndi
+                          ? session.Room.Specimens
+                          : static_cast<int>(control.items.size());
+    const int highest = list ? items + control.batchOffset - 1 : control.maximum;
     int typed = 0;
     if (!ParseInteger(words[1], typed) || typed < lowest || typed > highest)
       return Refuse(fe, "'" + word + "' takes a number from " + std::to_string(lowest) + " to " +
@@ -229,7 +232,7 @@ bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>
 
 int RunBatchScript(Session& session, const std::string& scriptName, std::istream& script,
                    std::ostream& out, std::ostream& err, bool keepGoing,
-                   const ImageFileWriter& writeImage) {
+                   const ImageFileWriter& writeImage, bool autoCapacity) {
   BatchFrontend fe(out, err);
   std::string line;
   int lineNumber = 0;
@@ -242,6 +245,7 @@ int RunBatchScript(Session& session, const std::string& scriptName, std::istream
     const std::vector<std::string> words = SplitScriptLine(line);
     if (words.empty()) continue;
     fe.SetLocation(scriptName, lineNumber);
+    fe.makeRoom = autoCapacity && !session.DataLoaded;
     bool done = false;
     // Whatever goes wrong inside a command ends that command, reported, and never the run.
     try {

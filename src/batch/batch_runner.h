@@ -29,9 +29,11 @@ inline constexpr int MaxImageScale = 8;
 // Runs a vrel-batch script against the session. Returns the exit status: 0 when every line
 // ran without a message, 1 otherwise. Without keepGoing the run stops at the first message
 // or error. Without an image writer, export writes picture listings only.
+// With autoCapacity, every Open Data while no data are loaded makes room for a file beyond the
+// session's capacity.
 int RunBatchScript(Session& session, const std::string& scriptName, std::istream& script,
                    std::ostream& out, std::ostream& err, bool keepGoing,
-                   const ImageFileWriter& writeImage = nullptr);
+                   const ImageFileWriter& writeImage = nullptr, bool autoCapacity = false);
 
 // How a command fared when run the way vrel-batch runs it.
 enum class CommandOutcome { Completed, ShowedMessage, NotAvailableNow };

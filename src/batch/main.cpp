@@ -5,8 +5,10 @@
 #include <iostream>
 #include <memory>
 #include <new>
+#include <string>
 
 #include "batch/batch_runner.h"
+#include "shell/capacity.h"
 
 #ifdef VREL_BATCH_IMAGES
 #include <dlfcn.h>
@@ -17,7 +19,7 @@
 namespace {
 
 int Usage() {
-  std::cerr << "usage: vrel-batch [--keep-going] SCRIPT\n";
+  std::cerr << "usage: vrel-batch [--keep-going] [--capacity NxM|auto] SCRIPT\n";
   return 2;
 }
 
@@ -76,11 +78,25 @@ class ImageExport {
 
 int main(int argc, char** argv) {
   bool keepGoing = false;
+  bool autoCapacity = false;
+  vrel::Capacity capacity;
   const char* scriptPath = nullptr;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--keep-going") == 0)
+    if (std::strcmp(argv[i], "--keep-going") == 0) {
       keepGoing = true;
-    else if (scriptPath == nullptr)
+    } else if (std::strcmp(argv[i], "--capacity") == 0 && i + 1 < argc) {
+      const std::string value = argv[++i];
+      if (value == "auto") {
+        autoCapacity = true;
+      } else if (const auto parsed = vrel::ParseCapacity(value)) {
+        capacity = *parsed;
+      } else {
+        std::cerr << "vrel-batch: --capacity takes auto or NxM, N specimens from 1 to "
+                  << vrel::LargestSpecimenCapacity << " and M coordinates from 1 to "
+                  << vrel::LargestCoordinateCapacity << ", not '" << value << "'\n";
+        return 2;
+      }
+    } else if (scriptPath == nullptr)
       scriptPath = argv[i];
     else
       return Usage();
@@ -101,7 +117,7 @@ int main(int argc, char** argv) {
   }
   std::unique_ptr<vrel::Session> session;
   try {
-    session = std::make_unique<vrel::Session>();
+    session = std::make_unique<vrel::Session>(capacity);
   } catch (const std::bad_alloc&) {
     std::cerr << scriptPath << ":0: Not enough memory\n";
     return 1;
@@ -109,8 +125,9 @@ int main(int argc, char** argv) {
 #ifdef VREL_BATCH_IMAGES
   ImageExport images;
   return vrel::RunBatchScript(*session, scriptPath, script, std::cout, std::cerr, keepGoing,
-                              std::ref(images));
+                              std::ref(images), autoCapacity);
 #else
-  return vrel::RunBatchScript(*session, scriptPath, script, std::cout, std::cerr, keepGoing);
+  return vrel::RunBatchScript(*session, scriptPath, script, std::cout, std::cerr, keepGoing,
+                              nullptr, autoCapacity);
 #endif
 }

@@ -19,7 +19,7 @@ void ReadLinks(Session& s, Frontend& fe, const std::string& path) {
   NumberReader in(path);
   int count = 0;
   if (!in.ReadInt(count)) return ShowProgramMessage(fe, Message::InvalidFile);
-  if (2 * static_cast<long long>(count) >= 2 * MaxLinks + 1) {
+  if (count > LinkCapacity(s.Room)) {
     ShowProgramMessage(fe, Message::TooManyLinks);
     s.LinkCount = 0;
     return;

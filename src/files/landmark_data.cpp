@@ -7,10 +7,10 @@
 namespace vrel {
 
 std::optional<Message> DataCountsRefusal(long long specimens, long long landmarks,
-                                         long long dimensions) {
-  if (specimens < 1 || specimens > MaxSpecimens) return Message::IncorrectSpecimenCount;
+                                         long long dimensions, const Capacity& room) {
+  if (specimens < 1 || specimens > room.Specimens) return Message::IncorrectSpecimenCount;
   // Without landmarks there is no shape to analyse.
-  if (landmarks < 1 || landmarks * dimensions > MaxCoordinates)
+  if (landmarks < 1 || landmarks * dimensions > room.Coordinates)
     return Message::IncorrectLandmarkCount;
   if (dimensions < 1 || dimensions > MaxDimensions) return Message::IncorrectDimensionCount;
   return std::nullopt;

@@ -36,7 +36,7 @@ using LandmarkRead = std::variant<LandmarkData, ReadRefusal>;
 // specimens, then coordinates per specimen (at least one landmark), then dimensions. Taken in
 // 64 bits so that huge counts cannot wrap round into range.
 std::optional<Message> DataCountsRefusal(long long specimens, long long landmarks,
-                                         long long dimensions);
+                                         long long dimensions, const Capacity& room = {});
 
 // A refusal whose message has no blanks to fill in.
 ReadRefusal PlainRefusal(Message message);
@@ -47,14 +47,20 @@ ReadRefusal Refusal(Message message, Args... args) {
   return {message, MessageText(message, args...)};
 }
 
-// The largest data file read: 64 bytes for each number the session can hold, and room for the
-// names, comments and skipped curves of a TPS file. Anything larger is refused before it is read.
-inline constexpr std::uintmax_t LargestDataFile =
-    64ull * MaxSpecimens * MaxCoordinates + (std::uintmax_t{1} << 20);
+// The largest data file read at a capacity: 64 bytes for each number the session can hold, and
+// room for the names, comments and skipped curves of a TPS file. Anything larger is refused
+// before it is read.
+constexpr std::uintmax_t LargestDataFileFor(const Capacity& room) {
+  return 64ull * static_cast<std::uintmax_t>(room.Specimens) *
+             static_cast<std::uintmax_t>(room.Coordinates) +
+         (std::uintmax_t{1} << 20);
+}
+inline constexpr std::uintmax_t LargestDataFile = LargestDataFileFor(Capacity{});
 
-// The TPS and NTS layouts (the files read by Open Data besides the landmark data file).
-LandmarkRead ReadTpsText(std::string_view text);
-LandmarkRead ReadNtsText(std::string_view text);
+// The TPS and NTS layouts (the files read by Open Data besides the landmark data file), refused
+// beyond the capacity given.
+LandmarkRead ReadTpsText(std::string_view text, const Capacity& room = {});
+LandmarkRead ReadNtsText(std::string_view text, const Capacity& room = {});
 
 // What the readers share: lines numbered from 1 (a line ends with LF, CR LF or CR), the words of
 // a line, counts and quoted tokens for the messages.

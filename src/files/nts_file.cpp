@@ -86,7 +86,7 @@ class HeaderWords {
 
 }  // namespace
 
-LandmarkRead ReadNtsText(std::string_view text) {
+LandmarkRead ReadNtsText(std::string_view text, const Capacity& room) {
   LineReader lines(text);
   std::optional<TextLine> header;
   for (TextLine line; !header && lines.Next(line);)
@@ -122,7 +122,7 @@ LandmarkRead ReadNtsText(std::string_view text) {
   if (*flag != 0.0) return Refusal(Message::NtsMissingValues, line, Quoted(flagWord).c_str());
   // The landmarks that m columns need, rounded up so that a surplus column counts.
   const long long landmarks = *k >= 1 ? (static_cast<long long>(m) + *k - 1) / *k : m;
-  if (const auto message = DataCountsRefusal(n, landmarks, *k)) return PlainRefusal(*message);
+  if (const auto message = DataCountsRefusal(n, landmarks, *k, room)) return PlainRefusal(*message);
   if (m % *k != 0) return Refusal(Message::NtsColumnsNotLandmarks, line, m, *k);
 
   LandmarkData data;

@@ -25,7 +25,7 @@ void ConsensusClick(Session& s, Frontend& fe) {
   if (header->second != s.LandmarkCount || header->third != s.DimensionCount)
     return ShowProgramMessage(fe, Message::IncorrectConsensusShape);
   const int m = s.CoordinateCount();
-  Matrix reloaded = AllocMatrix(1, MaxCoordinates);
+  Matrix reloaded = AllocMatrix(1, s.Room.Coordinates);
   for (int j = 0; j < m; ++j)
     if (!in.ReadDouble(reloaded[0][j])) return ShowProgramMessage(fe, Message::InputFailed);
 
@@ -42,7 +42,7 @@ void ConsensusClick(Session& s, Frontend& fe) {
         RotateAndAverage(coordinates, dims, consensus);
         // One fitting pass only: the session keeps the reloaded consensus, not the mean.
         for (int j = 0; j < m; ++j) consensus[j] = reloaded[0][j];
-        std::array<double, MaxSpecimens> distances{};
+        std::vector<double> distances(static_cast<std::size_t>(dims.SpecimenCount));
         DistancesToConsensus(coordinates, dims, consensus, distances.data());
         ProjectToTangentSpace(coordinates, dims, distances.data());
       },

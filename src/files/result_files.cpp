@@ -127,6 +127,8 @@ void SaveSizeClick(Session& s, Frontend& fe) {
 void SaveScoresClick(Session& s, Frontend& fe) {
   int c = AskPrompt(s, fe, "Number of Projections");
   if (c > s.CoordinateCount()) c = s.CoordinateCount();
+  // The score table has 99 columns, however many coordinates there are.
+  if (c > MaxComponents) c = MaxComponents;
   const auto path = fe.ChooseFile(FileDialog::SaveScores);
   if (!path) return;
   if (IsCsvPath(*path)) {
@@ -156,6 +158,7 @@ void SavePcsClick(Session& s, Frontend& fe) {
   const int m = s.CoordinateCount();
   int c = AskPrompt(s, fe, "Number of PCS");
   if (c > m) c = m;
+  if (c > MaxComponents) c = MaxComponents;
   const auto path = fe.ChooseFile(FileDialog::SaveVect);
   if (!path) return;
   WriteResultFile(fe, *path, Header(m, c, 1) + Table(s.Pcs, m, c));

@@ -36,6 +36,8 @@ std::string Upper(std::string_view text) {
 
 class TpsReader {
  public:
+  explicit TpsReader(const Capacity& room) : room_(room) {}
+
   LandmarkRead Read(std::string_view text) {
     LineReader lines(text);
     for (TextLine line; lines.Next(line);) {
@@ -101,11 +103,11 @@ class TpsReader {
     if (const auto refused = CurvesComplete()) return refused;
     const int number = static_cast<int>(specimens_.size()) + 1;
     if (specimens_.empty()) {
-      if (const auto message = DataCountsRefusal(1, *landmarks, dimensions))
+      if (const auto message = DataCountsRefusal(1, *landmarks, dimensions, room_))
         return PlainRefusal(*message);
     } else {
       const TpsSpecimen& first = specimens_.front();
-      if (number > MaxSpecimens) return PlainRefusal(Message::IncorrectSpecimenCount);
+      if (number > room_.Specimens) return PlainRefusal(Message::IncorrectSpecimenCount);
       if (dimensions != first.dimensions)
         return Refusal(Message::DimensionCountDiffers, line, number, dimensions, first.dimensions);
       if (*landmarks != first.landmarks)
@@ -201,6 +203,7 @@ class TpsReader {
     return data;
   }
 
+  Capacity room_;
   std::vector<TpsSpecimen> specimens_;
   int blockLine_ = 0;
   int blockLeft_ = 0;  // coordinate lines still to come in the open block
@@ -210,6 +213,8 @@ class TpsReader {
 
 }  // namespace
 
-LandmarkRead ReadTpsText(std::string_view text) { return TpsReader().Read(text); }
+LandmarkRead ReadTpsText(std::string_view text, const Capacity& room) {
+  return TpsReader(room).Read(text);
+}
 
 }  // namespace vrel

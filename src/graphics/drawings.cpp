@@ -15,9 +15,8 @@ namespace vrel {
 
 namespace {
 
-// Screen-plane points of one shape: two values per landmark, room for 33 spatial landmarks
-// (and for 49 planar or 99 one-dimensional ones).
-using PlanePoints = std::array<double, 2 * MaxCoordinates>;
+// Screen-plane points of one shape: two values per landmark.
+using PlanePoints = std::vector<double>;
 
 // The screen-plane box of the points a drawing places.
 struct Extent {
@@ -54,6 +53,7 @@ class ShapeDrawer {
   Canvas& Pen() { return canvas_; }
 
   void Points(const double* shape, PlanePoints& out) const {
+    out.resize(2 * static_cast<std::size_t>(p_));
     ScreenPlanePoints(shape, p_, k_, s_.Rotation, out.data());
   }
 
@@ -161,7 +161,7 @@ void VectorsOn(const Session& s, ShapeDrawer& draw) {
   const double magnitude = s.ShapeMagnitude;
   PlanePoints consensus{};
   draw.Points(s.Consensus.data(), consensus);
-  std::array<double, MaxCoordinates> deformed{};
+  std::vector<double> deformed(static_cast<std::size_t>(m));
   auto deform = [&](double sign) {
     for (int i = 0; i < m; ++i)
       deformed[static_cast<std::size_t>(i)] = sign < 0 ? s.Consensus[i] - magnitude * s.Pcs[i][c]

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "numerics/components.h"
+#include "numerics/large_svd.h"
 #include "numerics/superimposition.h"
 #include "numerics/svd.h"
 #include "numerics/vector_arithmetic.h"
@@ -56,17 +57,46 @@ void FinishComponents(Session& s, Frontend& fe) {
   ActiverBoutons(s, fe);
 }
 
+namespace {
+
+// The components of the residuals in the first m columns of Scores: every singular value in w,
+// sorted, and the first `kept` axes in v with the matching left vectors in u. Within the default
+// capacity the program's own decomposition; beyond it LAPACK's, pointed the same way.
+bool Decompose(const Session& s, int kept, Matrix& u, Vector& w, Matrix& v) {
+  const int n = s.SpecimenCount;
+  const int m = s.CoordinateCount();
+  if (n > MaxSpecimens || m > MaxCoordinates) {
+    u = Matrix(n, kept);
+    v = Matrix(m, kept);
+    return LargeSvd(s.Scores, n, m, kept, w, v, u);
+  }
+  u = Matrix(n, m);
+  CopyBlock(s.Scores, u, n, m);
+  v = Matrix(m, m);
+  Svd(u, n, m, w, v);
+  SortComponents(u, w, v, s.Dimensions());
+  return true;
+}
+
+}  // namespace
+
 void PcsClick(Session& s, Frontend& fe) {
   const int n = s.SpecimenCount;
   const int m = s.CoordinateCount();
+  // The score table keeps 96 components when there are more than its 99 columns, and the
+  // vector list a 97th, as it does for 97 to 99 coordinates.
+  const bool beyond = m > MaxComponents;
+  const int axes = beyond ? SizeColumn + 1 : m;
+  const int scored = beyond ? SizeColumn : m;
 
   // Decompose a copy of the residuals; the session changes only once the result is usable.
-  Matrix u(n, m);
-  CopyBlock(s.Scores, u, n, m);
+  Matrix u, v;
   Vector w(m);
-  Matrix v(m, m);
-  Svd(u, n, m, w, v);
-  SortComponents(u, w, v, s.Dimensions());
+  if (!Decompose(s, axes, u, w, v)) {
+    ShowProgramMessage(fe, Message::IncorrectData);
+    ActiverBoutons(s, fe);
+    return;
+  }
 
   double total = 0.0;
   for (int c = 0; c < m; ++c) total += w[c] * w[c];
@@ -75,7 +105,8 @@ void PcsClick(Session& s, Frontend& fe) {
   // are the same shape; real variation is many orders above 1e-12 per coordinate (the smallest
   // studies measure about 1e-4). Variation below that is rounding noise, not shape.
   const double noise = static_cast<double>(n) * m * NoiseLevel * NoiseLevel;
-  if (!(total > noise) || !std::isfinite(total) || !AllFinite(u, n, m) || !AllFinite(v, m, m)) {
+  if (!(total > noise) || !std::isfinite(total) || !AllFinite(u, n, axes) ||
+      !AllFinite(v, m, axes)) {
     ShowProgramMessage(fe, Message::IncorrectData);
     ActiverBoutons(s, fe);
     return;
@@ -83,11 +114,17 @@ void PcsClick(Session& s, Frontend& fe) {
 
   for (int c = 0; c < m; ++c) s.SingularValues[c] = w[c];
   for (int r = 0; r < m; ++r)
-    for (int c = 0; c < m; ++c) s.Pcs[r][c] = v[r][c];
-  ForgetOverwrittenResultVectors(s, m);
+    for (int c = 0; c < axes; ++c) s.Pcs[r][c] = v[r][c];
+  // Beyond 99 coordinates the superimposition left residuals in the regression and
+  // discrimination columns too: they are emptied, and their vectors forgotten.
+  ForgetOverwrittenResultVectors(s, beyond ? MaxComponents : m);
   s.VarianceSharesKnown = true;
-  for (int i = 0; i < n; ++i)
-    for (int c = 0; c < m; ++c) s.Scores[i][c] = u[i][c] * s.SingularValues[c];
+  for (int i = 0; i < n; ++i) {
+    for (int c = 0; c < scored; ++c) s.Scores[i][c] = u[i][c] * s.SingularValues[c];
+    if (beyond) s.Scores[i][RegressionColumn] = s.Scores[i][DiscriminationColumn] = 0.0;
+  }
+  if (beyond)
+    for (int r = 0; r < m; ++r) s.Pcs[r][RegressionColumn] = s.Pcs[r][DiscriminationColumn] = 0.0;
 
   const int count = m > 8 ? 8 : m - 1;
   fe.AppendLog("PCS and scores computed");
@@ -98,6 +135,7 @@ void PcsClick(Session& s, Frontend& fe) {
     cumulative = cumulative + share;
     fe.AppendLog(Format("%f%%                  %f%%", share, cumulative));
   }
+  if (beyond) fe.AppendLog(Format("Components kept: the first %d of %d.", SizeColumn, m));
   FinishComponents(s, fe);
 }
 

@@ -15,7 +15,7 @@ bool ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& d
   const int m = s.CoordinateCount();
   // Project into scratch storage: a direction too large for the arithmetic (residuals whose
   // squares would overflow every later analysis) leaves the session as it was.
-  Vector u = AllocVector(MaxCoordinates);
+  Vector u = AllocVector(s.Room.Coordinates);
   for (int j = 0; j < m; ++j) u[j] = direction[static_cast<std::size_t>(j)];
   Matrix projected = AllocMatrix(n, m);
   Hyperproject(s.Residuals, projected, s.Dimensions(), u);

@@ -116,7 +116,7 @@ void ProjectToTangentSpace(Matrix& x, const DataDimensions& dims, const double* 
 void Superimpose(Matrix& x, const DataDimensions& dims, Vector& consensus, double* sizes) {
   const int n = dims.SpecimenCount;
   const int m = dims.LandmarkCount * dims.DimensionCount;
-  std::array<double, MaxSpecimens> distances{};
+  std::vector<double> distances(static_cast<std::size_t>(n));
 
   CentreAndScale(x, dims, sizes);
   SetConsensusToSpecimen(x, dims, consensus, 0);

@@ -16,7 +16,7 @@ namespace vrel {
 namespace {
 
 void StoreSuperimposition(Session& s, Frontend& fe, const Matrix& coordinates, Vector consensus,
-                          const std::array<double, MaxSpecimens>& sizes,
+                          const std::vector<double>& sizes,
                           const std::string& methodLine) {
   const int n = s.SpecimenCount;
   const int m = s.CoordinateCount();
@@ -46,7 +46,7 @@ bool FitAndCommit(Session& s, Frontend& fe, const SuperimpositionFit& fit,
     Matrix coordinates(n, m);
     CopyBlock(s.Coordinates, coordinates, n, m);
     Vector consensus = s.Consensus;
-    std::array<double, MaxSpecimens> sizes = s.Sizes;
+    std::vector<double> sizes = s.Sizes;
     fit(coordinates, consensus, sizes.data());
     if (!AllFinite(coordinates, n, m) || !AllFinite(consensus, m))
       throw DegenerateData("superimposition gave values that are not finite");

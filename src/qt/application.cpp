@@ -42,9 +42,9 @@ void VrelApplication::ShowException(const QString& text) {
   box.exec();
 }
 
-Forms::Forms(int failAtAllocation) {
+Forms::Forms(int failAtAllocation, Capacity capacity) {
   InitResources();
-  MainForm = std::make_unique<TMainForm>(failAtAllocation);
+  MainForm = std::make_unique<TMainForm>(failAtAllocation, capacity);
   // The main window maps first. Nothing paints before the event loop runs, so its toolbar's
   // pictures and the other windows are there when it first shows.
   MainForm->show();

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <memory>
 
+#include "shell/capacities.h"
+
 namespace vrel {
 
 class TMainForm;
@@ -32,7 +34,7 @@ class VrelApplication : public QApplication {
 class Forms {
  public:
   // Creates every window; all but the prompt are shown, the About box in front.
-  explicit Forms(int failAtAllocation = -1);
+  explicit Forms(int failAtAllocation = -1, Capacity capacity = {});
   ~Forms();
 
   std::unique_ptr<TMainForm> MainForm;

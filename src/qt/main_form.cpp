@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/main_form.h"
 
+#include "shell/specimen_names.h"
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -110,7 +112,7 @@ int WidthForItems(const QComboBox* combo) {
 
 }  // namespace
 
-TMainForm::TMainForm(int failAtAllocation) {
+TMainForm::TMainForm(int failAtAllocation, Capacity capacity) {
   setObjectName("MainForm");
   setWindowTitle("Vrel");
   BuildMenus();
@@ -118,7 +120,7 @@ TMainForm::TMainForm(int failAtAllocation) {
   FitToStrip();
 
   try {
-    session_ = std::make_unique<Session>(failAtAllocation);
+    session_ = std::make_unique<Session>(capacity, failAtAllocation);
   } catch (const std::bad_alloc&) {
     // Without its arrays no command can work: say so and end the program.
     QMessageBox box(QMessageBox::NoIcon, QString(), "Not enough memory", QMessageBox::Ok);
@@ -135,6 +137,9 @@ void TMainForm::AttachWindows(FrontendWidgets windows) {
   windows.help = [this] { ShowHelp(); };
   windows.listItemsChanged = [this] { ListItemsChanged(); };
   frontend_ = std::make_unique<QtFrontend>(std::move(windows));
+  // A session that holds more specimens than the default lists every one of them.
+  if (session_->Room.Specimens != MaxSpecimens)
+    frontend_->SetComboItems(Combo::Indi, SpecimenListItems(*session_));
   ActiverBoutons(*session_, *frontend_);
 }
 

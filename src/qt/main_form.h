@@ -29,7 +29,7 @@ class TMainForm : public QMainWindow, public HandlerRunner {
  public:
   // Creates the session; when its storage cannot be had, says "Not enough memory" and ends
   // the program. failAtAllocation makes that allocation step fail (for tests).
-  explicit TMainForm(int failAtAllocation = -1);
+  explicit TMainForm(int failAtAllocation = -1, Capacity capacity = {});
   ~TMainForm() override;
 
   Session& State() override { return *session_; }

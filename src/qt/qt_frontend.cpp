@@ -166,6 +166,15 @@ void QtFrontend::ShowMessage(const std::string& text, const std::string& caption
   box.exec();
 }
 
+bool QtFrontend::AskYesNo(const std::string& question) {
+  QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), FromStd(question),
+                  QMessageBox::Yes | QMessageBox::No, widgets_.dialogParent);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.adjustSize();
+  CentreOnScreen(&box);
+  return box.exec() == QMessageBox::Yes;
+}
+
 void QtFrontend::AppendLog(const std::string& line) { widgets_.log->AddLine(FromStd(line)); }
 
 void QtFrontend::ClearLog() { widgets_.log->Clear(); }

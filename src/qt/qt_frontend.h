@@ -51,6 +51,7 @@ class QtFrontend : public Frontend {
   void SetQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
 
   int AskNumber(const std::string& question) override;
+  bool AskYesNo(const std::string& question) override;
   std::optional<std::string> ChooseFile(FileDialog dialog) override;
   void ShowMessage(const std::string& text, const std::string& caption, Icon icon) override;
   void AppendLog(const std::string& line) override;

@@ -52,6 +52,7 @@ enum class CommandId {
   LargeMarkers,
   NameLabels,
   FitOnResize,
+  DataCapacity,
   Help1,
   ViewAbout,
 };

@@ -70,6 +70,8 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
     case CommandId::LargeMarkers:
     case CommandId::NameLabels:
     case CommandId::FitOnResize:
+    // Refused with a word of why while data are loaded.
+    case CommandId::DataCapacity:
     case CommandId::Help1:
     case CommandId::ViewAbout:
       return true;

@@ -69,6 +69,11 @@ class Frontend {
   virtual std::optional<std::string> ChooseFile(FileDialog dialog) = 0;
   // A modal message box with an OK button; an empty caption is the system's default one.
   virtual void ShowMessage(const std::string& text, const std::string& caption, Icon icon) = 0;
+  // A question with Yes and No buttons; true for Yes. With nobody to ask, the answer is No.
+  virtual bool AskYesNo(const std::string& question) {
+    (void)question;
+    return false;
+  }
 
   virtual void AppendLog(const std::string& line) = 0;
   virtual void ClearLog() = 0;

@@ -48,6 +48,14 @@ int HeadlessFrontend::AskNumber(const std::string& question) {
   return answer;
 }
 
+bool HeadlessFrontend::AskYesNo(const std::string& question) {
+  Record("question:" + question);
+  if (answers.empty()) return false;
+  const bool answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
 std::optional<std::string> HeadlessFrontend::ChooseFile(FileDialog dialog) {
   if (record_) dialogs.push_back(dialog);
   Record("file:" + std::to_string(static_cast<int>(dialog)));

@@ -11,7 +11,7 @@ using M = Message;
 
 // File-reading errors carry the stop icon, refused requests the exclamation icon.
 // clang-format off
-constexpr std::array<MessageInfo, 53> Messages = {{
+constexpr std::array<MessageInfo, 55> Messages = {{
     {M::InvalidFile, "Invalid file", "", Icon::Stop},
     {M::InputFailed, "Input failed", "", Icon::Stop},
     {M::IncorrectSpecimenCount, "Incorrect number of specimens", "", Icon::Stop},
@@ -65,6 +65,8 @@ constexpr std::array<MessageInfo, 53> Messages = {{
     {M::NtsDimensionRepeated, "Line %d: the NTS header gives DIM= more than once", "", Icon::Stop},
     {M::DataFileTooLarge, "%s is %llu bytes long: more than any data set this session can hold needs (%llu bytes at most)", "", Icon::Stop},
     {M::UnknownPictureFormat, "Pictures are written as SVG (.svg), PDF (.pdf) or PNG (.png), not as %s", "", Icon::Stop},
+    {M::CapacityOutOfRange, "A session holds 1 to 100000 specimens of 1 to 30000 coordinates", "", Icon::Exclamation},
+    {M::CapacityNeedsEmptySession, "The capacity changes only while no data are loaded: clear the session first", "", Icon::Exclamation},
 }};
 // clang-format on
 

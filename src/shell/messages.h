@@ -67,6 +67,8 @@ enum class Message {
   DataFileTooLarge,
   // A picture name whose extension names no format the program writes.
   UnknownPictureFormat,
+  CapacityOutOfRange,
+  CapacityNeedsEmptySession,
 };
 
 struct MessageInfo {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "shell/capacities.h"
 #include "shell/matrix.h"
@@ -37,30 +38,37 @@ struct SubtractiveRandomState {
 struct Session : DataDimensions {
   // Allocates every array. A non-negative failAtAllocation makes that allocation step
   // (0-based, in allocation order) fail, so that the out-of-memory path can be exercised.
-  explicit Session(int failAtAllocation = -1);
+  explicit Session(int failAtAllocation = -1) : Session(Capacity{}, failAtAllocation) {}
+  explicit Session(Capacity capacity, int failAtAllocation = -1);
+
+  // Allocates every array again at another capacity, keeping what fits of their contents and
+  // every setting. Throws std::bad_alloc, leaving the session as it was.
+  void Reallocate(Capacity capacity);
 
   DataDimensions& Dimensions() { return *this; }
   const DataDimensions& Dimensions() const { return *this; }
   int CoordinateCount() const { return LandmarkCount * DimensionCount; }
 
-  Matrix Coordinates;        // 300 x 99
-  Vector Consensus;          // 99
-  Matrix Residuals;          // 300 x 99
-  Matrix Scores;             // 300 x 99: scores 0..95, Cs/Fac 96, Regres 97, Discrim 98
-  Matrix Pcs;                // 99 x 99: components 0..96, regression 97, discrimination 98
-  Vector SingularValues;     // 99
-  Vector ResultVector;       // 99
-  Vector Projections;        // 300
-  Vector Coefficients;       // 99
-  Vector GroupCoefficients;  // 99
-  Vector Factor;             // 300
-  Vector GroupCodes;         // 300
-  std::array<double, MaxSpecimens> Sizes{};
+  // What the arrays hold: N specimens of M coordinates, 300 x 99 unless the user asked for more.
+  Capacity Room;
+  Matrix Coordinates;        // N x M
+  Vector Consensus;          // M
+  Matrix Residuals;          // N x M
+  Matrix Scores;             // N x max(99, M): scores 0..95, Cs/Fac 96, Regres 97, Discrim 98
+  Matrix Pcs;                // M x 99: components 0..96, regression 97, discrimination 98
+  Vector SingularValues;     // max(99, M)
+  Vector ResultVector;       // M
+  Vector Projections;        // N
+  Vector Coefficients;       // M
+  Vector GroupCoefficients;  // M
+  Vector Factor;             // N
+  Vector GroupCodes;         // N
+  std::vector<double> Sizes;  // N
   // The name each specimen came with (empty: known by its number); see SpecimenName.
-  std::array<std::string, MaxSpecimens> SpecimenNames{};
-  Vector LandmarkSelection;  // one entry per landmark
+  std::vector<std::string> SpecimenNames;  // N
+  Vector LandmarkSelection;                // one entry per landmark
   std::int32_t LinkCount = 0;
-  std::array<std::int32_t, 2 * MaxLinks> Links{};
+  std::vector<std::int32_t> Links;  // two landmark numbers per link
 
   std::int32_t PcsRetained = 0;
   std::int32_t GroupLimit = 0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/shell_commands.h"
 
+#include <algorithm>
+
 #include "shell/enabling.h"
 #include "shell/specimen_names.h"
 
@@ -9,7 +11,7 @@ namespace vrel {
 void ClearSessionClick(Session& s, Frontend& fe) {
   s.LinkCount = 0;
   s.SpecimenCount = s.LandmarkCount = s.DimensionCount = 0;
-  s.SpecimenNames.fill(std::string());
+  std::fill(s.SpecimenNames.begin(), s.SpecimenNames.end(), std::string());
 
   s.DifferenceComputed = s.ComponentsComputed = s.Superimposed = s.DataLoaded = false;
   s.DiscriminationVectorReady = s.RegressionVectorReady = false;

@@ -12,8 +12,8 @@ std::string SpecimenName(const Session& s, int i) {
 
 std::vector<std::string> SpecimenListItems(const Session& s) {
   std::vector<std::string> items;
-  items.reserve(MaxSpecimens);
-  for (int i = 0; i < MaxSpecimens; ++i) {
+  items.reserve(static_cast<std::size_t>(s.Room.Specimens));
+  for (int i = 0; i < s.Room.Specimens; ++i) {
     std::string item = std::to_string(i + 1);
     const std::string& name = s.SpecimenNames[static_cast<std::size_t>(i)];
     if (s.NameLabelsOption && i < s.SpecimenCount && !name.empty()) item += " " + name;

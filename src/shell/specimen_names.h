@@ -13,7 +13,7 @@ namespace vrel {
 // number. i is the 0-based row.
 std::string SpecimenName(const Session& s, int i);
 
-// The specimen list's items, one for each of the MaxSpecimens rows: the 1-based number, and
+// The specimen list's items, one for each row the session holds: the 1-based number, and
 // with the option Names as labels the name the file gave a loaded specimen after it: "3 G12".
 std::vector<std::string> SpecimenListItems(const Session& s);
 // Gives the specimen list the items above; only while the option is on, as names change.

@@ -22,7 +22,7 @@ namespace {
 Vector CentredGroupCodes(const Session& s) {
   const int n = s.SpecimenCount;
   const int limit = s.GroupLimit;
-  Vector codes = AllocVector(MaxSpecimens);
+  Vector codes = AllocVector(s.Room.Specimens);
   for (int i = 0; i < n; ++i) codes[i] = s.GroupCodes[i];
   if (!IsConstantSegment(codes, 0, limit) || !IsConstantSegment(codes, limit, n) ||
       !(codes[0] < codes[limit]))
@@ -51,7 +51,7 @@ void DiscriminationClick(Session& s, Frontend& fe) {
   const int q = AskComponentCount(s, fe);
   if (q <= 0) return;
   const Vector codes = CentredGroupCodes(s);
-  Vector b = AllocVector(MaxCoordinates);
+  Vector b = AllocVector(s.Room.Coordinates);
   MultipleRegression(codes, s.Scores, b, 0, s.SpecimenCount, q);
   if (!PublishResultVector(s, fe, b, q, DiscriminationColumn,
                            Format("Discrimination coefficient (normalized) with %5d PCS.", q))) {
@@ -67,7 +67,7 @@ void DiscriminationTestClick(Session& s, Frontend& fe) {
   if (q <= 0) return;
   const int n = s.SpecimenCount;
   const Vector codes = CentredGroupCodes(s);
-  Vector b = AllocVector(MaxCoordinates);
+  Vector b = AllocVector(s.Room.Coordinates);
   const double r2 = MultipleRegression(codes, s.Scores, b, 0, n, q);
   if (!UsableStatistic(fe, r2, Message::DiscriminationNotComputable)) return;
   CommitGroupCodes(s, codes);

@@ -28,8 +28,8 @@ void MantelTestClick(Session& s, Frontend& fe) {
   if (IsConstantSegment(s.Factor, 0, limit) || IsConstantSegment(s.Factor, limit, n))
     return ShowProgramMessage(fe, Message::ConstantFactorWithinAGroup);
 
-  Vector group1 = AllocVector(MaxCoordinates);
-  Vector group2 = AllocVector(MaxCoordinates);
+  Vector group1 = AllocVector(s.Room.Coordinates);
+  Vector group2 = AllocVector(s.Room.Coordinates);
   GroupCrossProducts(s.Scores, s.Factor, group1, group2, limit, n, q);
   Vector g = AllocVector(d);
   Vector h = AllocVector(d);

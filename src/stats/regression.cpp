@@ -78,7 +78,7 @@ double MultipleRegression(const Vector& y, const Matrix& scores, Vector& b, int 
   for (int j = 0; j < q; ++j) b[j] = c[j][0];
 
   // The fit uses the scores as they are, without intercept, and the sums run about zero.
-  Vector fitted = AllocVector(MaxSpecimens);
+  Vector fitted = AllocVector(to);
   for (int i = from; i < to; ++i) {
     fitted[i] = 0.0;
     for (int j = 0; j < q; ++j) fitted[i] += scores[i][j] * b[j];

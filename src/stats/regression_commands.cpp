@@ -31,7 +31,7 @@ void RegressionClick(Session& s, Frontend& fe) {
   if (q <= 0) return;
   const int n = s.SpecimenCount;
   if (IsConstantSegment(s.Factor, 0, n)) return ShowProgramMessage(fe, Message::ConstantFactor);
-  Vector b = AllocVector(MaxCoordinates);
+  Vector b = AllocVector(s.Room.Coordinates);
   FactorCrossProducts(s.Scores, s.Factor, b, 0, n, q);
   if (!PublishResultVector(
           s, fe, b, q, RegressionColumn,
@@ -48,11 +48,11 @@ void MeanRegressionClick(Session& s, Frontend& fe) {
     return ShowProgramMessage(fe, Message::ConstantFactorWithinGroups);
   const int n = s.SpecimenCount;
   const int limit = s.GroupLimit;
-  Vector group1 = AllocVector(MaxCoordinates);
-  Vector group2 = AllocVector(MaxCoordinates);
+  Vector group1 = AllocVector(s.Room.Coordinates);
+  Vector group2 = AllocVector(s.Room.Coordinates);
   GroupCrossProducts(s.Scores, s.Factor, group1, group2, limit, n, q);
   // Each group's sums weigh by that group's size.
-  Vector pooled = AllocVector(MaxCoordinates);
+  Vector pooled = AllocVector(s.Room.Coordinates);
   for (int j = 0; j < q; ++j) pooled[j] = (limit * group1[j] + (n - limit) * group2[j]) / n;
   if (!PublishResultVector(
           s, fe, pooled, q, RegressionColumn,
@@ -67,7 +67,7 @@ void RegressionTestClick(Session& s, Frontend& fe) {
   if (q <= 0) return;
   const int n = s.SpecimenCount;
   if (IsConstantSegment(s.Factor, 0, n)) return ShowProgramMessage(fe, Message::ConstantFactor);
-  Vector slopes = AllocVector(MaxCoordinates);
+  Vector slopes = AllocVector(s.Room.Coordinates);
   const double r2 = MultipleRegression(s.Factor, s.Scores, slopes, 0, n, q);
   if (!UsableStatistic(fe, r2, Message::RegressionNotComputable)) return;
   CopyCoefficients(slopes, s.Coefficients, q);

@@ -20,7 +20,7 @@ bool PublishResultVector(Session& s, Frontend& fe, const Vector& b, int q, int s
                          const std::string& header) {
   const int n = s.SpecimenCount;
   const int d = s.CoordinateCount();
-  Vector v = AllocVector(MaxCoordinates);
+  Vector v = AllocVector(s.Room.Coordinates);
   if (!CombineToUnitVector(s, b, q, v)) return false;
   Vector shown = AllocVector(q);
   for (int j = 0; j < q; ++j) shown[j] = b[j];

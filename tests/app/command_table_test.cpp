@@ -72,7 +72,8 @@ TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
        "Discrimination &Test", "-", "Hyperprojection", "Shape difference"},
       {"&Window", "Specimens", "Vectors", "Plot", "Log", "-", "Fit to Window"},
       {"&Options", "Define groups", "-", "Color", "Extremes", "-", "Deformation grid", "Ellipses",
-       "Axis titles", "Axis scales", "Legend", "Large markers", "Names as labels", "Fit on resize"},
+       "Axis titles", "Axis scales", "Legend", "Large markers", "Names as labels", "Fit on resize",
+       "-", "Data capacity\u2026"},
       {"&About", "&Help", "-", "About"},
   };
   EXPECT_EQ(menus, expected);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/invariants.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string_view>
@@ -53,10 +54,10 @@ void CompareVector(std::vector<std::string>& out, const char* name, const Vector
   CompareCells(out, name, a.Size(), [&](int i) { return std::pair{a[i], b[i]}; });
 }
 
-template <typename T, std::size_t N>
-void CompareArray(std::vector<std::string>& out, const char* name, const std::array<T, N>& a,
-                  const std::array<T, N>& b) {
-  CompareCells(out, name, static_cast<int>(N), [&](int i) {
+template <typename Cells>
+void CompareArray(std::vector<std::string>& out, const char* name, const Cells& a,
+                  const Cells& b) {
+  CompareCells(out, name, static_cast<int>(std::min(a.size(), b.size())), [&](int i) {
     return std::pair{static_cast<double>(a[static_cast<std::size_t>(i)]),
                      static_cast<double>(b[static_cast<std::size_t>(i)])};
   });
@@ -149,17 +150,17 @@ std::vector<std::string> SessionDifferences(const Session& before, const Session
 
 std::string SessionFault(const Session& s) {
   const int n = s.SpecimenCount, p = s.LandmarkCount, k = s.DimensionCount;
-  if (n < 0 || n > MaxSpecimens) return "specimen count " + std::to_string(n);
+  if (n < 0 || n > s.Room.Specimens) return "specimen count " + std::to_string(n);
   if (k < 0 || k > MaxDimensions) return "dimension count " + std::to_string(k);
-  if (p < 0 || p * k > MaxCoordinates || (k == 0 && p > 0))
+  if (p < 0 || p * k > s.Room.Coordinates || (k == 0 && p > 0))
     return "landmarks " + std::to_string(p) + " in " + std::to_string(k) + " dimensions";
   if (s.DataLoaded && (n < 1 || p < 1 || k < 1))
     return "loaded with counts " + std::to_string(n) + " " + std::to_string(p) + " " +
            std::to_string(k);
-  if (s.LinkCount < 0 || s.LinkCount > MaxLinks) return "link count " + std::to_string(s.LinkCount);
+  if (s.LinkCount < 0 || s.LinkCount > LinkCapacity(s.Room)) return "link count " + std::to_string(s.LinkCount);
   // Below 1 it is the last answer to "How many Pcs?", kept as typed.
   if (s.PcsRetained > MaxComponents) return "retained components " + std::to_string(s.PcsRetained);
-  if (s.GroupLimit < 0 || s.GroupLimit > MaxSpecimens)
+  if (s.GroupLimit < 0 || s.GroupLimit > s.Room.Specimens)
     return "group limit " + std::to_string(s.GroupLimit);
   if (s.Superimposed && !s.DataLoaded) return "superimposed without data";
   if (s.ComponentsComputed && !s.Superimposed) return "components without a superimposition";

@@ -66,9 +66,21 @@ bool NumberReader::ReadInt(int& value) {
   return false;
 }
 
+namespace {
+
+// Hexadecimal forms, "inf" and "nan" are not numbers of a data file: they hold x, n or i.
+bool HoldsNonDecimalLetter(std::string_view token) {
+  for (const char c : token) {
+    const char lower = static_cast<char>(c | 0x20);  // only X, N and I fold onto x, n and i
+    if (lower == 'x' || lower == 'n' || lower == 'i') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 std::optional<double> ParseDecimal(std::string_view token) {
-  // Hexadecimal forms, "inf" and "nan" are not numbers of a data file.
-  if (token.find_first_of("xXnNiI") != std::string_view::npos) return std::nullopt;
+  if (HoldsNonDecimalLetter(token)) return std::nullopt;
   std::string_view number = token;
   if (number.size() > 1 && number[0] == '+' && number[1] != '-') number.remove_prefix(1);
   double parsed = 0.0;

@@ -11,6 +11,13 @@
 extern "C" {
 void dgebrd_(const int* m, const int* n, double* a, const int* lda, double* d, double* e,
              double* tauq, double* taup, double* work, const int* lwork, int* info);
+void dbdsdc_(const char* uplo, const char* compq, const int* n, double* d, double* e, double* u,
+             const int* ldu, double* vt, const int* ldvt, double* q, int* iq, double* work,
+             int* iwork, int* info, std::size_t uploLength, std::size_t compqLength);
+void dormbr_(const char* vect, const char* side, const char* trans, const int* m, const int* n,
+             const int* k, const double* a, const int* lda, const double* tau, double* c,
+             const int* ldc, double* work, const int* lwork, int* info, std::size_t vectLength,
+             std::size_t sideLength, std::size_t transLength);
 void dgesdd_(const char* jobz, const int* m, const int* n, double* a, const int* lda, double* s,
              double* u, const int* ldu, double* vt, const int* ldvt, double* work,
              const int* lwork, int* iwork, int* info, std::size_t jobzLength);
@@ -33,41 +40,149 @@ std::vector<double> Transpose(const Matrix& x, int rows, int cols) {
   return t;
 }
 
-// The upper bidiagonal form of x, with the signs Svd's reduction gives it: diagonal in d,
-// superdiagonal in e (e[i] above d[i], e[0] = 0), cols values each.
-bool BidiagonalForm(const Matrix& x, int rows, int cols, Vector& d, Vector& e) {
-  if (rows <= cols) {
-    // A wide or square matrix: the reduction itself, whose cost grows with the square of the
-    // rows only. (LAPACK would reach the lower form of a wide one, and of a square one's
-    // transpose.)
-    Matrix a(rows, cols);
-    CopyBlock(x, a, rows, cols);
-    Bidiagonalise(a, rows, cols, d, e);
-    return true;
+int WorkSize(double query) { return std::max(1, static_cast<int>(query)); }
+
+// The signs Svd would give the vectors: its own last step on the bidiagonal form d, e (Svd's
+// signs, upper form), following only the first row of V, and the order SortComponents would
+// sort the values in (the later of equal values first). Returns that row, in sorted order.
+std::vector<double> SignGuide(Vector& d, Vector& e, int cols) {
+  std::vector<double> firstRow;
+  DiagonaliseFirstRowOfV(d, e, cols, firstRow);
+  std::vector<int> order(static_cast<std::size_t>(cols));
+  for (int c = 0; c < cols; ++c) order[static_cast<std::size_t>(c)] = c;
+  for (int c = 0; c < cols - 1; ++c) {
+    int pick = c;
+    double best = d[order[static_cast<std::size_t>(c)]];
+    for (int j = c; j < cols; ++j)
+      if (d[order[static_cast<std::size_t>(j)]] >= best) {
+        best = d[order[static_cast<std::size_t>(j)]];
+        pick = j;
+      }
+    std::swap(order[static_cast<std::size_t>(c)], order[static_cast<std::size_t>(pick)]);
   }
-  // LAPACK reads x's transpose, cols x rows with cols <= rows: its lower bidiagonal form is the
-  // transpose of x's upper one, reached by the same reflections.
+  std::vector<double> guide(static_cast<std::size_t>(cols));
+  for (int c = 0; c < cols; ++c)
+    guide[static_cast<std::size_t>(c)] = firstRow[static_cast<std::size_t>(order[static_cast<std::size_t>(c)])];
+  return guide;
+}
+
+// Copies the first keep vectors out, each turned to point the way the guide says: the first
+// coordinate of the right vector takes the sign the program's own decomposition gives it.
+// vColumn(c) gives column c of V (cols values, stride 1); uAt(i, c) element i of left vector c.
+template <typename VColumn, typename UAt>
+void KeepPointed(const std::vector<double>& guide, int rows, int cols, int keep, VColumn vColumn,
+                 UAt uAt, Matrix& v, Matrix& u) {
+  for (int c = 0; c < keep; ++c) {
+    const double* column = vColumn(c);
+    const double flip = guide[static_cast<std::size_t>(c)] * column[0] < 0.0 ? -1.0 : 1.0;
+    for (int r = 0; r < cols; ++r) v[r][c] = flip * column[r];
+    for (int i = 0; i < rows; ++i) u[i][c] = flip * uAt(i, c);
+  }
+}
+
+// More specimens than coordinates. LAPACK reads x's transpose, cols x rows with cols < rows: its
+// lower bidiagonal form is the transpose of x's upper one, reached by the same reflections. One
+// reduction serves twice: the form's own singular vectors by divide and conquer, turned back by
+// the reflections for the kept ones only, and the signs from the form.
+bool TallSvd(const Matrix& x, int rows, int cols, int keep, Vector& w, Matrix& v, Matrix& u) {
   std::vector<double> a = Transpose(x, rows, cols);
+  Vector d(cols), e(cols);
   std::vector<double> tauq(static_cast<std::size_t>(cols)), taup(static_cast<std::size_t>(cols));
   std::vector<double> sub(static_cast<std::size_t>(cols));
   int info = 0, lwork = -1;
-  double size = 0.0;
-  dgebrd_(&cols, &rows, a.data(), &cols, d.data(), sub.data(), tauq.data(), taup.data(), &size,
+  double query = 0.0;
+  dgebrd_(&cols, &rows, a.data(), &cols, d.data(), sub.data(), tauq.data(), taup.data(), &query,
           &lwork, &info);
   if (info != 0) return false;
-  lwork = static_cast<int>(size);
-  std::vector<double> work(static_cast<std::size_t>(std::max(lwork, 1)));
+  lwork = WorkSize(query);
+  std::vector<double> work(static_cast<std::size_t>(lwork));
   dgebrd_(&cols, &rows, a.data(), &cols, d.data(), sub.data(), tauq.data(), taup.data(),
           work.data(), &lwork, &info);
   if (info != 0) return false;
-  e[0] = 0.0;
-  for (int i = 1; i < cols; ++i) e[i] = sub[static_cast<std::size_t>(i - 1)];
-  // The last reflection from the right has a single element. LAPACK leaves it alone; Svd's
-  // reflects it, which negates the last column of the form.
-  if (cols > 1 && e[cols - 1] != 0.0) {
-    e[cols - 1] = -e[cols - 1];
-    d[cols - 1] = -d[cols - 1];
+
+  // The form with Svd's signs: the last reflection from the right has a single element, which
+  // LAPACK leaves alone and Svd's reduction reflects, negating the last column of the form.
+  Vector sd(cols), se(cols);
+  for (int i = 0; i < cols; ++i) {
+    sd[i] = d[i];
+    se[i] = i == 0 ? 0.0 : sub[static_cast<std::size_t>(i - 1)];
   }
+  if (cols > 1 && se[cols - 1] != 0.0) {
+    se[cols - 1] = -se[cols - 1];
+    sd[cols - 1] = -sd[cols - 1];
+  }
+  const std::vector<double> guide = SignGuide(sd, se, cols);
+
+  // The form's singular vectors, largest value first.
+  std::vector<double> ub(Cells(cols, cols)), vtb(Cells(cols, cols));
+  std::vector<double> bdWork(3 * Cells(cols, cols) + 4 * static_cast<std::size_t>(cols));
+  std::vector<int> iwork(8 * static_cast<std::size_t>(cols));
+  double unusedQ = 0.0;
+  int unusedIq = 0;
+  dbdsdc_("L", "I", &cols, d.data(), sub.data(), ub.data(), &cols, vtb.data(), &cols, &unusedQ,
+          &unusedIq, bdWork.data(), iwork.data(), &info, 1, 1);
+  if (info != 0) return false;
+  for (int c = 0; c < cols; ++c) w[c] = d[c];
+
+  // x's right vectors: Q times the form's left ones; x's left vectors: the form's right ones
+  // (padded with zeros to the rows) times P-transposed.
+  std::vector<double> left(ub.begin(), ub.begin() + static_cast<std::ptrdiff_t>(Cells(cols, keep)));
+  std::vector<double> right(Cells(keep, rows), 0.0);
+  for (int c = 0; c < keep; ++c)
+    for (int j = 0; j < cols; ++j)
+      right[static_cast<std::size_t>(c) + Cells(j, keep)] = vtb[static_cast<std::size_t>(c) + Cells(j, cols)];
+  lwork = -1;
+  dormbr_("Q", "L", "N", &cols, &keep, &rows, a.data(), &cols, tauq.data(), left.data(), &cols,
+          &query, &lwork, &info, 1, 1, 1);
+  int need = WorkSize(query);
+  dormbr_("P", "R", "T", &keep, &rows, &cols, a.data(), &cols, taup.data(), right.data(), &keep,
+          &query, &lwork, &info, 1, 1, 1);
+  need = std::max(need, WorkSize(query));
+  work.assign(static_cast<std::size_t>(need), 0.0);
+  dormbr_("Q", "L", "N", &cols, &keep, &rows, a.data(), &cols, tauq.data(), left.data(), &cols,
+          work.data(), &need, &info, 1, 1, 1);
+  if (info != 0) return false;
+  dormbr_("P", "R", "T", &keep, &rows, &cols, a.data(), &cols, taup.data(), right.data(), &keep,
+          work.data(), &need, &info, 1, 1, 1);
+  if (info != 0) return false;
+  KeepPointed(
+      guide, rows, cols, keep, [&](int c) { return left.data() + Cells(c, cols); },
+      [&](int i, int c) { return right[static_cast<std::size_t>(c) + Cells(i, keep)]; }, v, u);
+  return true;
+}
+
+// As many coordinates as specimens or more. Svd's reduction itself gives the signs: its cost
+// grows with the square of the rows only (LAPACK would reach the lower form of a wide matrix,
+// and of a square one's transpose). The vectors come from LAPACK's divide and conquer on the
+// transpose, whose left vectors are x's right ones.
+bool WideSvd(const Matrix& x, int rows, int cols, int keep, Vector& w, Matrix& v, Matrix& u) {
+  Vector d(cols), e(cols);
+  {
+    Matrix reduced(rows, cols);
+    CopyBlock(x, reduced, rows, cols);
+    Bidiagonalise(reduced, rows, cols, d, e);
+  }
+  const std::vector<double> guide = SignGuide(d, e, cols);
+
+  const int k = std::min(rows, cols);
+  std::vector<double> a = Transpose(x, rows, cols);
+  std::vector<double> s(static_cast<std::size_t>(k));
+  std::vector<double> left(Cells(cols, k)), right(Cells(k, rows));
+  std::vector<int> iwork(8 * static_cast<std::size_t>(k));
+  int info = 0, lwork = -1;
+  double query = 0.0;
+  dgesdd_("S", &cols, &rows, a.data(), &cols, s.data(), left.data(), &cols, right.data(), &k,
+          &query, &lwork, iwork.data(), &info, 1);
+  if (info != 0) return false;
+  lwork = WorkSize(query);
+  std::vector<double> work(static_cast<std::size_t>(lwork));
+  dgesdd_("S", &cols, &rows, a.data(), &cols, s.data(), left.data(), &cols, right.data(), &k,
+          work.data(), &lwork, iwork.data(), &info, 1);
+  if (info != 0) return false;
+  for (int c = 0; c < cols; ++c) w[c] = c < k ? s[static_cast<std::size_t>(c)] : 0.0;
+  KeepPointed(
+      guide, rows, cols, std::min(keep, k), [&](int c) { return left.data() + Cells(c, cols); },
+      [&](int i, int c) { return right[static_cast<std::size_t>(c) + Cells(i, k)]; }, v, u);
   return true;
 }
 
@@ -75,52 +190,8 @@ bool BidiagonalForm(const Matrix& x, int rows, int cols, Vector& d, Vector& e) {
 
 bool LargeSvd(const Matrix& x, int rows, int cols, int keep, Vector& w, Matrix& v, Matrix& u) {
   try {
-    // The signs: Svd's own last step on the bidiagonal form, following only the first row of V.
-    Vector d(cols), e(cols);
-    if (!BidiagonalForm(x, rows, cols, d, e)) return false;
-    std::vector<double> firstRow;
-    DiagonaliseFirstRowOfV(d, e, cols, firstRow);
-    // Sorted the way SortComponents sorts, the later of equal values first.
-    std::vector<int> order(static_cast<std::size_t>(cols));
-    for (int c = 0; c < cols; ++c) order[static_cast<std::size_t>(c)] = c;
-    for (int c = 0; c < cols - 1; ++c) {
-      int pick = c;
-      double best = d[order[static_cast<std::size_t>(c)]];
-      for (int j = c; j < cols; ++j)
-        if (d[order[static_cast<std::size_t>(j)]] >= best) {
-          best = d[order[static_cast<std::size_t>(j)]];
-          pick = j;
-        }
-      std::swap(order[static_cast<std::size_t>(c)], order[static_cast<std::size_t>(pick)]);
-    }
-
-    // The vectors: LAPACK's divide and conquer on the transpose (cols x rows), whose left
-    // vectors are x's right ones.
-    const int k = std::min(rows, cols);
-    std::vector<double> a = Transpose(x, rows, cols);
-    std::vector<double> s(static_cast<std::size_t>(k));
-    std::vector<double> left(Cells(cols, k)), right(Cells(k, rows));
-    std::vector<int> iwork(8 * static_cast<std::size_t>(k));
-    int info = 0, lwork = -1;
-    double size = 0.0;
-    dgesdd_("S", &cols, &rows, a.data(), &cols, s.data(), left.data(), &cols, right.data(), &k,
-            &size, &lwork, iwork.data(), &info, 1);
-    if (info != 0) return false;
-    lwork = static_cast<int>(size);
-    std::vector<double> work(static_cast<std::size_t>(std::max(lwork, 1)));
-    dgesdd_("S", &cols, &rows, a.data(), &cols, s.data(), left.data(), &cols, right.data(), &k,
-            work.data(), &lwork, iwork.data(), &info, 1);
-    if (info != 0) return false;
-
-    for (int c = 0; c < cols; ++c) w[c] = c < k ? s[static_cast<std::size_t>(c)] : 0.0;
-    for (int c = 0; c < keep && c < k; ++c) {
-      const double* column = left.data() + Cells(c, cols);
-      const double guide = firstRow[static_cast<std::size_t>(order[static_cast<std::size_t>(c)])];
-      const double flip = guide * column[0] < 0.0 ? -1.0 : 1.0;
-      for (int r = 0; r < cols; ++r) v[r][c] = flip * column[r];
-      for (int i = 0; i < rows; ++i) u[i][c] = flip * right[static_cast<std::size_t>(c) + Cells(i, k)];
-    }
-    return true;
+    return rows > cols ? TallSvd(x, rows, cols, keep, w, v, u)
+                       : WideSvd(x, rows, cols, keep, w, v, u);
   } catch (const std::bad_alloc&) {
     return false;
   }

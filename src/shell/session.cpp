@@ -102,6 +102,10 @@ void Adopt(Session& s, Arrays&& a, Capacity c) {
   s.Sizes = std::move(a.Sizes);
   s.SpecimenNames = std::move(a.SpecimenNames);
   s.Links = std::move(a.Links);
+  // What pointed beyond a smaller capacity goes.
+  s.LinkCount = std::min(s.LinkCount, LinkCapacity(c));
+  if (s.GroupLimit > c.Specimens) s.GroupLimit = 0;
+  if (s.SelectedSpecimen >= c.Specimens) s.SelectedSpecimen = 0;
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ struct Stage {
 const std::set<C> kAlways = {C::ClearSession, C::Quit,        C::ViewLog,         C::DefineGroups,
                              C::OptionColor,  C::Enveloppe,   C::DeformationGrid, C::Ellipses,
                              C::AxisTitles,   C::AxisScales,  C::Legend,          C::LargeMarkers,
-                             C::NameLabels,   C::FitOnResize, C::Help1,           C::ViewAbout};
+                             C::NameLabels,   C::FitOnResize, C::Help1,           C::ViewAbout,
+                             C::DataCapacity};
 
 std::set<C> With(std::set<C> extra) {
   extra.insert(kAlways.begin(), kAlways.end());

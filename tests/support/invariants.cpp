@@ -178,13 +178,13 @@ std::string SessionFault(const Session& s) {
   };
   matrix("Coordinates", s.Coordinates, n, m);
   matrix("Residuals", s.Residuals, n, m);
-  matrix("Scores", s.Scores, n, MaxComponents);
+  matrix("Scores", s.Scores, n, std::min(MaxComponents, s.Scores.Cols()));
   matrix("Pcs", s.Pcs, m, MaxComponents);
   vector("Consensus", s.Consensus, m);
-  vector("SingularValues", s.SingularValues, MaxComponents);
-  vector("ResultVector", s.ResultVector, MaxCoordinates);
-  vector("Coefficients", s.Coefficients, MaxCoordinates);
-  vector("GroupCoefficients", s.GroupCoefficients, MaxCoordinates);
+  vector("SingularValues", s.SingularValues, s.SingularValues.Size());
+  vector("ResultVector", s.ResultVector, s.ResultVector.Size());
+  vector("Coefficients", s.Coefficients, s.Coefficients.Size());
+  vector("GroupCoefficients", s.GroupCoefficients, s.GroupCoefficients.Size());
   vector("Projections", s.Projections, n);
   vector("Factor", s.Factor, n);
   vector("GroupCodes", s.GroupCodes, n);

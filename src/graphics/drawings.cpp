@@ -250,6 +250,10 @@ Picture Draw(const Session& s, DrawingBody body, int width, int height) {
   Picture picture;
   ShapeDrawer draw(s, picture, width, height, scale);
   body(s, draw);
+  // Beyond the default capacity most marks of a crowd of specimens fall on marks drawn again
+  // later; only the last of each is replayed. (Within it every item stays, as always.)
+  if (s.SpecimenCount > MaxSpecimens || s.CoordinateCount() > MaxCoordinates)
+    DropHiddenRepeats(picture);
   return picture;
 }
 

@@ -72,6 +72,11 @@ class Canvas {
   int y_ = 0;
 };
 
+// Drops every line, rectangle and ellipse that the same item drawn again later covers whole: the
+// picture shows the same (pixel for pixel where edges are not smoothed) with fewer items to
+// replay. Text stays.
+void DropHiddenRepeats(Picture& picture);
+
 // The picture as plain text, one item per line in drawing order:
 //   picture W H
 //   line X1 Y1 X2 Y2 #rrggbb WIDTH STYLE      (STYLE: solid, dot or dash)

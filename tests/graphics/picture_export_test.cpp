@@ -41,3 +41,26 @@ TEST(PictureExport, FormatFollowsTheExtensionInAnyCase) {
 
 }  // namespace
 }  // namespace vrel
+
+namespace vrel {
+namespace {
+
+// A shape drawn again later is dropped where it first came, and only there: what lies between
+// the two and text stay in their order, as do the same corners with another pen, fill or kind.
+TEST(PictureExport, DropsOnlyShapesThatTheSameShapeCoversLater) {
+  const auto rect = [](int x, std::uint32_t colour, std::optional<std::uint32_t> fill) {
+    return PictureItem{PictureItem::Rectangle, x, 0, x + 4, 4, Pen{colour}, "", fill};
+  };
+  const PictureItem a = rect(1, Black, std::nullopt), b = rect(3, Black, std::nullopt);
+  const PictureItem red = rect(1, Red, std::nullopt), filled = rect(1, Black, Blue);
+  const PictureItem line{PictureItem::Line, 1, 0, 5, 4};
+  const PictureItem text{PictureItem::Text, 1, 0, 0, 0, Pen{}, "1"};
+  const PictureItem far{PictureItem::Line, 40000, 0, 40004, 4};
+  Picture picture{10, 10, {a, b, red, filled, line, text, a, text, far, far, a}};
+  DropHiddenRepeats(picture);
+  EXPECT_EQ(picture.items,
+            (std::vector<PictureItem>{b, red, filled, line, text, text, far, far, a}));
+}
+
+}  // namespace
+}  // namespace vrel

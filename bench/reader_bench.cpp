@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "batch/batch_runner.h"
 #include "files/number_reader.h"
@@ -89,5 +92,72 @@ void BM_WholeAnalysisOfFullCapacitySet(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WholeAnalysisOfFullCapacitySet)->Unit(benchmark::kMillisecond);
+
+// A larger data set: n specimens of p landmarks in 3-D, a mean shape with a change that grows with
+// size, each specimen sized, turned at random, moved and jittered; full precision.
+std::string LargeSetText(int n, int p) {
+  std::mt19937 gen(7u);
+  std::normal_distribution<double> unit(0.0, 1.0);
+  std::uniform_real_distribution<double> size(0.5, 1.5), shift(-10.0, 10.0);
+  std::vector<double> mean(3 * static_cast<std::size_t>(p)), change(mean.size());
+  for (std::size_t j = 0; j < mean.size(); ++j) mean[j] = unit(gen), change[j] = 0.05 * unit(gen);
+  std::string text = std::to_string(n) + " " + std::to_string(p) + " 3\n";
+  char number[32];
+  for (int i = 0; i < n; ++i) {
+    double q[4], norm = 0.0;
+    for (double& v : q) v = unit(gen), norm += v * v;
+    for (double& v : q) v /= std::sqrt(norm);
+    const double w = q[0], x = q[1], y = q[2], z = q[3];
+    const double r[3][3] = {{1 - 2 * (y * y + z * z), 2 * (x * y - z * w), 2 * (x * z + y * w)},
+                            {2 * (x * y + z * w), 1 - 2 * (x * x + z * z), 2 * (y * z - x * w)},
+                            {2 * (x * z - y * w), 2 * (y * z + x * w), 1 - 2 * (x * x + y * y)}};
+    const double s = size(gen), move[3] = {shift(gen), shift(gen), shift(gen)};
+    for (int l = 0; l < p; ++l) {
+      double point[3];
+      for (int a = 0; a < 3; ++a)
+        point[a] = mean[3 * l + a] + s * change[3 * l + a] + 0.02 * unit(gen);
+      for (int a = 0; a < 3; ++a) {
+        const double value =
+            50.0 * s * (r[a][0] * point[0] + r[a][1] * point[1] + r[a][2] * point[2]) + move[a];
+        std::snprintf(number, sizeof number, "%.17g ", value);
+        text += number;
+      }
+    }
+    text += '\n';
+  }
+  return text;
+}
+
+// The whole analysis of a larger set, in a session that makes room for it, step by step: the
+// time of each step is a counter (seconds per run).
+void BM_WholeAnalysisOfLargeSet(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0)), p = static_cast<int>(state.range(1));
+  vrel::InMemoryFiles files;
+  files.Set("large.dat", LargeSetText(n, p));
+  const char* steps[] = {"open-data large.dat", "superimpose", "components", "regression 5",
+                         "regression-test 5"};
+  const char* names[] = {"open", "superimpose", "components", "regression", "test"};
+  double seconds[5] = {};
+  for (auto _ : state) {
+    vrel::Session session;
+    for (int step = 0; step < 5; ++step) {
+      std::istringstream in(steps[step]);
+      std::ostringstream out, err;
+      const auto start = std::chrono::steady_clock::now();
+      if (vrel::RunBatchScript(session, "bench.vrel", in, out, err, false, nullptr, true) != 0)
+        state.SkipWithError(err.str().c_str());
+      seconds[step] +=
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+  }
+  for (int step = 0; step < 5; ++step)
+    state.counters[names[step]] = benchmark::Counter(seconds[step], benchmark::Counter::kAvgIterations);
+}
+// 2,000 specimens of 500 landmarks (1,500 coordinates) and 10,000 of 100 (300 coordinates).
+BENCHMARK(BM_WholeAnalysisOfLargeSet)
+    ->Args({2000, 500})
+    ->Args({10000, 100})
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
 
 }  // namespace

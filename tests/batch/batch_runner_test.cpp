@@ -260,10 +260,11 @@ TEST(BatchScript, ExportHandsImagesToTheWriter) {
 }
 
 // The installed program on a script file: its exit status, and what it wrote to both streams.
-int RunProgram(const std::string& script, std::string& output) {
+int RunProgram(const std::string& script, std::string& output, const std::string& options = "") {
   const std::string written = test::ScratchDir() + "program_output.txt";
-  const int status = std::system(
-      (std::string(VREL_BATCH_PATH) + " '" + script + "' > '" + written + "' 2>&1").c_str());
+  const int status = std::system((std::string(VREL_BATCH_PATH) + " " + options + " '" + script +
+                                  "' > '" + written + "' 2>&1")
+                                     .c_str());
   output = test::ReadWhole(written);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -273,7 +274,11 @@ TEST(BatchProgram, ExitStatusFollowsTheScript) {
     std::string script;
     int status;
     std::string output;  // a part of what it wrote; empty: nothing at all
+    std::string options = "";
   };
+  const std::string fish = test::WriteScratch(
+      "fish.vrel", "open-data " + test::DataFile("pupfish.tps") + "\nsuperimpose\ncomponents\n");
+  const std::string clean = test::WriteScratch("clean.vrel", "clear-session\n");
   const Case cases[] = {
       {test::WriteScratch("clean.vrel", "# nothing but a comment\nclear-session\n"), 0, ""},
       {test::WriteScratch("unknown.vrel", "clear-session\nunknown-word\n"), 1,
@@ -281,10 +286,20 @@ TEST(BatchProgram, ExitStatusFollowsTheScript) {
       // A script that cannot be read is not run: status 2, apart from 1 for a message.
       {test::ScratchDir() + "missing.vrel", 2, "cannot read the script"},
       {test::ScratchDir(), 2, "cannot read the script"},
+      // The capacity: auto makes room for a file, NxM within range only.
+      {fish, 1, "fish.vrel:1: Incorrect number of landmarks\n"},
+      {fish, 0, "Components kept: the first 96 of 112.\n", "--capacity auto"},
+      {fish, 0, "Data: 54 Specimens", "--capacity 54x112"},
+      {fish, 1, "Incorrect number of specimens", "--capacity 53x112"},
+      {clean, 0, "", "--capacity 100000x1"},
+      {clean, 0, "", "--capacity 1x30000"},
+      {clean, 2, "--capacity takes auto or NxM", "--capacity 100001x30000"},
+      {clean, 2, "--capacity takes auto or NxM", "--capacity 300x30001"},
+      {clean, 2, "--capacity takes auto or NxM", "--capacity"},  // takes the script for NxM
   };
   for (const Case& c : cases) {
     std::string output;
-    EXPECT_EQ(RunProgram(c.script, output), c.status) << c.script;
+    EXPECT_EQ(RunProgram(c.script, output, c.options), c.status) << c.script << c.options;
     if (c.output.empty()) {
       EXPECT_EQ(output, "");
     } else {

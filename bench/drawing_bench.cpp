@@ -22,7 +22,8 @@ namespace {
 // enough), p links round the outline, the selected specimen highlighted, labels and colour on,
 // turned a little.
 vrel::Session FullSession(int n, int p, int k) {
-  vrel::Session s(vrel::Capacity{std::max(n, vrel::MaxSpecimens), std::max(p * k, vrel::MaxCoordinates)});
+  vrel::Session s(
+      vrel::Capacity{std::max(n, vrel::MaxSpecimens), std::max(p * k, vrel::MaxCoordinates)});
   s.SpecimenCount = n;
   s.LandmarkCount = p;
   s.DimensionCount = k;
@@ -44,9 +45,9 @@ vrel::Session FullSession(int n, int p, int k) {
 }
 
 void BM_RecordSpecimens(benchmark::State& state) {
-  const vrel::Session s = FullSession(static_cast<int>(state.range(0)),
-                                      static_cast<int>(state.range(1)),
-                                      static_cast<int>(state.range(2)));
+  const vrel::Session s =
+      FullSession(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                  static_cast<int>(state.range(2)));
   for (auto _ : state) benchmark::DoNotOptimize(vrel::DrawSpecimens(s, 568, 375));
 }
 // The default capacity filled in the plane and in space, and 2,000 specimens of 500 landmarks.
@@ -64,9 +65,9 @@ void BM_RecordAndReplaySpecimens(benchmark::State& state) {
   static char name[] = "vrel_bench";
   static char* argv[] = {name, nullptr};
   static QGuiApplication application(argc, argv);
-  const vrel::Session s = FullSession(static_cast<int>(state.range(0)),
-                                      static_cast<int>(state.range(1)),
-                                      static_cast<int>(state.range(2)));
+  const vrel::Session s =
+      FullSession(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                  static_cast<int>(state.range(2)));
   for (auto _ : state)
     benchmark::DoNotOptimize(vrel::PictureImage(vrel::DrawSpecimens(s, 568, 375)));
 }

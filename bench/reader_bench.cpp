@@ -151,7 +151,8 @@ void BM_WholeAnalysisOfLargeSet(benchmark::State& state) {
     }
   }
   for (int step = 0; step < 5; ++step)
-    state.counters[names[step]] = benchmark::Counter(seconds[step], benchmark::Counter::kAvgIterations);
+    state.counters[names[step]] =
+        benchmark::Counter(seconds[step], benchmark::Counter::kAvgIterations);
 }
 // 2,000 specimens of 500 landmarks (1,500 coordinates) and 10,000 of 100 (300 coordinates).
 BENCHMARK(BM_WholeAnalysisOfLargeSet)

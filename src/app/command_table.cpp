@@ -111,8 +111,8 @@ const std::vector<MenuSpec>& MenuBar() {
        "&Options",
        {item(C::DefineGroups), separator, item(C::OptionColor), item(C::Enveloppe), separator,
         item(C::DeformationGrid), item(C::Ellipses), item(C::AxisTitles), item(C::AxisScales),
-        item(C::Legend), item(C::LargeMarkers), item(C::NameLabels),
-        item(C::FitOnResize), separator, item(C::DataCapacity)}},
+        item(C::Legend), item(C::LargeMarkers), item(C::NameLabels), item(C::FitOnResize),
+        separator, item(C::DataCapacity)}},
       {"About1", "&About", {item(C::Help1), separator, item(C::ViewAbout)}},
   };
   return menus;

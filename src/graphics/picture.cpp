@@ -74,7 +74,9 @@ std::optional<ShapeKey> Packed(const PictureItem& a) {
   for (const int v : {a.x1, a.y1, a.x2, a.y2})
     if (v < -32768 || v > 32767) return std::nullopt;
   if (a.pen.width < 0 || a.pen.width > 255) return std::nullopt;
-  const auto bits16 = [](int v) { return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v)); };
+  const auto bits16 = [](int v) {
+    return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v));
+  };
   ShapeKey key;
   key.corners = bits16(a.x1) | bits16(a.y1) << 16 | bits16(a.x2) << 32 | bits16(a.y2) << 48;
   key.look = (static_cast<std::uint64_t>(a.pen.colour) & 0xFFFFFF) |

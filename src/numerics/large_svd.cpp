@@ -19,8 +19,8 @@ void dormbr_(const char* vect, const char* side, const char* trans, const int* m
              const int* ldc, double* work, const int* lwork, int* info, std::size_t vectLength,
              std::size_t sideLength, std::size_t transLength);
 void dgesdd_(const char* jobz, const int* m, const int* n, double* a, const int* lda, double* s,
-             double* u, const int* ldu, double* vt, const int* ldvt, double* work,
-             const int* lwork, int* iwork, int* info, std::size_t jobzLength);
+             double* u, const int* ldu, double* vt, const int* ldvt, double* work, const int* lwork,
+             int* iwork, int* info, std::size_t jobzLength);
 }
 
 namespace vrel {
@@ -62,7 +62,8 @@ std::vector<double> SignGuide(Vector& d, Vector& e, int cols) {
   }
   std::vector<double> guide(static_cast<std::size_t>(cols));
   for (int c = 0; c < cols; ++c)
-    guide[static_cast<std::size_t>(c)] = firstRow[static_cast<std::size_t>(order[static_cast<std::size_t>(c)])];
+    guide[static_cast<std::size_t>(c)] =
+        firstRow[static_cast<std::size_t>(order[static_cast<std::size_t>(c)])];
   return guide;
 }
 
@@ -130,7 +131,8 @@ bool TallSvd(const Matrix& x, int rows, int cols, int keep, Vector& w, Matrix& v
   std::vector<double> right(Cells(keep, rows), 0.0);
   for (int c = 0; c < keep; ++c)
     for (int j = 0; j < cols; ++j)
-      right[static_cast<std::size_t>(c) + Cells(j, keep)] = vtb[static_cast<std::size_t>(c) + Cells(j, cols)];
+      right[static_cast<std::size_t>(c) + Cells(j, keep)] =
+          vtb[static_cast<std::size_t>(c) + Cells(j, cols)];
   lwork = -1;
   dormbr_("Q", "L", "N", &cols, &keep, &rows, a.data(), &cols, tauq.data(), left.data(), &cols,
           &query, &lwork, &info, 1, 1, 1);

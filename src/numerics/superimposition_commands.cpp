@@ -16,8 +16,7 @@ namespace vrel {
 namespace {
 
 void StoreSuperimposition(Session& s, Frontend& fe, const Matrix& coordinates, Vector consensus,
-                          const std::vector<double>& sizes,
-                          const std::string& methodLine) {
+                          const std::vector<double>& sizes, const std::string& methodLine) {
   const int n = s.SpecimenCount;
   const int m = s.CoordinateCount();
   CopyBlock(coordinates, s.Coordinates, n, m);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/main_form.h"
 
-#include "shell/specimen_names.h"
-
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,6 +24,7 @@
 #include "qt/help_window.h"
 #include "qt/qt_support.h"
 #include "shell/enabling.h"
+#include "shell/specimen_names.h"
 
 namespace vrel {
 

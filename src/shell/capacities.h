@@ -9,9 +9,9 @@ namespace vrel {
 inline constexpr int MaxSpecimens = 300;
 inline constexpr int MaxCoordinates = 99;  // landmarks x dimensions
 inline constexpr int MaxDimensions = 3;
-inline constexpr int MaxComponents = 99;   // columns of Scores and Pcs
-inline constexpr int MaxLinks = 49;        // pairs, 98 landmark numbers
-inline constexpr int MaxSelection = 99;    // one entry per landmark of a one-dimensional set
+inline constexpr int MaxComponents = 99;  // columns of Scores and Pcs
+inline constexpr int MaxLinks = 49;       // pairs, 98 landmark numbers
+inline constexpr int MaxSelection = 99;   // one entry per landmark of a one-dimensional set
 
 // How much a session holds: specimens, and coordinates per specimen. Every session holds the
 // default unless the user asks for more.

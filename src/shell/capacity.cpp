@@ -50,8 +50,8 @@ bool ChangeCapacity(Session& s, Frontend& fe, const Capacity& capacity) {
     return false;
   }
   fe.SetComboItems(Combo::Indi, SpecimenListItems(s));
-  fe.AppendLog(Format("Capacity: %d specimens of %d coordinates", capacity.Specimens,
-                      capacity.Coordinates));
+  fe.AppendLog(
+      Format("Capacity: %d specimens of %d coordinates", capacity.Specimens, capacity.Coordinates));
   return true;
 }
 

@@ -77,8 +77,8 @@ struct Arrays {
     Links.resize(2 * static_cast<std::size_t>(LinkCapacity(c)));
   }
   Matrix Coordinates, Residuals, Scores, Pcs;
-  Vector Consensus, Factor, GroupCodes, Coefficients, GroupCoefficients, ResultVector,
-      Projections, SingularValues, LandmarkSelection;
+  Vector Consensus, Factor, GroupCodes, Coefficients, GroupCoefficients, ResultVector, Projections,
+      SingularValues, LandmarkSelection;
   std::vector<double> Sizes;
   std::vector<std::string> SpecimenNames;
   std::vector<std::int32_t> Links;

@@ -51,18 +51,18 @@ struct Session : DataDimensions {
 
   // What the arrays hold: N specimens of M coordinates, 300 x 99 unless the user asked for more.
   Capacity Room;
-  Matrix Coordinates;        // N x M
-  Vector Consensus;          // M
-  Matrix Residuals;          // N x M
-  Matrix Scores;             // N x max(99, M): scores 0..95, Cs/Fac 96, Regres 97, Discrim 98
-  Matrix Pcs;                // M x 99: components 0..96, regression 97, discrimination 98
-  Vector SingularValues;     // max(99, M)
-  Vector ResultVector;       // M
-  Vector Projections;        // N
-  Vector Coefficients;       // M
-  Vector GroupCoefficients;  // M
-  Vector Factor;             // N
-  Vector GroupCodes;         // N
+  Matrix Coordinates;         // N x M
+  Vector Consensus;           // M
+  Matrix Residuals;           // N x M
+  Matrix Scores;              // N x max(99, M): scores 0..95, Cs/Fac 96, Regres 97, Discrim 98
+  Matrix Pcs;                 // M x 99: components 0..96, regression 97, discrimination 98
+  Vector SingularValues;      // max(99, M)
+  Vector ResultVector;        // M
+  Vector Projections;         // N
+  Vector Coefficients;        // M
+  Vector GroupCoefficients;   // M
+  Vector Factor;              // N
+  Vector GroupCodes;          // N
   std::vector<double> Sizes;  // N
   // The name each specimen came with (empty: known by its number); see SpecimenName.
   std::vector<std::string> SpecimenNames;  // N

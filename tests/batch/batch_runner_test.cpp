@@ -262,9 +262,9 @@ TEST(BatchScript, ExportHandsImagesToTheWriter) {
 // The installed program on a script file: its exit status, and what it wrote to both streams.
 int RunProgram(const std::string& script, std::string& output, const std::string& options = "") {
   const std::string written = test::ScratchDir() + "program_output.txt";
-  const int status = std::system((std::string(VREL_BATCH_PATH) + " " + options + " '" + script +
-                                  "' > '" + written + "' 2>&1")
-                                     .c_str());
+  const int status = std::system(
+      (std::string(VREL_BATCH_PATH) + " " + options + " '" + script + "' > '" + written + "' 2>&1")
+          .c_str());
   output = test::ReadWhole(written);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -353,9 +353,9 @@ TEST(BatchProgram, TheExampleFiguresAreMade) {
     int width, height;
     int scale = 1;  // of the PNG; the SVG keeps the window's size
   };
-  const Figure figures[] = {{"specimens", 568, 375},       {"regression", 560, 367},
-                            {"plot", 550, 349},            {"regression_grid", 560, 367},
-                            {"plot_ellipses", 550, 349},   {"plot_publication", 550, 349, 3},
+  const Figure figures[] = {{"specimens", 568, 375},     {"regression", 560, 367},
+                            {"plot", 550, 349},          {"regression_grid", 560, 367},
+                            {"plot_ellipses", 550, 349}, {"plot_publication", 550, 349, 3},
                             {"specimens_fit", 568, 375}};
   for (const Figure& f : figures) {
     EXPECT_EQ(test::PngSize(dir + f.name + ".png"),

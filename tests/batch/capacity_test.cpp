@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sessions beyond the default capacity: the setting, Open Data's offer, and every reader and
 // result file at a larger capacity.
+#include "shell/capacity.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,7 +14,6 @@
 
 #include "batch/batch_runner.h"
 #include "files/file_commands.h"
-#include "shell/capacity.h"
 #include "support/checks.h"
 #include "support/landmark_formats.h"
 #include "support/scripted_frontend.h"
@@ -80,8 +81,8 @@ TEST(Capacity, ReadsNxMWithinTheRangeOnly) {
   EXPECT_EQ(ParseCapacity("400\u00d7150"), (Capacity{400, 150}));
   EXPECT_EQ(ParseCapacity("1x1"), (Capacity{1, 1}));
   EXPECT_EQ(ParseCapacity("100000x30000"), (Capacity{100000, 30000}));
-  for (const char* bad : {"0x99", "300x0", "100001x99", "300x30001", "-5x99", "+5x99", "300",
-                          "x99", "300x", " 300x99", "300x99x2", "3e2x99", "auto"})
+  for (const char* bad : {"0x99", "300x0", "100001x99", "300x30001", "-5x99", "+5x99", "300", "x99",
+                          "300x", " 300x99", "300x99x2", "3e2x99", "auto"})
     EXPECT_FALSE(ParseCapacity(bad)) << bad;
 }
 
@@ -116,8 +117,9 @@ TEST(Capacity, TheWordChangesTheSessionOnlyWithinRangeAndWithoutData) {
   Session s;
   const ScriptRun run =
       RunScript(s, "open-data " + test::DataFile("gorilla.dat") + "\ncapacity 400 150\n");
-  EXPECT_EQ(run.err, "big.vrel:2: The capacity changes only while no data are loaded: clear the "
-                     "session first\n");
+  EXPECT_EQ(run.err,
+            "big.vrel:2: The capacity changes only while no data are loaded: clear the "
+            "session first\n");
   EXPECT_EQ(s.Room, Capacity{});
 }
 
@@ -170,7 +172,8 @@ TEST(Capacity, EveryReaderAndResultFileWorksBeyondTheDefault) {
   test::WriteScratch("big.tps", test::TpsFromDat(dat, 0.0, {}));
   test::WriteScratch("big.nts", test::NtsFromDat(dat, {}));
   std::string links = "60\n", factor = "320 1 1\n", selection = "1 60 1\n";
-  for (int l = 1; l <= 60; ++l) links += std::to_string(l) + " " + std::to_string(l % 60 + 1) + "\n";
+  for (int l = 1; l <= 60; ++l)
+    links += std::to_string(l) + " " + std::to_string(l % 60 + 1) + "\n";
   for (int i = 0; i < 320; ++i) factor += std::to_string(i % 13) + "\n";
   for (int l = 0; l < 60; ++l) selection += l == 59 ? "0\n" : "1\n";
   test::WriteScratch("big.lie", links);
@@ -180,25 +183,53 @@ TEST(Capacity, EveryReaderAndResultFileWorksBeyondTheDefault) {
   for (const char* layout : {"dat", "tps", "nts"}) {
     SCOPED_TRACE(layout);
     Session s;
-    const ScriptRun run = RunScript(s, "capacity 400 150\n"
-                                 "open-data " + dir + "big." + layout + "\n"
-                                 "open-link " + dir + "big.lie\n"
-                                 "superimpose\ncomponents\n"
-                                 "open-factor " + dir + "big_factor.vec\n"
-                                 "regression 5\n"
-                                 "save-consensus " + dir + "cons.txt\n"
-                                 "save-pcs 120 " + dir + "pcs.vec\n"
-                                 "save-one-pcs 1 " + dir + "dir.vec\n"
-                                 "save-scores 120 " + dir + "scores.csv\n"
-                                 "save-residuals " + dir + "res.txt\n"
-                                 "show-specimens\nexport specimens " + dir + "specimens.txt\n"
-                                 "reload-consensus " + dir + "cons.txt\n"
-                                 "components\n"
-                                 "reload-pcs " + dir + "pcs.vec\n"
-                                 "hyperprojection " + dir + "dir.vec\n"
-                                 "clear-session\n"
-                                 "open-data " + dir + "big." + layout + "\n"
-                                 "open-selection " + dir + "big_select.vec\n");
+    const ScriptRun run = RunScript(s,
+                                    "capacity 400 150\n"
+                                    "open-data " +
+                                        dir + "big." + layout +
+                                        "\n"
+                                        "open-link " +
+                                        dir +
+                                        "big.lie\n"
+                                        "superimpose\ncomponents\n"
+                                        "open-factor " +
+                                        dir +
+                                        "big_factor.vec\n"
+                                        "regression 5\n"
+                                        "save-consensus " +
+                                        dir +
+                                        "cons.txt\n"
+                                        "save-pcs 120 " +
+                                        dir +
+                                        "pcs.vec\n"
+                                        "save-one-pcs 1 " +
+                                        dir +
+                                        "dir.vec\n"
+                                        "save-scores 120 " +
+                                        dir +
+                                        "scores.csv\n"
+                                        "save-residuals " +
+                                        dir +
+                                        "res.txt\n"
+                                        "show-specimens\nexport specimens " +
+                                        dir +
+                                        "specimens.txt\n"
+                                        "reload-consensus " +
+                                        dir +
+                                        "cons.txt\n"
+                                        "components\n"
+                                        "reload-pcs " +
+                                        dir +
+                                        "pcs.vec\n"
+                                        "hyperprojection " +
+                                        dir +
+                                        "dir.vec\n"
+                                        "clear-session\n"
+                                        "open-data " +
+                                        dir + "big." + layout +
+                                        "\n"
+                                        "open-selection " +
+                                        dir + "big_select.vec\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Count(run.out, "Data: 320 Specimens, 60 Points, 2 Dimensions."), 2);
     EXPECT_EQ(Count(run.out, "Components kept: the first 96 of 120."), 2);

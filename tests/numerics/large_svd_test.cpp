@@ -27,7 +27,7 @@ Matrix Random(int rows, int cols, unsigned seed) {
 // reduces to, which LAPACK reaches by another rounding: a pair of components may then point the
 // other way (two of the 885 components here). Without the sign rule half of them would.
 TEST(LargeSvd, AgreesWithTheProgramsOwnDecompositionValueForValueAndSignForSign) {
-  const int shapes[][3] = {{40, 12, 12}, {12, 12, 12}, {60, 30, 8},
+  const int shapes[][3] = {{40, 12, 12}, {12, 12, 12},  {60, 30, 8},
                            {9, 25, 9},   {54, 112, 40}, {300, 99, 96}};
   unsigned seed = 1;
   int kept = 0, flips = 0;

@@ -109,7 +109,8 @@ TEST(RealData, TheFishSetBeyondTheDefaultMatchesAnIndependentFit) {
   std::vector<std::vector<double>> x(n, std::vector<double>(m));
   for (int i = 0; i < n; ++i) {
     double cx = 0.0, cy = 0.0, size = 0.0;
-    for (int l = 0; l < p; ++l) cx += raw.Coordinates[i][2 * l], cy += raw.Coordinates[i][2 * l + 1];
+    for (int l = 0; l < p; ++l)
+      cx += raw.Coordinates[i][2 * l], cy += raw.Coordinates[i][2 * l + 1];
     for (int l = 0; l < p; ++l) {
       x[i][2 * l] = raw.Coordinates[i][2 * l] - cx / p;
       x[i][2 * l + 1] = raw.Coordinates[i][2 * l + 1] - cy / p;
@@ -178,7 +179,8 @@ TEST(RealData, TheFishSetBeyondTheDefaultMatchesAnIndependentFit) {
     EXPECT_NEAR(VarianceShare(s.SingularValues, m, c), expected, 1e-9) << "component " << c + 1;
     // The axis is the eigenvector, up to its sign.
     double dot = 0.0;
-    for (int r = 0; r < m; ++r) dot += s.Pcs[r][c] * cross[static_cast<std::size_t>(m - 1 - c) * m + r];
+    for (int r = 0; r < m; ++r)
+      dot += s.Pcs[r][c] * cross[static_cast<std::size_t>(m - 1 - c) * m + r];
     EXPECT_NEAR(std::fabs(dot), 1.0, 1e-9) << "component " << c + 1;
   }
   EXPECT_EQ(fe.log.back(), "Components kept: the first 96 of 112.");

@@ -55,8 +55,7 @@ void CompareVector(std::vector<std::string>& out, const char* name, const Vector
 }
 
 template <typename Cells>
-void CompareArray(std::vector<std::string>& out, const char* name, const Cells& a,
-                  const Cells& b) {
+void CompareArray(std::vector<std::string>& out, const char* name, const Cells& a, const Cells& b) {
   CompareCells(out, name, static_cast<int>(std::min(a.size(), b.size())), [&](int i) {
     return std::pair{static_cast<double>(a[static_cast<std::size_t>(i)]),
                      static_cast<double>(b[static_cast<std::size_t>(i)])};
@@ -157,7 +156,8 @@ std::string SessionFault(const Session& s) {
   if (s.DataLoaded && (n < 1 || p < 1 || k < 1))
     return "loaded with counts " + std::to_string(n) + " " + std::to_string(p) + " " +
            std::to_string(k);
-  if (s.LinkCount < 0 || s.LinkCount > LinkCapacity(s.Room)) return "link count " + std::to_string(s.LinkCount);
+  if (s.LinkCount < 0 || s.LinkCount > LinkCapacity(s.Room))
+    return "link count " + std::to_string(s.LinkCount);
   // Below 1 it is the last answer to "How many Pcs?", kept as typed.
   if (s.PcsRetained > MaxComponents) return "retained components " + std::to_string(s.PcsRetained);
   if (s.GroupLimit < 0 || s.GroupLimit > s.Room.Specimens)

@@ -49,6 +49,7 @@ class ShapeDrawer {
     picture.width = width;
     picture.height = height;
   }
+  void FilterRepeats(RepeatFilter* filter) { canvas_.SetRepeatFilter(filter); }
 
   Canvas& Pen() { return canvas_; }
 
@@ -248,12 +249,21 @@ Picture Draw(const Session& s, DrawingBody body, int width, int height) {
     if (fitted) scale = std::clamp(*fitted, 1000.0 * SmallestZoom, 1000.0 * LargestZoom);
   }
   Picture picture;
-  ShapeDrawer draw(s, picture, width, height, scale);
-  body(s, draw);
   // Beyond the default capacity most marks of a crowd of specimens fall on marks drawn again
-  // later; only the last of each is replayed. (Within it every item stays, as always.)
-  if (s.SpecimenCount > MaxSpecimens || s.CoordinateCount() > MaxCoordinates)
-    DropHiddenRepeats(picture);
+  // later: a first drawing notes which, and only the last of each is recorded. (Within it every
+  // item is recorded, as always.)
+  const bool crowd = s.SpecimenCount > MaxSpecimens || s.CoordinateCount() > MaxCoordinates;
+  RepeatFilter filter;
+  if (crowd) {
+    Picture notes;
+    ShapeDrawer first(s, notes, width, height, scale);
+    first.FilterRepeats(&filter);
+    body(s, first);
+    filter.StartKeeping();
+  }
+  ShapeDrawer draw(s, picture, width, height, scale);
+  if (crowd) draw.FilterRepeats(&filter);
+  body(s, draw);
   return picture;
 }
 

@@ -2,6 +2,7 @@
 #include "graphics/picture.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "shell/file_dialogs.h"
 #include "shell/format.h"
@@ -13,18 +14,22 @@ void Canvas::MoveTo(int x, int y) {
   y_ = y;
 }
 
+void Canvas::Record(PictureItem item) {
+  if (filter_ == nullptr || filter_->Pass(item)) picture_.items.push_back(std::move(item));
+}
+
 void Canvas::LineTo(int x, int y) {
-  picture_.items.push_back({PictureItem::Line, x_, y_, x, y, pen_, {}});
+  Record({PictureItem::Line, x_, y_, x, y, pen_, {}});
   x_ = x;
   y_ = y;
 }
 
 void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
-  picture_.items.push_back({PictureItem::Rectangle, x1, y1, x2, y2, pen_, {}, fill_});
+  Record({PictureItem::Rectangle, x1, y1, x2, y2, pen_, {}, fill_});
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
-  picture_.items.push_back({PictureItem::Ellipse, x1, y1, x2, y2, pen_, {}, fill_});
+  Record({PictureItem::Ellipse, x1, y1, x2, y2, pen_, {}, fill_});
 }
 
 void Canvas::TextOut(int x, int y, const std::string& text) {
@@ -64,69 +69,68 @@ const char* KindName(PictureItem::Kind kind) {
 namespace {
 
 // A line, rectangle or ellipse packed into two words, when its corners fit in 16 bits and its
-// pen width in 8; the second word is never 0.
-struct ShapeKey {
-  std::uint64_t corners = 0, look = 0;
-  bool operator==(const ShapeKey&) const = default;
-};
-
-std::optional<ShapeKey> Packed(const PictureItem& a) {
+// pen width in 8; the second word is never 0. Nothing for text and for shapes too far out.
+std::optional<std::pair<std::uint64_t, std::uint64_t>> Packed(const PictureItem& a) {
+  if (a.kind == PictureItem::Text) return std::nullopt;
   for (const int v : {a.x1, a.y1, a.x2, a.y2})
     if (v < -32768 || v > 32767) return std::nullopt;
   if (a.pen.width < 0 || a.pen.width > 255) return std::nullopt;
   const auto bits16 = [](int v) {
     return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v));
   };
-  ShapeKey key;
-  key.corners = bits16(a.x1) | bits16(a.y1) << 16 | bits16(a.x2) << 32 | bits16(a.y2) << 48;
-  key.look = (static_cast<std::uint64_t>(a.pen.colour) & 0xFFFFFF) |
-             static_cast<std::uint64_t>(a.pen.width) << 24 |
-             static_cast<std::uint64_t>(a.pen.style) << 32 |
-             static_cast<std::uint64_t>(a.kind) << 34 |
-             static_cast<std::uint64_t>(a.fill.has_value()) << 36 |
-             (static_cast<std::uint64_t>(a.fill.value_or(0)) & 0xFFFFFF) << 37 | 1ull << 63;
-  return key;
-}
-
-std::size_t Slot(const ShapeKey& key, std::size_t mask) {
-  std::uint64_t h = key.corners * 0x9E3779B97F4A7C15ull ^ key.look * 0xC2B2AE3D27D4EB4Full;
-  return static_cast<std::size_t>(h ^ (h >> 32)) & mask;
+  const std::uint64_t corners =
+      bits16(a.x1) | bits16(a.y1) << 16 | bits16(a.x2) << 32 | bits16(a.y2) << 48;
+  const std::uint64_t look =
+      (static_cast<std::uint64_t>(a.pen.colour) & 0xFFFFFF) |
+      static_cast<std::uint64_t>(a.pen.width) << 24 | static_cast<std::uint64_t>(a.pen.style) << 32 |
+      static_cast<std::uint64_t>(a.kind) << 34 | static_cast<std::uint64_t>(a.fill.has_value()) << 36 |
+      (static_cast<std::uint64_t>(a.fill.value_or(0)) & 0xFFFFFF) << 37 | std::uint64_t{1} << 63;
+  return std::pair{corners, look};
 }
 
 }  // namespace
 
-void DropHiddenRepeats(Picture& picture) {
-  std::vector<PictureItem>& items = picture.items;
-  // An open table of the shapes seen, at most half full; look 0 marks an empty slot.
-  std::size_t size = 16;
-  while (size < 2 * items.size()) size *= 2;
-  std::vector<ShapeKey> table(size);
-  std::vector<bool> keep(items.size(), true);
-  // From the last item back: an item seen later is drawn again over itself there, so whatever
-  // it covers here is covered the same way again, after everything drawn in between. Text, and
-  // shapes too far out to pack, always stay.
-  for (std::size_t i = items.size(); i-- > 0;) {
-    if (items[i].kind == PictureItem::Text) continue;
-    const std::optional<ShapeKey> key = Packed(items[i]);
-    if (!key) continue;
-    for (std::size_t slot = Slot(*key, size - 1);; slot = (slot + 1) & (size - 1)) {
-      if (table[slot].look == 0) {
-        table[slot] = *key;
-        break;
-      }
-      if (table[slot] == *key) {
-        keep[i] = false;
-        break;
-      }
-    }
+RepeatFilter::Entry* RepeatFilter::Find(std::uint64_t corners, std::uint64_t look) {
+  const std::size_t mask = table_.size() - 1;
+  const std::uint64_t h = corners * 0x9E3779B97F4A7C15ull ^ look * 0xC2B2AE3D27D4EB4Full;
+  for (std::size_t slot = static_cast<std::size_t>(h ^ (h >> 32)) & mask;;
+       slot = (slot + 1) & mask) {
+    Entry& entry = table_[slot];
+    if (entry.look == 0 || (entry.look == look && entry.corners == corners)) return &entry;
   }
-  std::size_t kept = 0;
-  for (std::size_t i = 0; i < items.size(); ++i)
-    if (keep[i]) {
-      if (kept != i) items[kept] = std::move(items[i]);
-      ++kept;
-    }
-  items.resize(kept);
+}
+
+void RepeatFilter::Grow() {
+  std::vector<Entry> old = std::move(table_);
+  table_.assign(old.empty() ? 1024 : 2 * old.size(), Entry{});
+  for (const Entry& entry : old)
+    if (entry.look != 0) *Find(entry.corners, entry.look) = entry;
+}
+
+bool RepeatFilter::Pass(const PictureItem& item) {
+  const auto key = Packed(item);
+  if (!key) return keeping_;  // kept, and never counted
+  const std::uint32_t step = step_++;
+  if (keeping_) return Find(key->first, key->second)->last == step;
+  // At most half full.
+  if (2 * (used_ + 1) > table_.size()) Grow();
+  Entry* entry = Find(key->first, key->second);
+  if (entry->look == 0) {
+    *entry = {key->first, key->second, step};
+    ++used_;
+  }
+  entry->last = step;
+  return false;
+}
+
+void DropHiddenRepeats(Picture& picture) {
+  RepeatFilter filter;
+  for (const PictureItem& item : picture.items) filter.Pass(item);
+  filter.StartKeeping();
+  std::vector<PictureItem> kept;
+  for (PictureItem& item : picture.items)
+    if (filter.Pass(item)) kept.push_back(std::move(item));
+  picture.items = std::move(kept);
 }
 
 std::string PictureListing(const Picture& picture) {

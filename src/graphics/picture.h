@@ -45,6 +45,37 @@ struct Picture {
   bool operator==(const Picture&) const = default;
 };
 
+// Drops the lines, rectangles and ellipses that the same shape drawn again later covers whole,
+// without recording them: the same steps are drawn twice, the first time to note when each shape
+// is drawn last, the second time keeping it only then. The picture shows the same (pixel for
+// pixel where edges are not smoothed) with fewer items to replay. Text is never dropped.
+class RepeatFilter {
+ public:
+  // Whether a canvas records the shape: noting, never; keeping, only its last drawing.
+  bool Pass(const PictureItem& item);
+  // The first drawing is over: the second one keeps what it must.
+  void StartKeeping() {
+    keeping_ = true;
+    step_ = 0;
+  }
+
+ private:
+  struct Entry {
+    std::uint64_t corners = 0, look = 0;  // look 0: an empty slot
+    std::uint32_t last = 0;
+  };
+  Entry* Find(std::uint64_t corners, std::uint64_t look);
+  void Grow();
+
+  bool keeping_ = false;
+  std::uint32_t step_ = 0;
+  std::size_t used_ = 0;
+  std::vector<Entry> table_;
+};
+
+// The same, on a picture already recorded.
+void DropHiddenRepeats(Picture& picture);
+
 // Records drawing steps into a picture, keeping the current pen and position as a canvas does.
 class Canvas {
  public:
@@ -63,19 +94,19 @@ class Canvas {
   void Rectangle(int x1, int y1, int x2, int y2);
   void Ellipse(int x1, int y1, int x2, int y2);
   void TextOut(int x, int y, const std::string& text);
+  // Shapes pass through the filter before they are recorded; none: all are.
+  void SetRepeatFilter(RepeatFilter* filter) { filter_ = filter; }
 
  private:
+  void Record(PictureItem item);
+
   Picture& picture_;
+  RepeatFilter* filter_ = nullptr;
   Pen pen_;
   std::optional<std::uint32_t> fill_;
   int x_ = 0;
   int y_ = 0;
 };
-
-// Drops every line, rectangle and ellipse that the same item drawn again later covers whole: the
-// picture shows the same (pixel for pixel where edges are not smoothed) with fewer items to
-// replay. Text stays.
-void DropHiddenRepeats(Picture& picture);
 
 // The picture as plain text, one item per line in drawing order:
 //   picture W H

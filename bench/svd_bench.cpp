@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
+#include "numerics/large_svd.h"
 #include "numerics/superimposition.h"
 #include "numerics/svd.h"
 #include "shell/session.h"
@@ -36,17 +38,12 @@ BENCHMARK(BM_SvdOfFullResiduals)->Unit(benchmark::kMillisecond);
 extern "C" void dgesdd_(const char* jobz, const int* m, const int* n, double* a, const int* lda,
                         double* s, double* u, const int* ldu, double* vt, const int* ldvt,
                         double* work, const int* lwork, int* iwork, int* info);
-#ifdef VREL_BENCH_OPENBLAS
-extern "C" void openblas_set_num_threads(int threads);
-#endif
 
-// The same decomposition by the optimised library, on one thread: the thin U (300 x 99), the
+// The same decomposition by the system's LAPACK (OpenBLAS where installed: run with
+// OPENBLAS_NUM_THREADS=1 for one thread): the thin U (300 x 99), the
 // singular values and V, as Svd gives them. The column-major copy is part of the work, as the
 // session's matrices are row-major.
 void BM_LapackDgesddOfFullResiduals(benchmark::State& state) {
-#ifdef VREL_BENCH_OPENBLAS
-  openblas_set_num_threads(1);
-#endif
   const int m = 300, n = 99;
   const vrel::Matrix residuals = RandomMatrix(m, n, 1u);
   std::vector<double> a(static_cast<std::size_t>(m) * n), s(n), u(static_cast<std::size_t>(m) * n),
@@ -88,5 +85,23 @@ void BM_SuperimposeFullSample(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SuperimposeFullSample)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// The components of a larger residual matrix, as Components computes them beyond the default
+// capacity: every singular value, the first 97 axes and their scores, pointed the way the
+// program's own decomposition points them (rows specimens, columns coordinates).
+void BM_LargeSvd(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0)), cols = static_cast<int>(state.range(1));
+  const vrel::Matrix x = RandomMatrix(rows, cols, 3u);
+  const int keep = std::min(cols, 97);
+  vrel::Vector w(cols);
+  vrel::Matrix v(cols, keep), u(rows, keep);
+  for (auto _ : state)
+    if (!vrel::LargeSvd(x, rows, cols, keep, w, v, u)) state.SkipWithError("LAPACK failed");
+}
+BENCHMARK(BM_LargeSvd)
+    ->Args({2000, 1500})
+    ->Args({10000, 300})
+    ->Args({54, 112})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

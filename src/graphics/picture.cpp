@@ -68,35 +68,34 @@ const char* KindName(PictureItem::Kind kind) {
 
 namespace {
 
-// A line, rectangle or ellipse packed into two words, when its corners fit in 16 bits and its
-// pen width in 8; the second word is never 0. Nothing for text and for shapes too far out.
-std::optional<std::pair<std::uint64_t, std::uint64_t>> Packed(const PictureItem& a) {
-  if (a.kind == PictureItem::Text) return std::nullopt;
+// A line, rectangle or ellipse packed into a word for its corners, when they fit in 16 bits,
+// and half a word for its look, when it is not filled and its pen is at most 15 wide. Nothing
+// for text and for other shapes, which are always kept.
+std::optional<std::pair<std::uint64_t, std::uint32_t>> Packed(const PictureItem& a) {
+  if (a.kind == PictureItem::Text || a.fill || a.pen.width < 0 || a.pen.width > 15)
+    return std::nullopt;
   for (const int v : {a.x1, a.y1, a.x2, a.y2})
     if (v < -32768 || v > 32767) return std::nullopt;
-  if (a.pen.width < 0 || a.pen.width > 255) return std::nullopt;
   const auto bits16 = [](int v) {
     return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v));
   };
   const std::uint64_t corners =
       bits16(a.x1) | bits16(a.y1) << 16 | bits16(a.x2) << 32 | bits16(a.y2) << 48;
-  const std::uint64_t look =
-      (static_cast<std::uint64_t>(a.pen.colour) & 0xFFFFFF) |
-      static_cast<std::uint64_t>(a.pen.width) << 24 | static_cast<std::uint64_t>(a.pen.style) << 32 |
-      static_cast<std::uint64_t>(a.kind) << 34 | static_cast<std::uint64_t>(a.fill.has_value()) << 36 |
-      (static_cast<std::uint64_t>(a.fill.value_or(0)) & 0xFFFFFF) << 37 | std::uint64_t{1} << 63;
+  const std::uint32_t look = (a.pen.colour & 0xFFFFFF) |
+                             static_cast<std::uint32_t>(a.pen.width) << 24 |
+                             static_cast<std::uint32_t>(a.pen.style) << 28 |
+                             static_cast<std::uint32_t>(a.kind) << 30;
   return std::pair{corners, look};
 }
 
 }  // namespace
 
-RepeatFilter::Entry* RepeatFilter::Find(std::uint64_t corners, std::uint64_t look) {
+RepeatFilter::Entry* RepeatFilter::Find(std::uint64_t corners, std::uint32_t look) {
   const std::size_t mask = table_.size() - 1;
-  const std::uint64_t h = corners * 0x9E3779B97F4A7C15ull ^ look * 0xC2B2AE3D27D4EB4Full;
-  for (std::size_t slot = static_cast<std::size_t>(h ^ (h >> 32)) & mask;;
-       slot = (slot + 1) & mask) {
+  const std::uint64_t h = (corners ^ static_cast<std::uint64_t>(look) << 13) * 0x9E3779B97F4A7C15ull;
+  for (std::size_t slot = static_cast<std::size_t>(h >> 40) & mask;; slot = (slot + 1) & mask) {
     Entry& entry = table_[slot];
-    if (entry.look == 0 || (entry.look == look && entry.corners == corners)) return &entry;
+    if (entry.last == Empty || (entry.corners == corners && entry.look == look)) return &entry;
   }
 }
 
@@ -104,19 +103,29 @@ void RepeatFilter::Grow() {
   std::vector<Entry> old = std::move(table_);
   table_.assign(old.empty() ? 1024 : 2 * old.size(), Entry{});
   for (const Entry& entry : old)
-    if (entry.look != 0) *Find(entry.corners, entry.look) = entry;
+    if (entry.last != Empty) *Find(entry.corners, entry.look) = entry;
+}
+
+void RepeatFilter::StartKeeping() {
+  keeping_ = true;
+  lastSteps_.assign(step_, false);
+  for (const Entry& entry : table_)
+    if (entry.last != Empty) lastSteps_[entry.last] = true;
+  table_ = {};
+  step_ = 0;
 }
 
 bool RepeatFilter::Pass(const PictureItem& item) {
   const auto key = Packed(item);
   if (!key) return keeping_;  // kept, and never counted
   const std::uint32_t step = step_++;
-  if (keeping_) return Find(key->first, key->second)->last == step;
+  if (keeping_) return step < lastSteps_.size() && lastSteps_[step];
   // At most half full.
   if (2 * (used_ + 1) > table_.size()) Grow();
   Entry* entry = Find(key->first, key->second);
-  if (entry->look == 0) {
-    *entry = {key->first, key->second, step};
+  if (entry->last == Empty) {
+    entry->corners = key->first;
+    entry->look = key->second;
     ++used_;
   }
   entry->last = step;

@@ -54,23 +54,23 @@ class RepeatFilter {
   // Whether a canvas records the shape: noting, never; keeping, only its last drawing.
   bool Pass(const PictureItem& item);
   // The first drawing is over: the second one keeps what it must.
-  void StartKeeping() {
-    keeping_ = true;
-    step_ = 0;
-  }
+  void StartKeeping();
 
  private:
+  static constexpr std::uint32_t Empty = 0xFFFFFFFF;
   struct Entry {
-    std::uint64_t corners = 0, look = 0;  // look 0: an empty slot
-    std::uint32_t last = 0;
+    std::uint64_t corners = 0;
+    std::uint32_t look = 0;
+    std::uint32_t last = Empty;  // the last step that drew the shape; Empty: a free slot
   };
-  Entry* Find(std::uint64_t corners, std::uint64_t look);
+  Entry* Find(std::uint64_t corners, std::uint32_t look);
   void Grow();
 
   bool keeping_ = false;
   std::uint32_t step_ = 0;
   std::size_t used_ = 0;
   std::vector<Entry> table_;
+  std::vector<bool> lastSteps_;  // while keeping: whether each step is the last of its shape
 };
 
 // The same, on a picture already recorded.

@@ -252,7 +252,7 @@ Picture Draw(const Session& s, DrawingBody body, int width, int height) {
   // Beyond the default capacity most marks of a crowd of specimens fall on marks drawn again
   // later: a first drawing notes which, and only the last of each is recorded. (Within it every
   // item is recorded, as always.)
-  const bool crowd = s.SpecimenCount > MaxSpecimens || s.CoordinateCount() > MaxCoordinates;
+  const bool crowd = CrowdedDrawing(s);
   RepeatFilter filter;
   if (crowd) {
     Picture notes;
@@ -268,6 +268,10 @@ Picture Draw(const Session& s, DrawingBody body, int width, int height) {
 }
 
 }  // namespace
+
+bool CrowdedDrawing(const Session& s) {
+  return s.SpecimenCount > MaxSpecimens || s.CoordinateCount() > MaxCoordinates;
+}
 
 Picture DrawSpecimens(const Session& s, int width, int height) {
   return Draw(s, SpecimensOn, width, height);

@@ -18,6 +18,11 @@ inline constexpr float LargestZoom = 1.0e6f;
 // specimens in views 1 and 2, the selected specimen on top in view 2.
 Picture DrawSpecimens(const Session& s, int width, int height);
 
+// Whether the data are beyond the default capacity: a crowd of specimens whose drawing records
+// only the last of the shapes drawn again at the same place, and takes long enough for a window
+// to keep it as an image.
+bool CrowdedDrawing(const Session& s);
+
 // The vectors window's drawing: the consensus deformed along the selected vector (and the
 // consensus as reference, or the two ends of the change with the Extremes option).
 Picture DrawVectors(const Session& s, int width, int height);

@@ -15,6 +15,7 @@
 #include <QWheelEvent>
 
 #include "app/windows.h"
+#include "graphics/drawings.h"
 #include "graphics/view_commands.h"
 #include "qt/picture_files.h"
 #include "qt/picture_painter.h"
@@ -56,11 +57,24 @@ DrawingForm::DrawingForm(vrel::Window window, HandlerRunner& runner)
       connect(action, &QAction::triggered, this, &DrawingForm::Print1Click);
   }
   BuildPopupMenu(info_.popupOnPaintBox);
-  // Every paint records the drawing anew, then shows the picture it keeps.
+  // Every paint records the drawing anew, then shows the picture it keeps; a crowd of specimens
+  // is kept as an image too, shown again until a command runs or the size changes.
   PaintBox1->SetPainter([this](QPainter& painter, const QSize& size) {
+    if (imageKept_ && image_.size() == size) {
+      painter.drawImage(0, 0, image_);
+      return;
+    }
     if (std::optional<Picture> drawn = info_.draw(runner_.State(), size.width(), size.height()))
       picture_ = std::move(*drawn);
-    ReplayPicture(picture_, painter);
+    imageKept_ = CrowdedDrawing(runner_.State()) && picture_.width == size.width() &&
+                 picture_.height == size.height();
+    if (!imageKept_) {
+      image_ = QImage();
+      ReplayPicture(picture_, painter);
+      return;
+    }
+    image_ = PictureImage(picture_);
+    painter.drawImage(0, 0, image_);
   });
   setFocusPolicy(Qt::StrongFocus);
   PaintBox1->installEventFilter(this);
@@ -86,6 +100,7 @@ void DrawingForm::changeEvent(QEvent* event) {
 
 void DrawingForm::ClearPicture() {
   picture_ = Picture();
+  imageKept_ = false;
   PaintBox1->update();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -51,6 +52,9 @@ class DrawingForm : public QWidget {
   const Picture& LastPicture() const { return picture_; }
   // Forgets it: the window shows white until it draws again.
   void ClearPicture();
+  // A crowd of specimens (see CrowdedDrawing) is shown again from the image of its last paint
+  // while the window keeps its size; whatever runs a command forgets that image.
+  void ForgetImage() { imageKept_ = false; }
 
   // The picture commands of the right-click menu: they act on the last picture and never paint.
   // Copy puts it on the clipboard as an image of its size.
@@ -86,6 +90,8 @@ class DrawingForm : public QWidget {
   int wheelEighths_ = 0;  // wheel turned, in eighths of a degree, not yet a whole notch
   long long inFrontSince_ = 0;
   Picture picture_;
+  QImage image_;
+  bool imageKept_ = false;
   std::unique_ptr<QPrinter> printer_;
 };
 

@@ -230,6 +230,13 @@ void TMainForm::Run(const Handler& handler) {
     explicit Running(bool& f) : flag(f) { flag = true; }
     ~Running() { flag = false; }
   } running(running_);
+  // Whatever the command changes, the windows draw again from the session.
+  struct Forget {
+    QtFrontend* frontend;
+    ~Forget() {
+      if (frontend != nullptr) frontend->ForgetDrawingImages();
+    }
+  } forget{frontend_.get()};
   handler(*session_, *frontend_);
 }
 

@@ -217,10 +217,16 @@ void QtFrontend::ShowModal(Window window) {
   ModalRun(widget).Exec();
 }
 
+void QtFrontend::ForgetDrawingImages() {
+  for (DrawingForm* form : widgets_.drawings)
+    if (form != nullptr) form->ForgetImage();
+}
+
 void QtFrontend::Invalidate(Window window) {
-  if (DrawingForm* form = Drawing(window))
+  if (DrawingForm* form = Drawing(window)) {
+    form->ForgetImage();
     form->PaintBox1->update();
-  else if (window == Window::Log)
+  } else if (window == Window::Log)
     widgets_.log->MemoVrel->viewport()->update();
   else if (window == Window::About)
     widgets_.about->update();

@@ -52,6 +52,9 @@ class QtFrontend : public Frontend {
 
   int AskNumber(const std::string& question) override;
   bool AskYesNo(const std::string& question) override;
+  // The drawing windows forget the images they keep of a crowd of specimens: the session may
+  // have changed.
+  void ForgetDrawingImages();
   std::optional<std::string> ChooseFile(FileDialog dialog) override;
   void ShowMessage(const std::string& text, const std::string& caption, Icon icon) override;
   void AppendLog(const std::string& line) override;

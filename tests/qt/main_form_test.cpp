@@ -404,6 +404,36 @@ TEST_F(MainWindow, WindowsPaintTheirDrawingsAndTakeTheirKeys) {
   }
 }
 
+// A crowd of specimens takes long to draw: its window shows the image of its last paint again
+// until a command runs. Within the default capacity every paint records the drawing anew.
+TEST_F(MainWindow, ACrowdIsShownAgainFromItsImageUntilACommandRuns) {
+  Session& s = State();
+  DrawingForm& window = *forms->DrawWindow;
+  for (const int specimens : {301, 300}) {
+    SCOPED_TRACE(specimens);
+    s.Reallocate(Capacity{specimens, MaxCoordinates});
+    s.SpecimenCount = specimens;
+    s.LandmarkCount = 3;
+    s.DimensionCount = 2;
+    s.DataLoaded = s.Superimposed = true;
+    const double triangle[] = {-0.5, -0.3, 0.5, -0.3, 0.0, 0.6};
+    for (int j = 0; j < 6; ++j) s.Consensus[j] = triangle[j];
+    for (int i = 0; i < specimens; ++i)
+      for (int j = 0; j < 6; ++j) s.Coordinates[i][j] = triangle[j] + 0.0002 * (i % 50);
+    s.SpecimensView = 1;
+    Main().BoutonZoomPlus->click();  // a command: nothing kept from before
+    window.PaintBox1->grab();
+    ASSERT_FALSE(window.LastPicture().items.empty());
+    // The session changes behind the window's back; only a crowd keeps showing its image.
+    s.SpecimensView = 0;
+    window.PaintBox1->grab();
+    EXPECT_EQ(window.LastPicture().items.empty(), specimens == 300);
+    Main().BoutonZoomMoins->click();
+    window.PaintBox1->grab();
+    EXPECT_TRUE(window.LastPicture().items.empty());
+  }
+}
+
 TEST(MainWindowStartUp, NotEnoughMemoryIsSaidAndEndsTheProgram) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(

@@ -84,6 +84,11 @@ const ToolbarControlInfo& ToolbarControlDetails(ToolbarControl id) {
   return ToolbarTable()[static_cast<std::size_t>(id)];
 }
 
+int ListItemCount(const Session& s, const ToolbarControlInfo& control) {
+  return control.id == ToolbarControl::ComboBoxIndi ? s.Room.Specimens
+                                                    : static_cast<int>(control.items.size());
+}
+
 const ToolbarControlInfo* ToolbarControlByBatchWord(const std::string& word) {
   for (const ToolbarControlInfo& info : ToolbarTable())
     if (info.batchWord != nullptr && word == info.batchWord) return &info;

@@ -43,5 +43,8 @@ struct ToolbarControlInfo {
 const std::vector<ToolbarControlInfo>& ToolbarTable();
 const ToolbarControlInfo& ToolbarControlDetails(ToolbarControl id);
 const ToolbarControlInfo* ToolbarControlByBatchWord(const std::string& word);
+// How many items a list shows in the session: its table's items, except the specimen list,
+// which has a row for every specimen the session holds.
+int ListItemCount(const Session& s, const ToolbarControlInfo& control);
 
 }  // namespace vrel

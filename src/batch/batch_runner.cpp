@@ -109,11 +109,8 @@ bool RunControl(Session& session, BatchFrontend& fe, const ToolbarControlInfo& c
   if (takesValue) {
     const bool list = control.kind == ControlKind::ComboBox;
     const int lowest = list ? control.batchOffset : control.minimum;
-    // The specimen list has a row for every specimen the session holds.
-    const int items = control.id == ToolbarControl::ComboBoxIndi
-                          ? session.Room.Specimens
-                          : static_cast<int>(control.items.size());
-    const int highest = list ? items + control.batchOffset - 1 : control.maximum;
+    const int highest =
+        list ? ListItemCount(session, control) + control.batchOffset - 1 : control.maximum;
     int typed = 0;
     if (!ParseInteger(words[1], typed) || typed < lowest || typed > highest)
       return Refuse(fe, "'" + word + "' takes a number from " + std::to_string(lowest) + " to " +

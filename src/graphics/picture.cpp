@@ -81,10 +81,9 @@ std::optional<std::pair<std::uint64_t, std::uint32_t>> Packed(const PictureItem&
   };
   const std::uint64_t corners =
       bits16(a.x1) | bits16(a.y1) << 16 | bits16(a.x2) << 32 | bits16(a.y2) << 48;
-  const std::uint32_t look = (a.pen.colour & 0xFFFFFF) |
-                             static_cast<std::uint32_t>(a.pen.width) << 24 |
-                             static_cast<std::uint32_t>(a.pen.style) << 28 |
-                             static_cast<std::uint32_t>(a.kind) << 30;
+  const std::uint32_t look =
+      (a.pen.colour & 0xFFFFFF) | static_cast<std::uint32_t>(a.pen.width) << 24 |
+      static_cast<std::uint32_t>(a.pen.style) << 28 | static_cast<std::uint32_t>(a.kind) << 30;
   return std::pair{corners, look};
 }
 
@@ -92,7 +91,8 @@ std::optional<std::pair<std::uint64_t, std::uint32_t>> Packed(const PictureItem&
 
 RepeatFilter::Entry* RepeatFilter::Find(std::uint64_t corners, std::uint32_t look) {
   const std::size_t mask = table_.size() - 1;
-  const std::uint64_t h = (corners ^ static_cast<std::uint64_t>(look) << 13) * 0x9E3779B97F4A7C15ull;
+  const std::uint64_t h =
+      (corners ^ static_cast<std::uint64_t>(look) << 13) * 0x9E3779B97F4A7C15ull;
   for (std::size_t slot = static_cast<std::size_t>(h >> 40) & mask;; slot = (slot + 1) & mask) {
     Entry& entry = table_[slot];
     if (entry.last == Empty || (entry.corners == corners && entry.look == look)) return &entry;
@@ -130,16 +130,6 @@ bool RepeatFilter::Pass(const PictureItem& item) {
   }
   entry->last = step;
   return false;
-}
-
-void DropHiddenRepeats(Picture& picture) {
-  RepeatFilter filter;
-  for (const PictureItem& item : picture.items) filter.Pass(item);
-  filter.StartKeeping();
-  std::vector<PictureItem> kept;
-  for (PictureItem& item : picture.items)
-    if (filter.Pass(item)) kept.push_back(std::move(item));
-  picture.items = std::move(kept);
 }
 
 std::string PictureListing(const Picture& picture) {

@@ -73,9 +73,6 @@ class RepeatFilter {
   std::vector<bool> lastSteps_;  // while keeping: whether each step is the last of its shape
 };
 
-// The same, on a picture already recorded.
-void DropHiddenRepeats(Picture& picture);
-
 // Records drawing steps into a picture, keeping the current pen and position as a canvas does.
 class Canvas {
  public:

@@ -8,21 +8,10 @@ namespace vrel {
 void SortComponents(Matrix& u, Vector& w, Matrix& v, const DataDimensions& dims) {
   const int n = dims.SpecimenCount;
   const int m = dims.LandmarkCount * dims.DimensionCount;
-  for (int c = 0; c < m - 1; ++c) {
-    double best = w[c];
-    int pick = c;
-    // ">=" takes the last of equal largest values.
-    for (int j = c; j < m; ++j)
-      if (w[j] >= best) {
-        best = w[j];
-        pick = j;
-      }
-    if (pick == c) continue;
-    w[pick] = w[c];
-    w[c] = best;
+  SortDecreasing(w, m, [&](int c, int pick) {
     for (int r = 0; r < m; ++r) std::swap(v[r][c], v[r][pick]);
     for (int r = 0; r < n; ++r) std::swap(u[r][c], u[r][pick]);
-  }
+  });
 }
 
 int ShapeSpaceDimension(const DataDimensions& dims) {

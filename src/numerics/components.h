@@ -6,6 +6,25 @@
 
 namespace vrel {
 
+// Sorts the first m values of w into decreasing order by selection, taking the last of equal
+// largest values first; exchange(c, pick) follows each exchange of w[c] and w[pick].
+template <typename Exchange>
+void SortDecreasing(Vector& w, int m, Exchange exchange) {
+  for (int c = 0; c < m - 1; ++c) {
+    double best = w[c];
+    int pick = c;
+    for (int j = c; j < m; ++j)
+      if (w[j] >= best) {
+        best = w[j];
+        pick = j;
+      }
+    if (pick == c) continue;
+    w[pick] = w[c];
+    w[c] = best;
+    exchange(c, pick);
+  }
+}
+
 // Sorts w (LandmarkCount x DimensionCount values) into decreasing order, exchanging the
 // columns of v (m rows) and u (SpecimenCount rows) alike.
 void SortComponents(Matrix& u, Vector& w, Matrix& v, const DataDimensions& dims);

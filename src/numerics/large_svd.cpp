@@ -6,6 +6,7 @@
 #include <new>
 #include <vector>
 
+#include "numerics/components.h"
 #include "numerics/svd.h"
 
 extern "C" {
@@ -31,9 +32,9 @@ std::size_t Cells(int rows, int cols) {
   return static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols);
 }
 
-// x stored by columns of length rows, which is how LAPACK reads a matrix: as the transpose,
-// cols rows by rows columns, x's rows being its columns.
-std::vector<double> Transpose(const Matrix& x, int rows, int cols) {
+// x's rows one after the other, which LAPACK reads as x's transpose: a matrix of cols rows by
+// rows columns stored by columns.
+std::vector<double> RowsInOrder(const Matrix& x, int rows, int cols) {
   std::vector<double> t(Cells(rows, cols));
   for (int i = 0; i < rows; ++i)
     std::copy(x[i], x[i] + cols, t.begin() + static_cast<std::ptrdiff_t>(Cells(i, cols)));
@@ -43,28 +44,15 @@ std::vector<double> Transpose(const Matrix& x, int rows, int cols) {
 int WorkSize(double query) { return std::max(1, static_cast<int>(query)); }
 
 // The signs Svd would give the vectors: its own last step on the bidiagonal form d, e (Svd's
-// signs, upper form), following only the first row of V, and the order SortComponents would
-// sort the values in (the later of equal values first). Returns that row, in sorted order.
+// signs, upper form), following only the first row of V, sorted as SortComponents sorts.
+// Returns that row; d and e are used up.
 std::vector<double> SignGuide(Vector& d, Vector& e, int cols) {
   std::vector<double> firstRow;
   DiagonaliseFirstRowOfV(d, e, cols, firstRow);
-  std::vector<int> order(static_cast<std::size_t>(cols));
-  for (int c = 0; c < cols; ++c) order[static_cast<std::size_t>(c)] = c;
-  for (int c = 0; c < cols - 1; ++c) {
-    int pick = c;
-    double best = d[order[static_cast<std::size_t>(c)]];
-    for (int j = c; j < cols; ++j)
-      if (d[order[static_cast<std::size_t>(j)]] >= best) {
-        best = d[order[static_cast<std::size_t>(j)]];
-        pick = j;
-      }
-    std::swap(order[static_cast<std::size_t>(c)], order[static_cast<std::size_t>(pick)]);
-  }
-  std::vector<double> guide(static_cast<std::size_t>(cols));
-  for (int c = 0; c < cols; ++c)
-    guide[static_cast<std::size_t>(c)] =
-        firstRow[static_cast<std::size_t>(order[static_cast<std::size_t>(c)])];
-  return guide;
+  SortDecreasing(d, cols, [&firstRow](int c, int pick) {
+    std::swap(firstRow[static_cast<std::size_t>(c)], firstRow[static_cast<std::size_t>(pick)]);
+  });
+  return firstRow;
 }
 
 // Copies the first keep vectors out, each turned to point the way the guide says: the first
@@ -86,7 +74,7 @@ void KeepPointed(const std::vector<double>& guide, int rows, int cols, int keep,
 // reduction serves twice: the form's own singular vectors by divide and conquer, turned back by
 // the reflections for the kept ones only, and the signs from the form.
 bool TallSvd(const Matrix& x, int rows, int cols, int keep, Vector& w, Matrix& v, Matrix& u) {
-  std::vector<double> a = Transpose(x, rows, cols);
+  std::vector<double> a = RowsInOrder(x, rows, cols);
   Vector d(cols), e(cols);
   std::vector<double> tauq(static_cast<std::size_t>(cols)), taup(static_cast<std::size_t>(cols));
   std::vector<double> sub(static_cast<std::size_t>(cols));
@@ -167,7 +155,7 @@ bool WideSvd(const Matrix& x, int rows, int cols, int keep, Vector& w, Matrix& v
   const std::vector<double> guide = SignGuide(d, e, cols);
 
   const int k = std::min(rows, cols);
-  std::vector<double> a = Transpose(x, rows, cols);
+  std::vector<double> a = RowsInOrder(x, rows, cols);
   std::vector<double> s(static_cast<std::size_t>(k));
   std::vector<double> left(Cells(cols, k)), right(Cells(k, rows));
   std::vector<int> iwork(8 * static_cast<std::size_t>(k));

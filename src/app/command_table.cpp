@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_table.h"
 
+#include "app/session_script.h"
 #include "files/file_commands.h"
 #include "graphics/view_commands.h"
 #include "numerics/components_commands.h"
@@ -33,6 +34,7 @@ std::vector<CommandInfo> BuildTable() {
       {CommandId::SaveSingleScore, "SaveSingleScore", "Save one Projection", SaveSingleScoreClick, "save-one-projection", {A::Number, A::File}},
       {CommandId::SavePcs, "SavePcs", "Save &PCS", SavePcsClick, "save-pcs", {A::Number, A::File}},
       {CommandId::SaveSinglePcs, "SaveSinglePcs", "Save one PCS", SaveSinglePcsClick, "save-one-pcs", {A::Number, A::File}},
+      {CommandId::SaveScript, "SaveScript", "Save Scrip&t\u2026", SaveScriptClick, nullptr, {}},
       {CommandId::ClearSession, "ClearSession", "Clear Session", ClearSessionClick, "clear-session", {}},
       {CommandId::Quit, "Quit", "Quit", QuitClick, nullptr, {}},
       {CommandId::Gpa, "Gpa", "&Superimposition", GpaClick, "superimpose", {}},
@@ -96,7 +98,7 @@ const std::vector<MenuSpec>& MenuBar() {
             MenuEntry::Submenu, C::Consensus, "Reload", "Reload ", {C::Consensus, C::ShapeVectors}},
         separator, item(C::SaveResiduals), item(C::SaveConsensus), item(C::SaveSize), separator,
         item(C::SaveScores), item(C::SaveSingleScore), item(C::SavePcs), item(C::SaveSinglePcs),
-        separator, item(C::ClearSession), item(C::Quit)}},
+        separator, item(C::SaveScript), separator, item(C::ClearSession), item(C::Quit)}},
       {"ComputeMenu",
        "&Compute",
        {item(C::Gpa), item(C::Pcs), separator, item(C::Regression), item(C::RegressionTest),

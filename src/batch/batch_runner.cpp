@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/batch_runner.h"
 
+#include <cmath>
+#include <charconv>
+#include <cctype>
 #include <exception>
+#include <filesystem>
 #include <map>
 #include <new>
 #include <sstream>
 #include <vector>
 
 #include "app/command_table.h"
+#include "app/session_script.h"
 #include "app/toolbar.h"
 #include "app/windows.h"
 #include "batch/batch_frontend.h"
 #include "files/text_source.h"
+#include "graphics/drawings.h"
 #include "graphics/view_commands.h"
 #include "shell/enabling.h"
 #include "shell/file_dialogs.h"
@@ -22,11 +28,27 @@ namespace vrel {
 
 std::vector<std::string> SplitScriptLine(const std::string& line) {
   std::vector<std::string> words;
-  std::istringstream stream(line);
-  std::string word;
-  // A word that starts with '#' starts a comment; a '#' inside a word (a file name such as
-  // res#1.txt) is part of it.
-  while (stream >> word && word[0] != '#') words.push_back(word);
+  std::size_t at = 0;
+  auto blank = [&line](std::size_t i) { return std::isspace(static_cast<unsigned char>(line[i])); };
+  while (true) {
+    while (at < line.size() && blank(at)) ++at;
+    // A word that starts with '#' starts a comment; a '#' inside a word (a file name such as
+    // res#1.txt) is part of it.
+    if (at == line.size() || line[at] == '#') break;
+    std::string word;
+    if (line[at] == '"') {
+      // A quoted word runs to the closing quote; \" and \\ inside stand for " and \.
+      for (++at; at < line.size() && line[at] != '"'; ++at) {
+        if (line[at] == '\\' && at + 1 < line.size() && (line[at + 1] == '"' || line[at + 1] == '\\'))
+          ++at;
+        word += line[at];
+      }
+      if (at < line.size()) ++at;
+    } else {
+      while (at < line.size() && !blank(at)) word += line[at++];
+    }
+    words.push_back(std::move(word));
+  }
   return words;
 }
 
@@ -73,15 +95,24 @@ int TypedNumber(const std::string& arg) {
   return value;
 }
 
+// Where relative file names are: the working folder, or after relative-to-script the script's.
+struct FileNames {
+  std::filesystem::path folder;  // empty: the working folder
+  std::string operator()(const std::string& name) const {
+    if (folder.empty() || name.empty() || std::filesystem::path(name).is_absolute()) return name;
+    return (folder / name).lexically_normal().string();
+  }
+};
+
 bool RunMenuCommand(Session& session, BatchFrontend& fe, const CommandInfo& command,
-                    const std::vector<std::string>& words) {
+                    const std::vector<std::string>& words, const FileNames& names) {
   const std::string& word = words[0];
   if (!CheckArgumentCount(fe, word, words.size() - 1, command.args.size())) return false;
   fe.ClearQueues();
   for (std::size_t i = 0; i < command.args.size(); ++i) {
     const std::string& arg = words[i + 1];
     if (command.args[i] == ArgKind::File)
-      fe.files.push_back(arg == "-" ? std::nullopt : std::optional<std::string>(arg));
+      fe.files.push_back(arg == "-" ? std::nullopt : std::optional<std::string>(names(arg)));
     else
       fe.numbers.push_back(TypedNumber(arg));
   }
@@ -120,17 +151,10 @@ bool RunControl(Session& session, BatchFrontend& fe, const ToolbarControlInfo& c
   return WithoutMessage(fe, [&] { control.handler(session, fe, value); });
 }
 
-// The arrow keys of the specimens window.
-const std::map<std::string, int>& KeyWords() {
-  static const std::map<std::string, int> words = {
-      {"key-left", KeyLeft}, {"key-up", KeyUp}, {"key-right", KeyRight}, {"key-down", KeyDown}};
-  return words;
-}
-
 // export WINDOW FILE [WIDTHxHEIGHT] [xS]: the window's drawing at that size, written as a listing
 // or, given an image writer, as an image (a PNG drawn S times larger).
 bool RunExport(Session& session, BatchFrontend& fe, std::vector<std::string> words,
-               const ImageFileWriter& writeImage) {
+               const ImageFileWriter& writeImage, const FileNames& names) {
   int scale = 1;
   const bool scaled = words.size() >= 4 && words.back().starts_with('x');
   if (scaled) {
@@ -159,7 +183,7 @@ bool RunExport(Session& session, BatchFrontend& fe, std::vector<std::string> wor
       return Refuse(fe, "'export' takes a size WIDTHxHEIGHT of 1 to " +
                             std::to_string(MaxExportSide) + " pixels, not '" + size + "'");
   }
-  const std::string& path = words[2];
+  const std::string path = names(words[2]);
   const bool listing = LowerExtension(path) == ".txt";
   if (!listing && !writeImage)
     return Refuse(fe, "'export' writes picture listings (.txt) in this version");
@@ -205,23 +229,90 @@ bool RunPlot(Session& session, BatchFrontend& fe, const std::vector<std::string>
   return WithoutMessage(fe, [&] { PlotAxesChosen(session, fe, x - 1, y - 1); });
 }
 
+// A number of a view word: finite and from lowest to highest.
+bool ViewNumber(const std::string& typed, float lowest, float highest, float& value) {
+  double read = 0.0;
+  const auto end = std::from_chars(typed.data(), typed.data() + typed.size(), read);
+  if (end.ec != std::errc() || end.ptr != typed.data() + typed.size() || !std::isfinite(read) ||
+      read < lowest || read > highest)
+    return false;
+  value = static_cast<float>(read);
+  return true;
+}
+
+// zoom Z: the zoom a fit left, as it was written.
+bool RunZoom(Session& session, BatchFrontend& fe, const std::vector<std::string>& words) {
+  if (!CheckArgumentCount(fe, "zoom", words.size() - 1, 1)) return false;
+  float zoom = 0.0f;
+  if (!ViewNumber(words[1], SmallestZoom, LargestZoom, zoom))
+    return Refuse(fe, "'zoom' takes a number from " + std::string("1e-06") + " to 1e+06, not '" +
+                          words[1] + "'");
+  SetZoom(session, fe, zoom);
+  return true;
+}
+
+// view-angles TILT TURN: the view turned with the mouse, in radians.
+bool RunViewAngles(Session& session, BatchFrontend& fe, const std::vector<std::string>& words) {
+  if (!CheckArgumentCount(fe, "view-angles", words.size() - 1, 2)) return false;
+  float tilt = 0.0f, turn = 0.0f;
+  if (!ViewNumber(words[1], 0.0f, FullTurnAngle, tilt) ||
+      !ViewNumber(words[2], 0.0f, FullTurnAngle, turn))
+    return Refuse(fe, "'view-angles' takes two angles from 0 to 6.2831855 radians");
+  SetViewAngles(session, fe, tilt, turn);
+  return true;
+}
+
+// next-specimen ITEM and the like: Left or Right in a list that shows item ITEM (typed from 1,
+// 0 for none).
+bool RunListKey(Session& session, BatchFrontend& fe, const std::vector<std::string>& words) {
+  const std::string& word = words[0];
+  const bool next = word.starts_with("next-");
+  const std::string list = word.substr(word.find('-') + 1);
+  const ToolbarControl id =
+      list == "specimen" ? ToolbarControl::ComboBoxIndi : ToolbarControl::ComboBoxComp;
+  const ToolbarControlInfo& control = ToolbarControlDetails(id);
+  if (!CheckArgumentCount(fe, word, words.size() - 1, 1)) return false;
+  if (!ToolbarEnabled(session)[static_cast<std::size_t>(id)])
+    return Refuse(fe, "'" + word + "' is not available now");
+  const int highest = ListItemCount(session, control);
+  int item = 0;
+  if (!ParseInteger(words[1], item) || item < 0 || item > highest)
+    return Refuse(fe, "'" + word + "' takes a number from 0 to " + std::to_string(highest));
+  control.keyHandler(session, fe, item - 1, next ? KeyRight : KeyLeft);
+  return true;
+}
+
+bool IsListKeyWord(const std::string& word) {
+  return word == "next-specimen" || word == "previous-specimen" || word == "next-vector" ||
+         word == "previous-vector";
+}
+
 // One script line; returns false when it was refused or showed a message.
 bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>& words,
-             const ImageFileWriter& writeImage) {
+             const ImageFileWriter& writeImage, FileNames& names, const std::string& scriptName) {
   const std::string& word = words[0];
   // Fit to Window names its window in a script, where no window is in front.
   if (word == "fit") return RunFit(session, fe, words);
   if (const CommandInfo* command = CommandByBatchWord(word))
-    return RunMenuCommand(session, fe, *command, words);
+    return RunMenuCommand(session, fe, *command, words, names);
   if (const ToolbarControlInfo* control = ToolbarControlByBatchWord(word))
     return RunControl(session, fe, *control, words);
-  if (auto key = KeyWords().find(word); key != KeyWords().end()) {
+  if (const int key = ArrowKeyOfWord(word); key != 0) {
     if (!CheckArgumentCount(fe, word, words.size() - 1, 0)) return false;
-    SpecimensKeyDown(session, fe, key->second);
+    SpecimensKeyDown(session, fe, key);
     return true;
   }
-  if (word == "export") return RunExport(session, fe, words, writeImage);
+  if (word == "export") return RunExport(session, fe, words, writeImage, names);
   if (word == "plot") return RunPlot(session, fe, words);
+  if (word == "zoom") return RunZoom(session, fe, words);
+  if (word == "view-angles") return RunViewAngles(session, fe, words);
+  if (IsListKeyWord(word)) return RunListKey(session, fe, words);
+  if (word == "relative-to-script") {
+    if (!CheckArgumentCount(fe, word, words.size() - 1, 0)) return false;
+    std::error_code error;
+    names.folder = std::filesystem::absolute(scriptName, error).lexically_normal().parent_path();
+    return !error || Refuse(fe, "cannot tell the script's folder");
+  }
   return Refuse(fe, "unknown command '" + word + "'");
 }
 
@@ -231,6 +322,7 @@ int RunBatchScript(Session& session, const std::string& scriptName, std::istream
                    std::ostream& out, std::ostream& err, bool keepGoing,
                    const ImageFileWriter& writeImage, bool autoCapacity) {
   BatchFrontend fe(out, err);
+  FileNames names;
   std::string line;
   int lineNumber = 0;
   int status = 0;
@@ -246,7 +338,7 @@ int RunBatchScript(Session& session, const std::string& scriptName, std::istream
     bool done = false;
     // Whatever goes wrong inside a command ends that command, reported, and never the run.
     try {
-      done = RunLine(session, fe, words, writeImage);
+      done = RunLine(session, fe, words, writeImage, names, scriptName);
     } catch (const std::bad_alloc&) {
       ShowProgramMessage(fe, Message::NotEnoughMemory);
     } catch (const std::exception& error) {

@@ -21,7 +21,7 @@ namespace {
 constexpr double AngleStep = 0.1570796326794895;  // pi / 20, nine degrees
 constexpr double UpperThreshold = 6.1;
 constexpr double LowerThreshold = 0.2;
-constexpr float FullTurn = 6.2831855f;     // 2 pi as a float
+constexpr float FullTurn = FullTurnAngle;
 constexpr float QuarterTurn = 1.5707964f;  // pi / 2 as a float
 constexpr double DragRadiansPerPixel = 0.01;
 
@@ -73,9 +73,7 @@ void TurnByKey(Session& s, int key) {
 }
 
 void Zoom(Session& s, Frontend& fe, double factor) {
-  s.Zoom = std::clamp(static_cast<float>(s.Zoom * factor), SmallestZoom, LargestZoom);
-  s.DrawScale = s.Zoom * 1000.0f;
-  RepaintShapes(fe);
+  SetZoom(s, fe, static_cast<float>(s.Zoom * factor));
 }
 
 // A quarter turn from the front view, or back to the front view from any other.
@@ -276,9 +274,21 @@ void FitOnResizeClick(Session& s, Frontend& fe) {
 void FitDrawing(Session& s, Frontend& fe, Window window, int width, int height) {
   const std::optional<double> scale = FittingScale(s, window, width, height);
   if (!scale) return;
-  s.Zoom = static_cast<float>(std::clamp(*scale / 1000.0, static_cast<double>(SmallestZoom),
-                                         static_cast<double>(LargestZoom)));
+  SetZoom(s, fe,
+          static_cast<float>(std::clamp(*scale / 1000.0, static_cast<double>(SmallestZoom),
+                                        static_cast<double>(LargestZoom))));
+}
+
+void SetZoom(Session& s, Frontend& fe, float zoom) {
+  s.Zoom = std::clamp(zoom, SmallestZoom, LargestZoom);
   s.DrawScale = s.Zoom * 1000.0f;
+  RepaintShapes(fe);
+}
+
+void SetViewAngles(Session& s, Frontend& fe, float tilt, float turn) {
+  s.TiltAngle = tilt;
+  s.TurnAngle = turn;
+  SetRotation(s.Rotation, s.TiltAngle, s.TurnAngle);
   RepaintShapes(fe);
 }
 
@@ -307,10 +317,8 @@ void ShapesDragged(Session& s, Frontend& fe, int dx, int dy) {
   // Planar data has no depth to turn.
   if (s.DimensionCount != 3 || (dx == 0 && dy == 0)) return;
   // The near side follows the mouse: right turns it right, down tilts it down.
-  s.TurnAngle = Dragged(s.TurnAngle, DragRadiansPerPixel * dx);
-  s.TiltAngle = Dragged(s.TiltAngle, -DragRadiansPerPixel * dy);
-  SetRotation(s.Rotation, s.TiltAngle, s.TurnAngle);
-  RepaintShapes(fe);
+  SetViewAngles(s, fe, Dragged(s.TiltAngle, -DragRadiansPerPixel * dy),
+                Dragged(s.TurnAngle, DragRadiansPerPixel * dx));
 }
 
 void ShapesWheelTurned(Session& s, Frontend& fe, int notches) {

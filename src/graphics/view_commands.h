@@ -49,6 +49,13 @@ void FitToWindowClick(Session& s, Frontend& fe);
 // width x height, and repaints; nothing when the window draws nothing to fit. The key F.
 void FitDrawing(Session& s, Frontend& fe, Window window, int width, int height);
 
+// The largest angle of the view, 2 pi as a float: where the arrow keys wrap to.
+inline constexpr float FullTurnAngle = 6.2831855f;
+// Sets the zoom (within its bounds), or the view's tilt and turn in radians, and repaints the
+// specimens and vectors windows: a fit's and a drag's outcome as a script gives it.
+void SetZoom(Session& s, Frontend& fe, float zoom);
+void SetViewAngles(Session& s, Frontend& fe, float tilt, float turn);
+
 // The mouse in the specimens and vectors windows: a drag by (dx, dy) pixels with the left button
 // turns spatial data (0.01 radian per pixel: across the turn, down the tilt), and the wheel steps
 // Enlargement (notches > 0) or Reduction.

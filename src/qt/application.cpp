@@ -11,6 +11,7 @@
 #include "qt/main_form.h"
 #include "qt/qt_support.h"
 #include "qt/vrel_dialog.h"
+#include "shell/enabling.h"
 #include "shell/version.h"
 
 namespace vrel {
@@ -59,6 +60,9 @@ Forms::Forms(int failAtAllocation, Capacity capacity) {
                            .drawings = {DrawWindow.get(), PcsDraw.get(), PlotDraw.get()},
                            .log = LogWindow.get(),
                            .about = AboutBox.get()});
+
+  LogWindow->SetSaveScript([this] { MainForm->RunCommand(CommandId::SaveScript); },
+                           [this] { return MenuItemEnabled(MainForm->State(), CommandId::SaveScript); });
 
   // Shown in creation order, so the About box, made last, stands in front.
   PlotDraw->show();

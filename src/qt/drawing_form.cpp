@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "app/session_script.h"
 #include "app/windows.h"
 #include "graphics/drawings.h"
 #include "graphics/view_commands.h"
@@ -131,7 +132,8 @@ bool DrawingForm::eventFilter(QObject* watched, QEvent* event) {
       const QPoint by = at - lastDragAt_;
       lastDragAt_ = at;
       if (info_.dragHandler != nullptr && !by.isNull())
-        runner_.Run([&](Session& s, Frontend& fe) { info_.dragHandler(s, fe, by.x(), by.y()); });
+        runner_.Run(
+            [&](Session& s, Frontend& fe) { PerformDrag(s, fe, info_.id, by.x(), by.y()); });
       return true;
     }
     case QEvent::MouseButtonRelease: {
@@ -141,7 +143,7 @@ bool DrawingForm::eventFilter(QObject* watched, QEvent* event) {
       const QPoint at = release->position().toPoint();
       if (info_.clickHandler != nullptr && (at - pressedAt_).manhattanLength() <= ClickSlack)
         runner_.Run([&](Session& s, Frontend& fe) {
-          info_.clickHandler(s, fe, size.width(), size.height(), at.x(), at.y());
+          PerformClick(s, fe, info_.id, size.width(), size.height(), at.x(), at.y());
         });
       return true;
     }
@@ -151,7 +153,7 @@ bool DrawingForm::eventFilter(QObject* watched, QEvent* event) {
       const int notches = wheelEighths_ / WheelNotch;
       wheelEighths_ -= notches * WheelNotch;
       if (notches != 0)
-        runner_.Run([&](Session& s, Frontend& fe) { info_.wheelHandler(s, fe, notches); });
+        runner_.Run([&](Session& s, Frontend& fe) { PerformWheel(s, fe, info_.id, notches); });
       return true;
     }
     case QEvent::ToolTip: {
@@ -175,13 +177,13 @@ void DrawingForm::keyPressEvent(QKeyEvent* event) {
   // The arrow keys end here, in a window that turns its view with them or not.
   if (const int key = ArrowKey(event->key()); key != 0) {
     if (info_.keyHandler != nullptr)
-      runner_.Run([&](Session& s, Frontend& fe) { info_.keyHandler(s, fe, key); });
+      runner_.Run([&](Session& s, Frontend& fe) { PerformWindowKey(s, fe, info_.id, key); });
     return;
   }
   if (event->key() == Qt::Key_F && event->modifiers() == Qt::NoModifier && info_.fits) {
     const QSize size = PaintBox1->size();
     runner_.Run([&](Session& s, Frontend& fe) {
-      FitDrawing(s, fe, info_.id, size.width(), size.height());
+      PerformFit(s, fe, info_.id, size.width(), size.height());
     });
     return;
   }
@@ -202,6 +204,8 @@ void DrawingForm::Copy1Click() {
     return;
   }
   QGuiApplication::clipboard()->setImage(PictureImage(picture_));
+  NoteNotReplayable(runner_.State(),
+                    std::string("a copy of the ") + info_.exportName + " picture to the clipboard");
 }
 
 void DrawingForm::SauveMetafileClick() {
@@ -212,8 +216,11 @@ void DrawingForm::SauveMetafileClick() {
     ShowProgramMessage(fe, Message::NothingToExport);
     return;
   }
-  if (const std::optional<std::string> path = fe.ChooseFile(FileDialog::SaveMeta))
-    ExportPictureFile(picture, *path, fe, SavedImageScale);
+  if (const std::optional<std::string> path = fe.ChooseFile(FileDialog::SaveMeta)) {
+    const bool written = ExportPictureFile(picture, *path, fe, SavedImageScale);
+    NotePictureSaved(runner_.State(), info_.id, *path, picture.width, picture.height,
+                     SavedImageScale, written);
+  }
 }
 
 QPrinter& DrawingForm::Printer() {
@@ -238,6 +245,7 @@ void DrawingForm::Print1Click() {
   }
   DrawPictureOnPage(picture, painter, printer.pageRect(QPrinter::DevicePixel).width());
   painter.end();
+  NoteNotReplayable(runner_.State(), std::string("a print of the ") + info_.exportName + " picture");
 }
 
 TDrawWindow::TDrawWindow(HandlerRunner& runner) : DrawingForm(Window::Specimens, runner) {}

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QVBoxLayout>
 
+#include "app/command_table.h"
 #include "qt/qt_support.h"
 
 namespace vrel {
@@ -24,11 +25,36 @@ TLogWindow::TLogWindow() : QWidget(nullptr, Qt::Window) {
   face.setColor(QPalette::Base, face.color(QPalette::Button));
   MemoVrel->setPalette(face);
 
+  MemoVrel->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(MemoVrel, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QMenu* menu = ContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(MemoVrel->viewport()->mapToGlobal(at));
+  });
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(MemoVrel);
 
   PlaceForm(this, 62, 146, 586, 410);
+}
+
+void TLogWindow::SetSaveScript(std::function<void()> save, std::function<bool()> enabled) {
+  saveScript_ = std::move(save);
+  canSaveScript_ = std::move(enabled);
+}
+
+QMenu* TLogWindow::ContextMenu() {
+  QMenu* menu = MemoVrel->createStandardContextMenu();
+  menu->setObjectName("LogPopupMenu");
+  menu->addSeparator();
+  QAction* save = menu->addAction(QString(Command(CommandId::SaveScript).caption).remove('&'));
+  save->setObjectName("SaveScript");
+  save->setEnabled(saveScript_ && canSaveScript_ && canSaveScript_());
+  connect(save, &QAction::triggered, this, [this] {
+    if (saveScript_) saveScript_();
+  });
+  return menu;
 }
 
 void TLogWindow::AddLine(const QString& line) { MemoVrel->appendPlainText(line); }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QWidget>
+#include <functional>
 
 namespace vrel {
 
@@ -16,8 +18,16 @@ class TLogWindow : public QWidget {
   void AddLine(const QString& line);
   void Clear();
   QStringList Lines() const;
+  // The right-click menu's "Save Script…": what it runs, and whether it is enabled now.
+  void SetSaveScript(std::function<void()> save, std::function<bool()> enabled);
+  // The right-click menu as it opens: the text's own commands, then Save Script.
+  QMenu* ContextMenu();
 
   QPlainTextEdit* MemoVrel;
+
+ private:
+  std::function<void()> saveScript_;
+  std::function<bool()> canSaveScript_;
 };
 
 }  // namespace vrel

@@ -19,10 +19,12 @@
 #include <cstdlib>
 #include <new>
 
+#include "app/session_script.h"
 #include "app/toolbar.h"
 #include "graphics/view_commands.h"
 #include "qt/help_window.h"
 #include "qt/qt_support.h"
+#include "shell/capacity.h"
 #include "shell/enabling.h"
 #include "shell/specimen_names.h"
 
@@ -139,6 +141,8 @@ void TMainForm::AttachWindows(FrontendWidgets windows) {
   // A session that holds more specimens than the default lists every one of them.
   if (session_->Room.Specimens != MaxSpecimens)
     frontend_->SetComboItems(Combo::Indi, SpecimenListItems(*session_));
+  // A session started at another capacity says so, as a change of capacity does.
+  if (session_->Room != Capacity{}) frontend_->AppendLog(CapacityLogLine(session_->Room));
   ActiverBoutons(*session_, *frontend_);
 }
 
@@ -156,7 +160,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
       if (info.keyHandler == nullptr || combo == nullptr || watched != combo) continue;
       const int key = ArrowKey(static_cast<QKeyEvent*>(event)->key());
       if (key == KeyLeft || key == KeyRight)
-        Run([&](Session& s, Frontend& fe) { info.keyHandler(s, fe, ShownItem(combo), key); });
+        Run([&](Session& s, Frontend& fe) { PerformListKey(s, fe, info.id, ShownItem(combo), key); });
     }
   // The key goes on to the list as usual.
   return QMainWindow::eventFilter(watched, event);
@@ -240,15 +244,13 @@ void TMainForm::Run(const Handler& handler) {
   handler(*session_, *frontend_);
 }
 
-void TMainForm::RunCommand(CommandId id) { Run(Command(id).handler); }
+void TMainForm::RunCommand(CommandId id) {
+  Run([id](Session& s, Frontend& fe) { PerformCommand(s, fe, id); });
+}
 
 void TMainForm::RunControl(ToolbarControl control, int value) {
   emit ControlUsed(control, value);
-  const ToolbarControlInfo& info = ToolbarControlDetails(control);
-  if (info.handler != nullptr)
-    Run([&](Session& s, Frontend& fe) { info.handler(s, fe, value); });
-  else
-    RunCommand(*info.command);
+  Run([&](Session& s, Frontend& fe) { PerformControl(s, fe, control, value); });
 }
 
 void TMainForm::BuildToolbar() {

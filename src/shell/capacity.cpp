@@ -42,6 +42,10 @@ Capacity RoomFor(const Capacity& current, int specimens, int coordinates) {
   return {std::max(current.Specimens, specimens), std::max(current.Coordinates, coordinates)};
 }
 
+std::string CapacityLogLine(const Capacity& capacity) {
+  return Format("Capacity: %d specimens of %d coordinates", capacity.Specimens, capacity.Coordinates);
+}
+
 bool ChangeCapacity(Session& s, Frontend& fe, const Capacity& capacity) {
   try {
     s.Reallocate(capacity);
@@ -50,8 +54,7 @@ bool ChangeCapacity(Session& s, Frontend& fe, const Capacity& capacity) {
     return false;
   }
   fe.SetComboItems(Combo::Indi, SpecimenListItems(s));
-  fe.AppendLog(
-      Format("Capacity: %d specimens of %d coordinates", capacity.Specimens, capacity.Coordinates));
+  fe.AppendLog(CapacityLogLine(capacity));
   return true;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "shell/frontend.h"
@@ -17,6 +18,9 @@ std::optional<Capacity> ParseCapacity(std::string_view text);
 
 // The capacity that holds both the session's and a data set of these counts: the larger of each.
 Capacity RoomFor(const Capacity& current, int specimens, int coordinates);
+
+// "Capacity: N specimens of M coordinates", as the log says it.
+std::string CapacityLogLine(const Capacity& capacity);
 
 // Allocates the session at the capacity, keeping its contents and settings; the specimen list
 // gets a row for every specimen it holds, and the log says so. Out of memory, the session stays

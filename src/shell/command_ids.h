@@ -23,6 +23,7 @@ enum class CommandId {
   SaveSingleScore,
   SavePcs,
   SaveSinglePcs,
+  SaveScript,
   ClearSession,
   Quit,
   Gpa,

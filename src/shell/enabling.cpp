@@ -52,6 +52,8 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
       return c && g;
     case CommandId::Difference:
       return sup && !f;
+    case CommandId::SaveScript:
+      return !s.Script.empty();
     case CommandId::FitToWindow:
       return DrawsShapes(s, Window::Specimens) || DrawsShapes(s, Window::Vectors);
     case CommandId::DeformationGrid:

@@ -17,6 +17,7 @@ const FileDialogSpec& DialogSpec(FileDialog dialog) {
       {"OpenDataDialog", false, "Open Data", "DAT|*.dat", false},
       {"SaveTextDialog", true, "", "TXT|*.txt|CSV|*.csv|ALL|*.*", true},
       {"SaveVectDialog", true, "", "VEC|*.vec|CSV|*.csv|ALL|*.*", true},
+      {"SaveScriptDialog", true, "Save Script", "Vrel script|*.vrel|ALL|*.*", true},
   };
   // A picture is replaced without a question, unlike the result files.
   return specs[static_cast<int>(dialog)];

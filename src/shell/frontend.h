@@ -23,6 +23,7 @@ enum class FileDialog {
   OpenConsensus,
   SaveScores,
   SaveSizes,
+  SaveScript,
 };
 
 enum class Window { Specimens, Vectors, Plot, Log, About };

@@ -112,6 +112,7 @@ void Adopt(Session& s, Arrays&& a, Capacity c) {
 
 Session::Session(Capacity capacity, int failAtAllocation) {
   Adopt(*this, Arrays(*this, capacity, failAtAllocation), capacity);
+  StartRoom = capacity;
 }
 
 void Session::Reallocate(Capacity capacity) {

@@ -33,6 +33,17 @@ struct SubtractiveRandomState {
   bool Initialised = false;
 };
 
+// One line of the script that the user's actions in the main window write (see
+// app/session_script.h): a command's words, which of them name files (written relative to the
+// script's folder), a comment, and whether the line only tells what was not done.
+struct ScriptEntry {
+  std::vector<std::string> words = {};
+  std::vector<std::size_t> fileWords = {};
+  std::string note = {};
+  bool commented = false;  // refused, cancelled or not replayable: shown as a comment
+  bool section = false;    // Clear Session: a new section of the script starts here
+};
+
 // The one record of everything loaded and computed in a run. All arrays are allocated at
 // full capacity by the constructor; commands only change counts and overwrite contents.
 struct Session : DataDimensions {
@@ -117,6 +128,11 @@ struct Session : DataDimensions {
   std::int32_t PlotAxisY = 1;
 
   SubtractiveRandomState Random;
+
+  // The capacity the program started with, and what the user did since, in order: kept through
+  // Clear Session and capacity changes for as long as the program runs.
+  Capacity StartRoom;
+  std::vector<ScriptEntry> Script;
 };
 
 }  // namespace vrel

@@ -34,7 +34,7 @@ std::vector<CommandInfo> BuildTable() {
       {CommandId::SaveSingleScore, "SaveSingleScore", "Save one Projection", SaveSingleScoreClick, "save-one-projection", {A::Number, A::File}},
       {CommandId::SavePcs, "SavePcs", "Save &PCS", SavePcsClick, "save-pcs", {A::Number, A::File}},
       {CommandId::SaveSinglePcs, "SaveSinglePcs", "Save one PCS", SaveSinglePcsClick, "save-one-pcs", {A::Number, A::File}},
-      {CommandId::SaveScript, "SaveScript", "Save Scrip&t\u2026", SaveScriptClick, nullptr, {}},
+      {CommandId::SaveScript, "SaveScript", "Save Scrip&t\u2026", SaveScriptClick, nullptr, {A::File}},
       {CommandId::ClearSession, "ClearSession", "Clear Session", ClearSessionClick, "clear-session", {}},
       {CommandId::Quit, "Quit", "Quit", QuitClick, nullptr, {}},
       {CommandId::Gpa, "Gpa", "&Superimposition", GpaClick, "superimpose", {}},

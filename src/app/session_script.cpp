@@ -19,6 +19,7 @@
 #include "shell/format.h"
 #include "shell/messages.h"
 #include "shell/version.h"
+#include "stats/random.h"
 
 namespace vrel {
 
@@ -34,6 +35,10 @@ class AnswerWatch : public Frontend {
   std::vector<std::optional<std::string>> files;
   std::string message;
   bool messageShown = false;
+  int logLines = 0;
+  bool saidYes = false;
+  // A long computation the user stopped: how far it got, and the answer that set its length.
+  std::optional<ProgressReport> stopped;
 
   bool Cancelled() const {
     for (int number : numbers)
@@ -56,8 +61,15 @@ class AnswerWatch : public Frontend {
     messageShown = true;
     inner_.ShowMessage(text, caption, icon);
   }
-  bool AskYesNo(const std::string& question) override { return inner_.AskYesNo(question); }
-  void AppendLog(const std::string& line) override { inner_.AppendLog(line); }
+  bool AskYesNo(const std::string& question) override {
+    const bool yes = inner_.AskYesNo(question);
+    saidYes = saidYes || yes;
+    return yes;
+  }
+  void AppendLog(const std::string& line) override {
+    ++logLines;
+    inner_.AppendLog(line);
+  }
   void ClearLog() override { inner_.ClearLog(); }
   void ShowWindow(Window window) override { inner_.ShowWindow(window); }
   void HideWindow(Window window) override { inner_.HideWindow(window); }
@@ -76,7 +88,11 @@ class AnswerWatch : public Frontend {
   void SetToolbarEnabled(const ToolbarEnabling& enabled) override {
     inner_.SetToolbarEnabled(enabled);
   }
-  bool Progress(const ProgressReport& report) override { return inner_.Progress(report); }
+  bool Progress(const ProgressReport& report) override {
+    const bool goOn = inner_.Progress(report);
+    if (report.finished && report.stopped) stopped = report;
+    return goOn;
+  }
   Window FrontShapeWindow() override { return inner_.FrontShapeWindow(); }
   std::array<int, 2> DrawingSize(Window window) override { return inner_.DrawingSize(window); }
   void ShowHelp() override { inner_.ShowHelp(); }
@@ -186,13 +202,18 @@ void PerformCommand(Session& s, Frontend& fe, CommandId id) {
     return;
   }
   const bool available = MenuItemEnabled(s, id);
-  const Capacity room = s.Room;
+  const long seeds = TestSeedsDrawn();
   AnswerWatch watch(fe);
   info.handler(s, watch);
-  // Open Data made room for a file beyond the capacity: the script makes the same room first.
-  if (id != CommandId::DataCapacity && s.Room != room)
-    AddLine(s, {"capacity", std::to_string(s.Room.Specimens), std::to_string(s.Room.Coordinates)},
-            "room for the data file");
+  // A permutation run the user stopped is written as the run of the permutations it did.
+  if (watch.stopped)
+    for (auto number = watch.numbers.rbegin(); number != watch.numbers.rend(); ++number)
+      if (*number == watch.stopped->total) {
+        *number = static_cast<int>(watch.stopped->done);
+        break;
+      }
+  // Yes to Open Data's offer of room for a file beyond the capacity.
+  if (watch.saidYes) AddLine(s, {"make-room"}, "Yes to the question");
 
   ScriptEntry entry{.words = {info.batchWord}};
   std::size_t number = 0, file = 0;
@@ -208,16 +229,25 @@ void PerformCommand(Session& s, Frontend& fe, CommandId id) {
       ++file;
     }
   }
+  // A command that wrote to the log or drew a test's seed before it was refused or cancelled is
+  // run again, so that the log and the next test's seed follow; the others are only mentioned.
+  const bool traced = watch.logLines > 0 || TestSeedsDrawn() != seeds;
   if (!available) {
     entry.commented = true;
     entry.note = "not available then";
   } else if (watch.messageShown) {
-    entry.commented = true;
     entry.note = "refused: " + OneLine(watch.message);
+    entry.commented = !traced;
+    if (traced) {
+      entry.words.insert(entry.words.begin(), "expect-refusal");
+      for (std::size_t& word : entry.fileWords) ++word;
+    }
   } else if (watch.Cancelled()) {
-    entry.commented = true;
+    entry.commented = !traced;
     entry.note = "cancelled";
   }
+  if (watch.stopped)
+    entry.note = Format("stopped after %ld of %ld", watch.stopped->done, watch.stopped->total);
   entry.section = id == CommandId::ClearSession;
   Add(s, std::move(entry));
 }

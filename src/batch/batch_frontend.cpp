@@ -11,7 +11,7 @@ void BatchFrontend::ReportError(const std::string& text) {
 
 void BatchFrontend::ShowMessage(const std::string& text, const std::string& caption, Icon icon) {
   HeadlessFrontend::ShowMessage(text, caption, icon);
-  ReportError(text);
+  if (!quietMessages) ReportError(text);
 }
 
 void BatchFrontend::AppendLog(const std::string& line) { out_ << line << '\n'; }

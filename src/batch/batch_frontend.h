@@ -40,6 +40,8 @@ class BatchFrontend : public HeadlessFrontend {
     return makeRoom;
   }
   bool makeRoom = false;
+  // A message that the script expects (expect-refusal) is not reported.
+  bool quietMessages = false;
 
   // The picture each drawing window showed last: a window that keeps its picture (the plot
   // while nothing is to be plotted) exports the one it has, empty and of size 0 x 0 before its

@@ -307,6 +307,17 @@ bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>
   if (word == "zoom") return RunZoom(session, fe, words);
   if (word == "view-angles") return RunViewAngles(session, fe, words);
   if (IsListKeyWord(word)) return RunListKey(session, fe, words);
+  // expect-refusal LINE: the line runs, and its message is what was expected: nothing is reported.
+  if (word == "expect-refusal") {
+    if (words.size() < 2) return Refuse(fe, "'expect-refusal' takes a script line");
+    const int messages = fe.messageCount;
+    fe.quietMessages = true;
+    const bool done = RunLine(session, fe, {words.begin() + 1, words.end()}, writeImage, names,
+                              scriptName);
+    fe.quietMessages = false;
+    if (fe.messageCount > messages) return true;
+    return done && Refuse(fe, "'" + words[1] + "' was expected to be refused and ran");
+  }
   if (word == "relative-to-script") {
     if (!CheckArgumentCount(fe, word, words.size() - 1, 0)) return false;
     std::error_code error;
@@ -323,6 +334,7 @@ int RunBatchScript(Session& session, const std::string& scriptName, std::istream
                    const ImageFileWriter& writeImage, bool autoCapacity) {
   BatchFrontend fe(out, err);
   FileNames names;
+  bool roomNext = false;
   std::string line;
   int lineNumber = 0;
   int status = 0;
@@ -334,7 +346,13 @@ int RunBatchScript(Session& session, const std::string& scriptName, std::istream
     const std::vector<std::string> words = SplitScriptLine(line);
     if (words.empty()) continue;
     fe.SetLocation(scriptName, lineNumber);
-    fe.makeRoom = autoCapacity && !session.DataLoaded;
+    // make-room: Yes to the next Open Data's offer of room for a file beyond the capacity.
+    if (words[0] == "make-room" && words.size() == 1) {
+      roomNext = true;
+      continue;
+    }
+    fe.makeRoom = roomNext || (autoCapacity && !session.DataLoaded);
+    roomNext = false;
     bool done = false;
     // Whatever goes wrong inside a command ends that command, reported, and never the run.
     try {

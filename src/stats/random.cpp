@@ -41,6 +41,15 @@ double SubtractiveRandom(SubtractiveRandomState& state, int& seed) {
   return mj * 1.0e-9;
 }
 
-int NextTestSeed() { return -(std::rand() % 32768); }
+namespace {
+long seedsDrawn = 0;
+}  // namespace
+
+int NextTestSeed() {
+  ++seedsDrawn;
+  return -(std::rand() % 32768);
+}
+
+long TestSeedsDrawn() { return seedsDrawn; }
 
 }  // namespace vrel

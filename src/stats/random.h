@@ -13,5 +13,7 @@ double SubtractiveRandom(SubtractiveRandomState& state, int& seed);
 // A seed for one test run from the C library's generator, never seeded by the program so that
 // runs repeat: the negation of a value in 0 .. 32767.
 int NextTestSeed();
+// How many seeds NextTestSeed gave in this run.
+long TestSeedsDrawn();
 
 }  // namespace vrel

@@ -1,0 +1,262 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Random sessions of a user at the windows, each saved as a script and run again by vrel-batch:
+// the same log lines, the same result files byte for byte, the same pictures.
+// VREL_SCRIPT_SESSIONS sets how many sessions run.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "app/command_table.h"
+#include "app/session_script.h"
+#include "app/toolbar.h"
+#include "app/windows.h"
+#include "batch/batch_runner.h"
+#include "files/text_source.h"
+#include "graphics/plot.h"
+#include "graphics/view_commands.h"
+#include "shell/enabling.h"
+#include "shell/file_dialogs.h"
+#include "support/test_data.h"
+
+namespace vrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A user who answers prompts, dialogs and questions at random, from answers that make sense
+// more often than not. Save dialogs name files in the session's output folder.
+class RandomUser : public HeadlessFrontend {
+ public:
+  RandomUser(std::mt19937& random, std::vector<std::string> inputs, std::string outputs)
+      : random_(random), inputs_(std::move(inputs)), outputs_(std::move(outputs)) {}
+
+  int AskNumber(const std::string& question) override {
+    HeadlessFrontend::AskNumber(question);
+    static const int answers[] = {0, 1, 2, 3, 4, 5, 12, 30, 58, 97, 99, 120};
+    return answers[Pick(std::size(answers))];
+  }
+  std::optional<std::string> ChooseFile(FileDialog dialog) override {
+    HeadlessFrontend::ChooseFile(dialog);
+    if (Pick(10) == 0) return std::nullopt;
+    if (!DialogSpec(dialog).save) return inputs_[Pick(inputs_.size())];
+    const char* names[] = {"a.txt", "b.csv", "c.vec", "with space.txt", "#d.dat"};
+    return outputs_ + names[Pick(std::size(names))];
+  }
+  bool AskYesNo(const std::string& question) override {
+    HeadlessFrontend::AskYesNo(question);
+    return Pick(2) == 0;
+  }
+  bool Progress(const ProgressReport& report) override {
+    HeadlessFrontend::Progress(report);
+    return report.done < stopAt;
+  }
+  long stopAt = 1L << 30;
+
+  std::size_t Pick(std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+  }
+
+ private:
+  std::mt19937& random_;
+  std::vector<std::string> inputs_;
+  std::string outputs_;
+};
+
+// Every file under the folder, by its path relative to it, with its content.
+std::map<std::string, std::string> Files(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder))
+    if (entry.is_regular_file())
+      files[fs::relative(entry.path(), folder).string()] = test::ReadWhole(entry.path().string());
+  return files;
+}
+
+// The three drawing windows' pictures as listings (or "kept" for a window that keeps its own).
+std::vector<std::string> Listings(const Session& s) {
+  std::vector<std::string> listings;
+  for (const DrawingWindowInfo& window : DrawingWindowTable()) {
+    const std::optional<Picture> drawn = window.draw(s, window.clientWidth, window.clientHeight);
+    listings.push_back(drawn ? PictureListing(*drawn) : "kept");
+  }
+  return listings;
+}
+
+std::vector<std::string> LogLines(const HeadlessFrontend& fe) {
+  std::vector<std::string> lines;
+  for (const std::string& event : fe.events)
+    if (event.starts_with("log:")) lines.push_back(event.substr(4));
+  return lines;
+}
+
+class RandomSession {
+ public:
+  RandomSession(unsigned seed, const fs::path& folder)
+      : folder_(folder), random_(seed), user_(random_, Inputs(folder), (folder / "out/").string()) {}
+
+  RandomUser& User() { return user_; }
+
+  // Runs the session's actions in the desktop's session and returns the script they wrote.
+  std::string Play(Session& s, int actions) {
+    auto side = [this](int base, int range) { return base + static_cast<int>(user_.Pick(range)); };
+    user_.drawingSizes = {{Window::Specimens, {side(200, 600), side(200, 400)}},
+                          {Window::Vectors, {side(200, 600), side(200, 400)}}};
+    for (int i = 0; i < actions; ++i) {
+      user_.frontShapeWindow = user_.Pick(2) == 0 ? Window::Specimens : Window::Vectors;
+      user_.stopAt = user_.Pick(4) == 0 ? static_cast<long>(user_.Pick(50)) : 1L << 30;
+      Act(s, user_);
+    }
+    return ScriptText(s, folder_.string(), "today");
+  }
+
+ private:
+  // Inputs below the script's folder (one with spaces in its path), and others outside it.
+  static std::vector<std::string> Inputs(const fs::path& folder) {
+    fs::create_directories(folder / "data" / "my data");
+    fs::create_directories(folder / "out");
+    fs::copy_file(test::DataFile("gorilla.dat"), folder / "data" / "gorilla.dat");
+    fs::copy_file(test::DataFile("gorilla.lie"), folder / "data" / "my data" / "gorilla links.lie");
+    return {(folder / "data" / "gorilla.dat").string(),
+            (folder / "data" / "my data" / "gorilla links.lie").string(),
+            test::DataFile("gorilla.dat"),
+            test::DataFile("gorilla_sex.vec"),
+            test::DataFile("macaques.dat"),
+            test::DataFile("macaques_wire.lie"),
+            test::DataFile("direction_x1.dat"),
+            test::DataFile("pupfish.tps"),
+            (folder / "missing.dat").string()};
+  }
+
+  void Act(Session& s, RandomUser& user) {
+    const Window shapes = user.Pick(2) == 0 ? Window::Specimens : Window::Vectors;
+    switch (user.Pick(12)) {
+      case 0: {
+        std::vector<const ToolbarControlInfo*> enabled;
+        for (const ToolbarControlInfo& control : ToolbarTable())
+          if (ToolbarEnabled(s)[static_cast<std::size_t>(control.id)]) enabled.push_back(&control);
+        const ToolbarControlInfo& control = *enabled[user.Pick(enabled.size())];
+        int value = 0;
+        if (control.kind == ControlKind::TrackBar)
+          value = control.minimum + static_cast<int>(user.Pick(control.maximum - control.minimum + 1));
+        else if (control.kind == ControlKind::ComboBox)
+          value = static_cast<int>(user.Pick(user.Pick(2) == 0 ? 5 : ListItemCount(s, control)));
+        return PerformControl(s, user, control.id, value);
+      }
+      case 1: {
+        const ToolbarControl list =
+            user.Pick(2) == 0 ? ToolbarControl::ComboBoxIndi : ToolbarControl::ComboBoxComp;
+        if (!ToolbarEnabled(s)[static_cast<std::size_t>(list)]) return;
+        const int item = static_cast<int>(user.Pick(70)) - 1;
+        return PerformListKey(s, user, list, item, user.Pick(2) == 0 ? KeyLeft : KeyRight);
+      }
+      case 2:
+        return PerformWindowKey(s, user, shapes, KeyLeft + static_cast<int>(user.Pick(4)));
+      case 3:
+        return PerformFit(s, user, shapes, 100 + static_cast<int>(user.Pick(700)),
+                          100 + static_cast<int>(user.Pick(500)));
+      case 4:
+        for (std::size_t moves = 1 + user.Pick(4); moves > 0; --moves)
+          PerformDrag(s, user, shapes, static_cast<int>(user.Pick(41)) - 20,
+                      static_cast<int>(user.Pick(41)) - 20);
+        return;
+      case 5:
+        return PerformWheel(s, user, shapes, static_cast<int>(user.Pick(7)) - 3);
+      case 6: {
+        const DrawingWindowInfo& plot = DrawingWindowDetails(Window::Plot);
+        int x = 0, y = 0;
+        for (int tries = 0; tries < 100; ++tries) {
+          x = static_cast<int>(user.Pick(plot.clientWidth));
+          y = static_cast<int>(user.Pick(plot.clientHeight));
+          if (s.Superimposed && PlotSpecimenAt(s, plot.clientWidth, plot.clientHeight, x, y) >= 0)
+            break;
+        }
+        return PerformClick(s, user, Window::Plot, plot.clientWidth, plot.clientHeight, x, y);
+      }
+      case 7: {
+        // Save to metafile, as a listing where the desktop writes an image.
+        const DrawingWindowInfo& window = DrawingWindowTable()[user.Pick(3)];
+        const int width = 100 + static_cast<int>(user.Pick(500));
+        const int height = 100 + static_cast<int>(user.Pick(400));
+        const std::optional<Picture> drawn = window.draw(s, width, height);
+        if (!drawn) return;
+        const std::string path = (folder_ / "out" / (std::string(window.exportName) + ".txt")).string();
+        return NotePictureSaved(s, window.id, path, width, height, 1,
+                                WriteTextFile(path, PictureListing(*drawn)));
+      }
+      default: {
+        std::vector<CommandId> enabled;
+        for (const CommandInfo& command : CommandTable())
+          if (MenuItemEnabled(s, command.id) && command.id != CommandId::SaveScript)
+            enabled.push_back(command.id);
+        return PerformCommand(s, user, enabled[user.Pick(enabled.size())]);
+      }
+    }
+  }
+
+  fs::path folder_;
+  std::mt19937 random_;
+  RandomUser user_;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Runs one random session, then its script through vrel-batch's runner; returns what differs.
+std::string ReplayDifference(unsigned seed, const fs::path& folder, int actions,
+                             std::string& script) {
+  fs::remove_all(folder);
+  RandomSession session(seed, folder);
+  Session desktop;
+  std::srand(1);  // each program draws its tests' seeds afresh
+  script = session.Play(desktop, actions);
+  const std::map<std::string, std::string> written = Files(folder / "out");
+  fs::remove_all(folder / "out");
+  fs::create_directories(folder / "out");
+  const std::string scriptPath = (folder / "session.vrel").string();
+  if (!WriteTextFile(scriptPath, script)) return "the script was not written";
+
+  Session replayed;
+  std::srand(1);
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  const int status = RunBatchScript(replayed, scriptPath, in, out, err, /*keepGoing=*/false);
+  if (status != 0 || !err.str().empty()) return "the replay stopped: " + err.str();
+  const std::vector<std::string> replayedLog = Lines(out.str()), log = LogLines(session.User());
+  for (std::size_t i = 0; i < std::max(log.size(), replayedLog.size()); ++i)
+    if (i >= log.size() || i >= replayedLog.size() || log[i] != replayedLog[i])
+      return "the logs differ at line " + std::to_string(i + 1) + ": \"" +
+             (i < log.size() ? log[i] : "") + "\" in the desktop, \"" +
+             (i < replayedLog.size() ? replayedLog[i] : "") + "\" replayed";
+  if (Files(folder / "out") != written) return "the result files differ";
+  if (Listings(replayed) != Listings(desktop)) return "the pictures differ";
+  if (replayed.Zoom != desktop.Zoom || replayed.TiltAngle != desktop.TiltAngle ||
+      replayed.TurnAngle != desktop.TurnAngle || replayed.SelectedSpecimen != desktop.SelectedSpecimen ||
+      replayed.SelectedComponent != desktop.SelectedComponent || replayed.Room != desktop.Room)
+    return "the views differ";
+  return {};
+}
+
+TEST(SessionScript, RandomSessionsReplayExactly) {
+  const char* count = std::getenv("VREL_SCRIPT_SESSIONS");
+  const int sessions = count != nullptr ? std::atoi(count) : 300;
+  const fs::path folder = fs::path(test::ScratchDir()) / "script session";
+  int failures = 0;
+  for (int i = 0; i < sessions && failures < 3; ++i) {
+    std::string script;
+    const std::string difference = ReplayDifference(static_cast<unsigned>(i), folder, 40, script);
+    if (!difference.empty()) {
+      ++failures;
+      ADD_FAILURE() << "session " << i << ": " << difference << "\n" << script;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vrel

@@ -2,6 +2,7 @@
 #include "app/session_script.h"
 
 #include <charconv>
+#include <tuple>
 #include <ctime>
 #include <filesystem>
 #include <functional>
@@ -40,20 +41,18 @@ class AnswerWatch : public Frontend {
   // A long computation the user stopped: how far it got, and the answer that set its length.
   std::optional<ProgressReport> stopped;
 
-  bool Cancelled() const {
-    for (int number : numbers)
-      if (number == 0) return true;
-    for (const auto& file : files)
-      if (!file) return true;
-    return false;
-  }
+  // The last question was cancelled (0 is Cancel at a prompt): a 0 that the command went on
+  // from, as Save Scores does to write no column, was an answer.
+  bool lastCancelled = false;
 
   int AskNumber(const std::string& question) override {
     numbers.push_back(inner_.AskNumber(question));
+    lastCancelled = numbers.back() == 0;
     return numbers.back();
   }
   std::optional<std::string> ChooseFile(FileDialog dialog) override {
     files.push_back(inner_.ChooseFile(dialog));
+    lastCancelled = !files.back();
     return files.back();
   }
   void ShowMessage(const std::string& text, const std::string& caption, Icon icon) override {
@@ -145,6 +144,18 @@ void RecordZoom(Session& s, float before, const std::string& note) {
   if (s.Zoom != before) AddOrReplace(s, {"zoom", ExactNumber(s.Zoom)}, note);
 }
 
+// What a command may change on its way to a refusal: the counts, stages, choices and links (the
+// large tables change only once a command has all it needs).
+auto Traces(const Session& s) {
+  return std::make_tuple(
+      s.SpecimenCount, s.LandmarkCount, s.DimensionCount, s.LinkCount, s.Links, s.GroupLimit,
+      s.PcsRetained, s.DataLoaded, s.Superimposed, s.ComponentsComputed, s.DifferenceComputed,
+      s.RegressionVectorReady, s.DiscriminationVectorReady, s.VarianceSharesKnown, s.ShowLabels,
+      s.SelectedSpecimen, s.SelectedComponent, s.SpecimensView, s.VectorsView, s.PlotView,
+      s.PlotAxisX, s.PlotAxisY, s.Zoom, s.TiltAngle, s.TurnAngle, s.ShapeMagnitude,
+      s.Room.Specimens, s.Room.Coordinates);
+}
+
 const char* WindowWord(Window window) { return DrawingWindowDetails(window).exportName; }
 
 }  // namespace
@@ -203,6 +214,7 @@ void PerformCommand(Session& s, Frontend& fe, CommandId id) {
   }
   const bool available = MenuItemEnabled(s, id);
   const long seeds = TestSeedsDrawn();
+  const auto before = Traces(s);
   AnswerWatch watch(fe);
   info.handler(s, watch);
   // A permutation run the user stopped is written as the run of the permutations it did.
@@ -229,9 +241,10 @@ void PerformCommand(Session& s, Frontend& fe, CommandId id) {
       ++file;
     }
   }
-  // A command that wrote to the log or drew a test's seed before it was refused or cancelled is
-  // run again, so that the log and the next test's seed follow; the others are only mentioned.
-  const bool traced = watch.logLines > 0 || TestSeedsDrawn() != seeds;
+  // A command that wrote to the log, drew a test's seed or changed the session before it was
+  // refused or cancelled runs again, so that what follows does the same; the others are only
+  // mentioned.
+  const bool traced = watch.logLines > 0 || TestSeedsDrawn() != seeds || Traces(s) != before;
   if (!available) {
     entry.commented = true;
     entry.note = "not available then";
@@ -242,7 +255,7 @@ void PerformCommand(Session& s, Frontend& fe, CommandId id) {
       entry.words.insert(entry.words.begin(), "expect-refusal");
       for (std::size_t& word : entry.fileWords) ++word;
     }
-  } else if (watch.Cancelled()) {
+  } else if (watch.lastCancelled) {
     entry.commented = !traced;
     entry.note = "cancelled";
   }

@@ -19,6 +19,7 @@
 #include "graphics/plot.h"
 #include "graphics/view_commands.h"
 #include "shell/enabling.h"
+#include "shell/format.h"
 #include "shell/file_dialogs.h"
 #include "support/test_data.h"
 
@@ -120,6 +121,8 @@ class RandomSession {
     fs::copy_file(test::DataFile("gorilla.dat"), folder / "data" / "gorilla.dat");
     fs::copy_file(test::DataFile("gorilla.lie"), folder / "data" / "my data" / "gorilla links.lie");
     return {(folder / "data" / "gorilla.dat").string(),
+            (folder / "data" / "gorilla.dat").string(),
+            test::DataFile("gorilla.lie"),
             (folder / "data" / "my data" / "gorilla links.lie").string(),
             test::DataFile("gorilla.dat"),
             test::DataFile("gorilla_sex.vec"),
@@ -132,7 +135,7 @@ class RandomSession {
 
   void Act(Session& s, RandomUser& user) {
     const Window shapes = user.Pick(2) == 0 ? Window::Specimens : Window::Vectors;
-    switch (user.Pick(12)) {
+    switch (user.Pick(16)) {
       case 0: {
         std::vector<const ToolbarControlInfo*> enabled;
         for (const ToolbarControlInfo& control : ToolbarTable())
@@ -149,7 +152,8 @@ class RandomSession {
         const ToolbarControl list =
             user.Pick(2) == 0 ? ToolbarControl::ComboBoxIndi : ToolbarControl::ComboBoxComp;
         if (!ToolbarEnabled(s)[static_cast<std::size_t>(list)]) return;
-        const int item = static_cast<int>(user.Pick(70)) - 1;
+        const int items = ListItemCount(s, ToolbarControlDetails(list));
+        const int item = static_cast<int>(user.Pick(std::min(items, 70) + 1)) - 1;
         return PerformListKey(s, user, list, item, user.Pick(2) == 0 ? KeyLeft : KeyRight);
       }
       case 2:
@@ -187,9 +191,15 @@ class RandomSession {
                                 WriteTextFile(path, PictureListing(*drawn)));
       }
       default: {
+        // Mostly a command of the File and Compute menus or Define groups, so that sessions get
+        // far into an analysis; else any the menus offer.
+        const bool analysis = user.Pick(4) > 0;
         std::vector<CommandId> enabled;
         for (const CommandInfo& command : CommandTable())
-          if (MenuItemEnabled(s, command.id) && command.id != CommandId::SaveScript)
+          if (MenuItemEnabled(s, command.id) && command.id != CommandId::SaveScript &&
+              (!analysis || (command.id <= CommandId::Difference &&
+                             command.id != CommandId::ClearSession) ||
+               command.id == CommandId::ViewPlot))
             enabled.push_back(command.id);
         return PerformCommand(s, user, enabled[user.Pick(enabled.size())]);
       }
@@ -234,8 +244,24 @@ std::string ReplayDifference(unsigned seed, const fs::path& folder, int actions,
       return "the logs differ at line " + std::to_string(i + 1) + ": \"" +
              (i < log.size() ? log[i] : "") + "\" in the desktop, \"" +
              (i < replayedLog.size() ? replayedLog[i] : "") + "\" replayed";
-  if (Files(folder / "out") != written) return "the result files differ";
-  if (Listings(replayed) != Listings(desktop)) return "the pictures differ";
+  const std::map<std::string, std::string> rewritten = Files(folder / "out");
+  for (const auto& [name, content] : written)
+    if (!rewritten.contains(name) || rewritten.at(name) != content)
+      return "the result file " + name + " differs:\n" + content + "\nreplayed:\n" +
+             (rewritten.contains(name) ? rewritten.at(name) : "");
+  if (rewritten.size() != written.size()) return "the replay wrote other files";
+  const std::vector<std::string> pictures = Listings(desktop), replayedPictures = Listings(replayed);
+  for (std::size_t i = 0; i < pictures.size(); ++i)
+    if (pictures[i] != replayedPictures[i])
+      return std::string("the ") + DrawingWindowTable()[i].exportName + " pictures differ: " +
+             [&] {
+               const std::vector<std::string> a = Lines(pictures[i]), b = Lines(replayedPictures[i]);
+               for (std::size_t k = 0; k < std::min(a.size(), b.size()); ++k)
+                 if (a[k] != b[k]) return a[k] + " | " + b[k] + " at " + std::to_string(k);
+               return std::to_string(a.size()) + " vs " + std::to_string(b.size());
+             }() +
+             Format("\nviews %d %d %d %d", desktop.SpecimensView, replayed.SpecimensView,
+                    desktop.SelectedSpecimen, replayed.SelectedSpecimen);
   if (replayed.Zoom != desktop.Zoom || replayed.TiltAngle != desktop.TiltAngle ||
       replayed.TurnAngle != desktop.TurnAngle || replayed.SelectedSpecimen != desktop.SelectedSpecimen ||
       replayed.SelectedComponent != desktop.SelectedComponent || replayed.Room != desktop.Room)
@@ -251,6 +277,7 @@ TEST(SessionScript, RandomSessionsReplayExactly) {
   for (int i = 0; i < sessions && failures < 3; ++i) {
     std::string script;
     const std::string difference = ReplayDifference(static_cast<unsigned>(i), folder, 40, script);
+    if (std::getenv("VREL_SCRIPT_DUMP")) WriteTextFile(std::string(std::getenv("VREL_SCRIPT_DUMP")) + std::to_string(i), script);
     if (!difference.empty()) {
       ++failures;
       ADD_FAILURE() << "session " << i << ": " << difference << "\n" << script;

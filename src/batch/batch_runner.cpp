@@ -6,6 +6,7 @@
 #include <cctype>
 #include <exception>
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <new>
 #include <sstream>
@@ -229,15 +230,15 @@ bool RunPlot(Session& session, BatchFrontend& fe, const std::vector<std::string>
   return WithoutMessage(fe, [&] { PlotAxesChosen(session, fe, x - 1, y - 1); });
 }
 
-// A number of a view word: finite and from lowest to highest.
+// A number of a view word, as the float the view keeps: finite and from lowest to highest.
 bool ViewNumber(const std::string& typed, float lowest, float highest, float& value) {
   double read = 0.0;
   const auto end = std::from_chars(typed.data(), typed.data() + typed.size(), read);
   if (end.ec != std::errc() || end.ptr != typed.data() + typed.size() || !std::isfinite(read) ||
-      read < lowest || read > highest)
+      std::abs(read) > std::numeric_limits<float>::max())
     return false;
   value = static_cast<float>(read);
-  return true;
+  return value >= lowest && value <= highest;
 }
 
 // zoom Z: the zoom a fit left, as it was written.

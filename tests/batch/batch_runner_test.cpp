@@ -37,6 +37,10 @@ TEST(BatchScript, SplitsWordsAndDropsComments) {
   EXPECT_EQ(SplitScriptLine("save-residuals res#1.txt #a comment"),
             (std::vector<std::string>{"save-residuals", "res#1.txt"}));
   EXPECT_TRUE(SplitScriptLine("   ").empty());
+  // Quotes hold blanks, a '#' and quotes of a name; a '#' after the words starts a comment.
+  EXPECT_EQ(SplitScriptLine(R"(open-data "my data/g 1.dat" "#x" "a\"b\\c" ""  # note)"),
+            (std::vector<std::string>{"open-data", "my data/g 1.dat", "#x", "a\"b\\c", ""}));
+  EXPECT_EQ(SplitScriptLine("save-sizes \"open"), (std::vector<std::string>{"save-sizes", "open"}));
 }
 
 // A script line by line: what each refusal says, and where the run stops.
@@ -103,6 +107,33 @@ TEST(BatchScript, RefusalsNameTheScriptAndLineAndStopTheRunUnlessKeepGoing) {
        std::nullopt},
       {gorilla + "show-specimens\nfit vectors\nfit specimens\n", true,
        "job.vrel:5: 'fit' is not available now\n", std::nullopt},
+      // The words a saved script adds, at the ends of their ranges.
+      {"zoom 9.9999e-7\nzoom 1e-6\nzoom 1e6\nzoom 1.0001e6\nzoom nan\nzoom 1x\nzoom 1e300\n", true,
+       "job.vrel:1: 'zoom' takes a number from 1e-06 to 1e+06, not '9.9999e-7'\n"
+       "job.vrel:4: 'zoom' takes a number from 1e-06 to 1e+06, not '1.0001e6'\n"
+       "job.vrel:5: 'zoom' takes a number from 1e-06 to 1e+06, not 'nan'\n"
+       "job.vrel:6: 'zoom' takes a number from 1e-06 to 1e+06, not '1x'\n"
+       "job.vrel:7: 'zoom' takes a number from 1e-06 to 1e+06, not '1e300'\n",
+       ""},
+      {"view-angles -1e-9 0\nview-angles 0 0\nview-angles 6.2831855 6.2831855\n"
+       "view-angles 0 6.2831861\nview-angles 1\n",
+       true,
+       "job.vrel:1: 'view-angles' takes two angles from 0 to 6.2831855 radians\n"
+       "job.vrel:4: 'view-angles' takes two angles from 0 to 6.2831855 radians\n"
+       "job.vrel:5: 'view-angles' takes 2 arguments, 1 given\n",
+       ""},
+      {"next-specimen 1\n", false, "job.vrel:1: 'next-specimen' is not available now\n", ""},
+      {gorilla + "next-specimen -1\nnext-specimen 0\nprevious-specimen 300\nnext-specimen 301\n"
+                 "next-vector 0\nprevious-vector 99\nnext-vector 100\n",
+       true,
+       "job.vrel:4: 'next-specimen' takes a number from 0 to 300\n"
+       "job.vrel:7: 'next-specimen' takes a number from 0 to 300\n"
+       "job.vrel:10: 'next-vector' takes a number from 0 to 99\n",
+       std::nullopt},
+      // An expected refusal is not reported; a line that then runs is.
+      {"expect-refusal open-data /nonexistent/file.dat\nexpect-refusal clear-session\n", false,
+       "job.vrel:2: 'clear-session' was expected to be refused and ran\n", ""},
+      {"expect-refusal\n", false, "job.vrel:1: 'expect-refusal' takes a script line\n", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);

@@ -13,9 +13,11 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <sstream>
 #include <utility>
 #include <vector>
 
+#include "batch/batch_runner.h"
 #include "graphics/drawings.h"
 #include "graphics/plot.h"
 #include "qt/about_box.h"
@@ -27,6 +29,7 @@
 #include "shell/enabling.h"
 #include "shell/prompt.h"
 #include "support/stages.h"
+#include "support/test_data.h"
 
 namespace vrel::test {
 namespace {
@@ -402,6 +405,54 @@ TEST_F(MainWindow, WindowsPaintTheirDrawingsAndTakeTheirKeys) {
     form->PaintBox1->grab();
     EXPECT_TRUE(form->LastPicture().items.empty()) << form->objectName().toStdString();
   }
+}
+
+// A short session through the widgets, saved from the log window's menu, runs again in
+// vrel-batch to the same log and the same file; a cancelled prompt stays a comment.
+TEST_F(MainWindow, ASessionThroughTheWidgetsIsSavedAsAScriptThatRunsAgain) {
+  const QString dir = QString::fromStdString(test::ScratchDir()) + "widgets/";
+  QDir().mkpath(dir);
+  EXPECT_FALSE(MenuItemEnabled(State(), CommandId::SaveScript));
+  PrepareGroupedGorillas(Main());
+  Main().ComboBoxComp->lineEdit()->setText("2");
+  PressKey(Main().ComboBoxComp->lineEdit(), Qt::Key_Return, "\r");
+  Main().TrackBar1->setValue(7);
+  PressKey(forms->PcsDraw.get(), Qt::Key_Up);
+  PressKey(Main().ComboBoxIndi, Qt::Key_Right);
+  AnswerPrompts({"0"});
+  Main().MenuAction(CommandId::Regression)->trigger();
+  AnswerPrompts({"3"});
+  ChooseInDialog(dir + "scores.txt");
+  Main().MenuAction(CommandId::SaveScores)->trigger();
+
+  QMenu* menu = forms->LogWindow->ContextMenu();
+  QAction* save = menu->findChild<QAction*>("SaveScript");
+  ASSERT_NE(save, nullptr);
+  ASSERT_TRUE(save->isEnabled());
+  ChooseInDialog(dir + "session.vrel");
+  save->trigger();
+  delete menu;
+
+  const std::string script = ReadWhole((dir + "session.vrel").toStdString());
+  for (const char* line : {"\nrelative-to-script\n", "\nopen-data ", "\nsuperimpose\n",
+                           "\ncomponents\n", "\ndefine-groups 31\n", "\nselect-vector 2\n",
+                           "\nmagnitude 7\n", "\nkey-up\n", "\nnext-specimen 0\n",
+                           "\n# regression 0    (cancelled)\n", "\nsave-scores 3 scores.txt\n"})
+    EXPECT_NE(script.find(line), std::string::npos) << line << " in\n" << script;
+  const std::string scores = ReadWhole((dir + "scores.txt").toStdString());
+  QFile::remove(dir + "scores.txt");
+
+  Session replayed;
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatchScript(replayed, (dir + "session.vrel").toStdString(), in, out, err, false), 0);
+  EXPECT_EQ(err.str(), "");
+  EXPECT_EQ(QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts),
+            forms->LogWindow->Lines());
+  EXPECT_EQ(ReadWhole((dir + "scores.txt").toStdString()), scores);
+  EXPECT_EQ(replayed.ShapeMagnitude, State().ShapeMagnitude);
+  EXPECT_EQ(replayed.TiltAngle, State().TiltAngle);
+  EXPECT_EQ(replayed.SelectedSpecimen, State().SelectedSpecimen);
 }
 
 // A crowd of specimens takes long to draw: its window shows the image of its last paint again

@@ -90,6 +90,7 @@ const std::vector<MenuSpec>& MenuBar() {
   using C = CommandId;
   auto item = [](C id) { return MenuEntry{MenuEntry::Item, id, nullptr, nullptr, {}}; };
   const MenuEntry separator{MenuEntry::Separator, C::Quit, nullptr, nullptr, {}};
+  // clang-format off
   static const std::vector<MenuSpec> menus = {
       {"FileMenu",
        "&File",
@@ -117,6 +118,7 @@ const std::vector<MenuSpec>& MenuBar() {
         separator, item(C::DataCapacity)}},
       {"About1", "&About", {item(C::Help1), separator, item(C::ViewAbout)}},
   };
+  // clang-format on
   return menus;
 }
 

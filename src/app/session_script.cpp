@@ -2,11 +2,11 @@
 #include "app/session_script.h"
 
 #include <charconv>
-#include <tuple>
 #include <ctime>
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "app/command_table.h"
@@ -147,13 +147,13 @@ void RecordZoom(Session& s, float before, const std::string& note) {
 // What a command may change on its way to a refusal: the counts, stages, choices and links (the
 // large tables change only once a command has all it needs).
 auto Traces(const Session& s) {
-  return std::make_tuple(
-      s.SpecimenCount, s.LandmarkCount, s.DimensionCount, s.LinkCount, s.Links, s.GroupLimit,
-      s.PcsRetained, s.DataLoaded, s.Superimposed, s.ComponentsComputed, s.DifferenceComputed,
-      s.RegressionVectorReady, s.DiscriminationVectorReady, s.VarianceSharesKnown, s.ShowLabels,
-      s.SelectedSpecimen, s.SelectedComponent, s.SpecimensView, s.VectorsView, s.PlotView,
-      s.PlotAxisX, s.PlotAxisY, s.Zoom, s.TiltAngle, s.TurnAngle, s.ShapeMagnitude,
-      s.Room.Specimens, s.Room.Coordinates);
+  return std::make_tuple(s.SpecimenCount, s.LandmarkCount, s.DimensionCount, s.LinkCount, s.Links,
+                         s.GroupLimit, s.PcsRetained, s.DataLoaded, s.Superimposed,
+                         s.ComponentsComputed, s.DifferenceComputed, s.RegressionVectorReady,
+                         s.DiscriminationVectorReady, s.VarianceSharesKnown, s.ShowLabels,
+                         s.SelectedSpecimen, s.SelectedComponent, s.SpecimensView, s.VectorsView,
+                         s.PlotView, s.PlotAxisX, s.PlotAxisY, s.Zoom, s.TiltAngle, s.TurnAngle,
+                         s.ShapeMagnitude, s.Room.Specimens, s.Room.Coordinates);
 }
 
 const char* WindowWord(Window window) { return DrawingWindowDetails(window).exportName; }
@@ -231,8 +231,8 @@ void PerformCommand(Session& s, Frontend& fe, CommandId id) {
   std::size_t number = 0, file = 0;
   for (ArgKind kind : info.args) {
     if (kind == ArgKind::Number) {
-      entry.words.push_back(
-          number < watch.numbers.size() ? std::to_string(watch.numbers[number]) : "0");
+      entry.words.push_back(number < watch.numbers.size() ? std::to_string(watch.numbers[number])
+                                                          : "0");
       ++number;
     } else {
       const bool chosen = file < watch.files.size() && watch.files[file];
@@ -307,8 +307,7 @@ void PerformWindowKey(Session& s, Frontend& fe, Window window, int key) {
 void PerformFit(Session& s, Frontend& fe, Window window, int width, int height) {
   const float zoom = s.Zoom;
   FitDrawing(s, fe, window, width, height);
-  RecordZoom(s, zoom,
-             Format("the %s window fitted at %d x %d", WindowWord(window), width, height));
+  RecordZoom(s, zoom, Format("the %s window fitted at %d x %d", WindowWord(window), width, height));
 }
 
 void PerformDrag(Session& s, Frontend& fe, Window window, int dx, int dy) {
@@ -399,7 +398,8 @@ std::string ScriptText(const Session& s, const std::string& folder, const std::s
   std::error_code error;
   fs::path base = fs::absolute(folder.empty() ? "." : folder, error).lexically_normal();
   if (!base.has_filename()) base = base.parent_path();
-  std::string text = Format("# Vrel %s session script, saved %s\n", ProgramVersion, savedAt.c_str());
+  std::string text =
+      Format("# Vrel %s session script, saved %s\n", ProgramVersion, savedAt.c_str());
   text += Format("# Capacity at the start: %d specimens of %d coordinates\n", s.StartRoom.Specimens,
                  s.StartRoom.Coordinates);
   text += "# Run it again with: vrel-batch SCRIPT (file names are read beside the script)\n";

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/batch_runner.h"
 
-#include <cmath>
-#include <charconv>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <exception>
 #include <filesystem>
 #include <limits>
@@ -40,7 +40,8 @@ std::vector<std::string> SplitScriptLine(const std::string& line) {
     if (line[at] == '"') {
       // A quoted word runs to the closing quote; \" and \\ inside stand for " and \.
       for (++at; at < line.size() && line[at] != '"'; ++at) {
-        if (line[at] == '\\' && at + 1 < line.size() && (line[at + 1] == '"' || line[at + 1] == '\\'))
+        if (line[at] == '\\' && at + 1 < line.size() &&
+            (line[at + 1] == '"' || line[at + 1] == '\\'))
           ++at;
         word += line[at];
       }
@@ -313,8 +314,8 @@ bool RunLine(Session& session, BatchFrontend& fe, const std::vector<std::string>
     if (words.size() < 2) return Refuse(fe, "'expect-refusal' takes a script line");
     const int messages = fe.messageCount;
     fe.quietMessages = true;
-    const bool done = RunLine(session, fe, {words.begin() + 1, words.end()}, writeImage, names,
-                              scriptName);
+    const bool done =
+        RunLine(session, fe, {words.begin() + 1, words.end()}, writeImage, names, scriptName);
     fe.quietMessages = false;
     if (fe.messageCount > messages) return true;
     return done && Refuse(fe, "'" + words[1] + "' was expected to be refused and ran");

@@ -61,8 +61,9 @@ Forms::Forms(int failAtAllocation, Capacity capacity) {
                            .log = LogWindow.get(),
                            .about = AboutBox.get()});
 
-  LogWindow->SetSaveScript([this] { MainForm->RunCommand(CommandId::SaveScript); },
-                           [this] { return MenuItemEnabled(MainForm->State(), CommandId::SaveScript); });
+  LogWindow->SetSaveScript(
+      [this] { MainForm->RunCommand(CommandId::SaveScript); },
+      [this] { return MenuItemEnabled(MainForm->State(), CommandId::SaveScript); });
 
   // Shown in creation order, so the About box, made last, stands in front.
   PlotDraw->show();

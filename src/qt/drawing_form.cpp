@@ -245,7 +245,8 @@ void DrawingForm::Print1Click() {
   }
   DrawPictureOnPage(picture, painter, printer.pageRect(QPrinter::DevicePixel).width());
   painter.end();
-  NoteNotReplayable(runner_.State(), std::string("a print of the ") + info_.exportName + " picture");
+  NoteNotReplayable(runner_.State(),
+                    std::string("a print of the ") + info_.exportName + " picture");
 }
 
 TDrawWindow::TDrawWindow(HandlerRunner& runner) : DrawingForm(Window::Specimens, runner) {}

@@ -160,7 +160,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
       if (info.keyHandler == nullptr || combo == nullptr || watched != combo) continue;
       const int key = ArrowKey(static_cast<QKeyEvent*>(event)->key());
       if (key == KeyLeft || key == KeyRight)
-        Run([&](Session& s, Frontend& fe) { PerformListKey(s, fe, info.id, ShownItem(combo), key); });
+        Run([&](Session& s, Frontend& fe) {
+          PerformListKey(s, fe, info.id, ShownItem(combo), key);
+        });
     }
   // The key goes on to the list as usual.
   return QMainWindow::eventFilter(watched, event);

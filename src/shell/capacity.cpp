@@ -43,7 +43,8 @@ Capacity RoomFor(const Capacity& current, int specimens, int coordinates) {
 }
 
 std::string CapacityLogLine(const Capacity& capacity) {
-  return Format("Capacity: %d specimens of %d coordinates", capacity.Specimens, capacity.Coordinates);
+  return Format("Capacity: %d specimens of %d coordinates", capacity.Specimens,
+                capacity.Coordinates);
 }
 
 bool ChangeCapacity(Session& s, Frontend& fe, const Capacity& capacity) {

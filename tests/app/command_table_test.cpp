@@ -62,6 +62,7 @@ TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
     }
     menus.push_back(items);
   }
+  // clang-format off
   const std::vector<std::vector<std::string>> expected = {
       {"&File", "Open &Data", "Open &Link", "Open &Factor", "Open Se&lection", "-",
        "Reload {Consensus,PCS}", "-", "Save &Residuals", "Save &Consensus", "Save &Sizes", "-",
@@ -76,6 +77,7 @@ TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
        "-", "Data capacity\u2026"},
       {"&About", "&Help", "-", "About"},
   };
+  // clang-format on
   EXPECT_EQ(menus, expected);
 }
 

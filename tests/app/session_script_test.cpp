@@ -2,6 +2,8 @@
 // Random sessions of a user at the windows, each saved as a script and run again by vrel-batch:
 // the same log lines, the same result files byte for byte, the same pictures.
 // VREL_SCRIPT_SESSIONS sets how many sessions run.
+#include "app/session_script.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,7 +13,6 @@
 #include <sstream>
 
 #include "app/command_table.h"
-#include "app/session_script.h"
 #include "app/toolbar.h"
 #include "app/windows.h"
 #include "batch/batch_runner.h"
@@ -19,8 +20,8 @@
 #include "graphics/plot.h"
 #include "graphics/view_commands.h"
 #include "shell/enabling.h"
-#include "shell/format.h"
 #include "shell/file_dialogs.h"
+#include "shell/format.h"
 #include "support/test_data.h"
 
 namespace vrel {
@@ -98,7 +99,9 @@ std::vector<std::string> LogLines(const HeadlessFrontend& fe) {
 class RandomSession {
  public:
   RandomSession(unsigned seed, const fs::path& folder)
-      : folder_(folder), random_(seed), user_(random_, Inputs(folder), (folder / "out/").string()) {}
+      : folder_(folder),
+        random_(seed),
+        user_(random_, Inputs(folder), (folder / "out/").string()) {}
 
   RandomUser& User() { return user_; }
 
@@ -146,7 +149,8 @@ class RandomSession {
         const ToolbarControlInfo& control = *enabled[user.Pick(enabled.size())];
         int value = 0;
         if (control.kind == ControlKind::TrackBar)
-          value = control.minimum + static_cast<int>(user.Pick(control.maximum - control.minimum + 1));
+          value =
+              control.minimum + static_cast<int>(user.Pick(control.maximum - control.minimum + 1));
         else if (control.kind == ControlKind::ComboBox)
           value = static_cast<int>(user.Pick(user.Pick(2) == 0 ? 5 : ListItemCount(s, control)));
         return PerformControl(s, user, control.id, value);
@@ -189,7 +193,8 @@ class RandomSession {
         const int height = 100 + static_cast<int>(user.Pick(400));
         const std::optional<Picture> drawn = window.draw(s, width, height);
         if (!drawn) return;
-        const std::string path = (folder_ / "out" / (std::string(window.exportName) + ".txt")).string();
+        const std::string path =
+            (folder_ / "out" / (std::string(window.exportName) + ".txt")).string();
         return NotePictureSaved(s, window.id, path, width, height, 1,
                                 WriteTextFile(path, PictureListing(*drawn)));
       }
@@ -200,10 +205,11 @@ class RandomSession {
         std::vector<CommandId> enabled;
         for (const CommandInfo& command : CommandTable())
           if (MenuItemEnabled(s, command.id) && command.id != CommandId::SaveScript &&
-              (!analysis || (command.id <= CommandId::Difference &&
-                             command.id != CommandId::ClearSession) ||
+              (!analysis ||
+               (command.id <= CommandId::Difference && command.id != CommandId::ClearSession) ||
                command.id == CommandId::ViewPlot ||
-               (command.id == CommandId::DefineGroups && s.ComponentsComputed && s.GroupLimit == 0)))
+               (command.id == CommandId::DefineGroups && s.ComponentsComputed &&
+                s.GroupLimit == 0)))
             enabled.push_back(command.id);
         return PerformCommand(s, user, enabled[user.Pick(enabled.size())]);
       }
@@ -254,12 +260,14 @@ std::string ReplayDifference(unsigned seed, const fs::path& folder, int actions,
       return "the result file " + name + " differs:\n" + content + "\nreplayed:\n" +
              (rewritten.contains(name) ? rewritten.at(name) : "");
   if (rewritten.size() != written.size()) return "the replay wrote other files";
-  const std::vector<std::string> pictures = Listings(desktop), replayedPictures = Listings(replayed);
+  const std::vector<std::string> pictures = Listings(desktop),
+                                 replayedPictures = Listings(replayed);
   for (std::size_t i = 0; i < pictures.size(); ++i)
     if (pictures[i] != replayedPictures[i])
       return std::string("the ") + DrawingWindowTable()[i].exportName + " pictures differ: " +
              [&] {
-               const std::vector<std::string> a = Lines(pictures[i]), b = Lines(replayedPictures[i]);
+               const std::vector<std::string> a = Lines(pictures[i]),
+                                              b = Lines(replayedPictures[i]);
                for (std::size_t k = 0; k < std::min(a.size(), b.size()); ++k)
                  if (a[k] != b[k]) return a[k] + " | " + b[k] + " at " + std::to_string(k);
                return std::to_string(a.size()) + " vs " + std::to_string(b.size());
@@ -267,7 +275,8 @@ std::string ReplayDifference(unsigned seed, const fs::path& folder, int actions,
              Format("\nviews %d %d %d %d", desktop.SpecimensView, replayed.SpecimensView,
                     desktop.SelectedSpecimen, replayed.SelectedSpecimen);
   if (replayed.Zoom != desktop.Zoom || replayed.TiltAngle != desktop.TiltAngle ||
-      replayed.TurnAngle != desktop.TurnAngle || replayed.SelectedSpecimen != desktop.SelectedSpecimen ||
+      replayed.TurnAngle != desktop.TurnAngle ||
+      replayed.SelectedSpecimen != desktop.SelectedSpecimen ||
       replayed.SelectedComponent != desktop.SelectedComponent || replayed.Room != desktop.Room)
     return "the views differ";
   return {};
@@ -281,7 +290,8 @@ TEST(SessionScript, RandomSessionsReplayExactly) {
   for (int i = 0; i < sessions && failures < 3; ++i) {
     std::string script;
     const std::string difference = ReplayDifference(static_cast<unsigned>(i), folder, 50, script);
-    if (std::getenv("VREL_SCRIPT_DUMP")) WriteTextFile(std::string(std::getenv("VREL_SCRIPT_DUMP")) + std::to_string(i), script);
+    if (std::getenv("VREL_SCRIPT_DUMP"))
+      WriteTextFile(std::string(std::getenv("VREL_SCRIPT_DUMP")) + std::to_string(i), script);
     if (!difference.empty()) {
       ++failures;
       ADD_FAILURE() << "session " << i << ": " << difference << "\n" << script;

@@ -434,10 +434,10 @@ TEST_F(MainWindow, ASessionThroughTheWidgetsIsSavedAsAScriptThatRunsAgain) {
   delete menu;
 
   const std::string script = ReadWhole((dir + "session.vrel").toStdString());
-  for (const char* line : {"\nrelative-to-script\n", "\nopen-data ", "\nsuperimpose\n",
-                           "\ncomponents\n", "\ndefine-groups 31\n", "\nselect-vector 2\n",
-                           "\nmagnitude 7\n", "\nkey-up\n", "\nnext-specimen 0\n",
-                           "\n# regression 0    (cancelled)\n", "\nsave-scores 3 scores.txt\n"})
+  for (const char* line :
+       {"\nrelative-to-script\n", "\nopen-data ", "\nsuperimpose\n", "\ncomponents\n",
+        "\ndefine-groups 31\n", "\nselect-vector 2\n", "\nmagnitude 7\n", "\nkey-up\n",
+        "\nnext-specimen 0\n", "\n# regression 0    (cancelled)\n", "\nsave-scores 3 scores.txt\n"})
     EXPECT_NE(script.find(line), std::string::npos) << line << " in\n" << script;
   const std::string scores = ReadWhole((dir + "scores.txt").toStdString());
   QFile::remove(dir + "scores.txt");

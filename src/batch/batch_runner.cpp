@@ -348,21 +348,21 @@ int RunBatchScript(Session& session, const std::string& scriptName, std::istream
     const std::vector<std::string> words = SplitScriptLine(line);
     if (words.empty()) continue;
     fe.SetLocation(scriptName, lineNumber);
-    // make-room: Yes to the next Open Data's offer of room for a file beyond the capacity.
-    if (words[0] == "make-room" && words.size() == 1) {
-      roomNext = true;
-      continue;
-    }
-    fe.makeRoom = roomNext || (autoCapacity && !session.DataLoaded);
-    roomNext = false;
     bool done = false;
-    // Whatever goes wrong inside a command ends that command, reported, and never the run.
-    try {
-      done = RunLine(session, fe, words, writeImage, names, scriptName);
-    } catch (const std::bad_alloc&) {
-      ShowProgramMessage(fe, Message::NotEnoughMemory);
-    } catch (const std::exception& error) {
-      fe.ReportError(error.what());
+    if (words[0] == "make-room") {
+      // Yes to the next Open Data's offer of room for a file beyond the capacity.
+      done = roomNext = CheckArgumentCount(fe, "make-room", words.size() - 1, 0);
+    } else {
+      fe.makeRoom = roomNext || (autoCapacity && !session.DataLoaded);
+      roomNext = false;
+      // Whatever goes wrong inside a command ends that command, reported, and never the run.
+      try {
+        done = RunLine(session, fe, words, writeImage, names, scriptName);
+      } catch (const std::bad_alloc&) {
+        ShowProgramMessage(fe, Message::NotEnoughMemory);
+      } catch (const std::exception& error) {
+        fe.ReportError(error.what());
+      }
     }
     if (!done) {
       status = 1;

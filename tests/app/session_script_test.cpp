@@ -284,6 +284,33 @@ Replayed Replay(unsigned seed, const fs::path& folder, int actions, std::string&
   return result;
 }
 
+// The script as a reader sees it: the header, the start's capacity, file names beside the script
+// relative to it (quoted where they hold blanks) and others whole, comments, sections.
+TEST(SessionScript, TheScriptNamesFilesBesideItRelativelyAndTellsWhatWasNotDone) {
+  Session s(Capacity{400, 120});
+  s.Script = {
+      {.words = {"open-data", "/work/study/data/my gorilla.dat"}, .fileWords = {1}},
+      {.words = {"open-link", "/elsewhere/g.lie"}, .fileWords = {1}},
+      {.words = {"save-sizes", "-"}, .fileWords = {1}, .note = "cancelled", .commented = true},
+      {.words = {"clear-session"}, .section = true},
+      {.words = {"zoom", "1.2100000381469727"}, .note = "mouse wheel"},
+      {.note = "a print of the plot picture: not in the script", .commented = true}};
+  EXPECT_EQ(ScriptText(s, "/work/study/", "2026-12-09 10:00"),
+            std::string("# Vrel ") + VREL_VERSION +
+                " session script, saved 2026-12-09 10:00\n"
+                "# Capacity at the start: 400 specimens of 120 coordinates\n"
+                "# Run it again with: vrel-batch SCRIPT (file names are read beside the script)\n"
+                "relative-to-script\n"
+                "capacity 400 120\n"
+                "open-data \"data/my gorilla.dat\"\n"
+                "open-link /elsewhere/g.lie\n"
+                "# save-sizes -    (cancelled)\n"
+                "\n# Clear Session: a new section\n"
+                "clear-session\n"
+                "zoom 1.2100000381469727    # mouse wheel\n"
+                "# a print of the plot picture: not in the script\n");
+}
+
 TEST(SessionScript, RandomSessionsReplayExactly) {
   const char* count = std::getenv("VREL_SCRIPT_SESSIONS");
   const int sessions = count != nullptr ? std::atoi(count) : 300;

@@ -134,6 +134,7 @@ TEST(BatchScript, RefusalsNameTheScriptAndLineAndStopTheRunUnlessKeepGoing) {
       {"expect-refusal open-data /nonexistent/file.dat\nexpect-refusal clear-session\n", false,
        "job.vrel:2: 'clear-session' was expected to be refused and ran\n", ""},
       {"expect-refusal\n", false, "job.vrel:1: 'expect-refusal' takes a script line\n", ""},
+      {"make-room now\n", false, "job.vrel:1: 'make-room' takes 0 arguments, 1 given\n", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);

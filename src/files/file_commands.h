@@ -17,6 +17,8 @@ void OpenDataClick(Session& s, Frontend& fe);
 void OpenLinkClick(Session& s, Frontend& fe);
 void OpenFactorClick(Session& s, Frontend& fe);
 void OpenSelectClick(Session& s, Frontend& fe);
+// File > Open Variables (variables_file.cpp): a CSV table of the specimens' variables.
+void OpenVariablesClick(Session& s, Frontend& fe);
 void ConsensusClick(Session& s, Frontend& fe);     // Reload > Consensus
 void ShapeVectorsClick(Session& s, Frontend& fe);  // Reload > PCS
 void SaveResidualsClick(Session& s, Frontend& fe);
@@ -26,6 +28,8 @@ void SaveScoresClick(Session& s, Frontend& fe);
 void SaveSingleScoreClick(Session& s, Frontend& fe);
 void SavePcsClick(Session& s, Frontend& fe);
 void SaveSinglePcsClick(Session& s, Frontend& fe);
+// File > Save Distances: each specimen's Procrustes distance to the consensus, as CSV.
+void SaveDistancesClick(Session& s, Frontend& fe);
 void DeflationClick(Session& s, Frontend& fe);  // Compute > Hyperprojection: reads a direction
 
 }  // namespace vrel

@@ -8,6 +8,7 @@
 #include "files/file_commands.h"
 #include "files/number_reader.h"
 #include "files/text_source.h"
+#include "numerics/superimposition_commands.h"
 #include "shell/capacities.h"
 #include "shell/file_dialogs.h"
 #include "shell/format.h"
@@ -170,6 +171,15 @@ void SaveSinglePcsClick(Session& s, Frontend& fe) {
   const auto path = fe.ChooseFile(FileDialog::SaveVect);
   if (!path) return;
   WriteResultFile(fe, *path, Header(m, 1, 1) + Column(s.Pcs, m, r));
+}
+
+void SaveDistancesClick(Session& s, Frontend& fe) {
+  const auto path = fe.ChooseFile(FileDialog::SaveCsv);
+  if (!path) return;
+  const std::vector<double> distances = ProcrustesDistances(s);
+  WriteResultFile(fe, *path, CsvTable(s, {"distance"}, [&](int i, int) {
+                    return distances[static_cast<std::size_t>(i)];
+                  }));
 }
 
 }  // namespace vrel

@@ -2,6 +2,7 @@
 #include "numerics/superimposition_commands.h"
 
 #include <array>
+#include <cmath>
 #include <new>
 #include <utility>
 
@@ -68,6 +69,16 @@ void GpaClick(Session& s, Frontend& fe) {
       },
       "All specimen superimposed by GLS method");
   ActiverBoutons(s, fe);
+}
+
+std::vector<double> ProcrustesDistances(const Session& s) {
+  std::vector<double> distances(static_cast<std::size_t>(s.SpecimenCount));
+  for (int i = 0; i < s.SpecimenCount; ++i) {
+    double sum = 0.0;
+    for (int j = 0; j < s.CoordinateCount(); ++j) sum += s.Residuals[i][j] * s.Residuals[i][j];
+    distances[static_cast<std::size_t>(i)] = std::sqrt(sum);
+  }
+  return distances;
 }
 
 }  // namespace vrel

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "shell/frontend.h"
 #include "shell/session.h"
@@ -23,5 +24,8 @@ using SuperimpositionFit =
 // Returns whether the fit was committed.
 bool FitAndCommit(Session& s, Frontend& fe, const SuperimpositionFit& fit,
                   const std::string& methodLine);
+
+// Each specimen's Procrustes distance to the consensus: the length of its row of residuals.
+std::vector<double> ProcrustesDistances(const Session& s);
 
 }  // namespace vrel

@@ -21,6 +21,7 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
       return !sup;
     case CommandId::OpenLink:
     case CommandId::Consensus:
+    case CommandId::OpenVariables:
       return d;
     case CommandId::OpenSelect:
     case CommandId::Gpa:
@@ -31,6 +32,8 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
     case CommandId::SaveSize:
     case CommandId::Deflation:
     case CommandId::ViewAll:
+    case CommandId::Outliers:
+    case CommandId::SaveDistances:
       return sup;
     case CommandId::OpenFactor:
     case CommandId::SaveScores:

@@ -18,6 +18,8 @@ const FileDialogSpec& DialogSpec(FileDialog dialog) {
       {"SaveTextDialog", true, "", "TXT|*.txt|CSV|*.csv|ALL|*.*", true},
       {"SaveVectDialog", true, "", "VEC|*.vec|CSV|*.csv|ALL|*.*", true},
       {"SaveScriptDialog", true, "Save Script", "Vrel script|*.vrel|ALL|*.*", true},
+      {"SaveCsvDialog", true, "", "CSV|*.csv|ALL|*.*", true},
+      {"OpenVariablesDialog", false, "Open Variables", "CSV|*.csv|ALL|*.*", false},
   };
   // A picture is replaced without a question, unlike the result files.
   return specs[static_cast<int>(dialog)];

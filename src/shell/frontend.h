@@ -24,6 +24,8 @@ enum class FileDialog {
   SaveScores,
   SaveSizes,
   SaveScript,
+  SaveCsv,
+  OpenVariables,
 };
 
 enum class Window { Specimens, Vectors, Plot, Log, About };

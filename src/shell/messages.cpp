@@ -11,7 +11,7 @@ using M = Message;
 
 // File-reading errors carry the stop icon, refused requests the exclamation icon.
 // clang-format off
-constexpr std::array<MessageInfo, 55> Messages = {{
+constexpr std::array<MessageInfo, 56> Messages = {{
     {M::InvalidFile, "Invalid file", "", Icon::Stop},
     {M::InputFailed, "Input failed", "", Icon::Stop},
     {M::IncorrectSpecimenCount, "Incorrect number of specimens", "", Icon::Stop},
@@ -67,6 +67,7 @@ constexpr std::array<MessageInfo, 55> Messages = {{
     {M::UnknownPictureFormat, "Pictures are written as SVG (.svg), PDF (.pdf) or PNG (.png), not as %s", "", Icon::Stop},
     {M::CapacityOutOfRange, "A session holds 1 to 100000 specimens of 1 to 30000 coordinates", "", Icon::Exclamation},
     {M::CapacityNeedsEmptySession, "The capacity changes only while no data are loaded: clear the session first", "", Icon::Exclamation},
+    {M::VariablesRefused, "%s", "", Icon::Stop},
 }};
 // clang-format on
 

@@ -69,6 +69,8 @@ enum class Message {
   UnknownPictureFormat,
   CapacityOutOfRange,
   CapacityNeedsEmptySession,
+  // A table of variables that cannot be read: why, naming the row and the column.
+  VariablesRefused,
 };
 
 struct MessageInfo {

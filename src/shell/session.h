@@ -44,6 +44,15 @@ struct ScriptEntry {
   bool section = false;    // Clear Session: a new section of the script starts here
 };
 
+// One column of the table of variables read beside the data (File > Open Variables).
+struct SpecimenVariable {
+  std::string name;                 // the header cell
+  bool factor = false;              // else a covariate
+  std::vector<double> values;       // covariate: one value per specimen, in specimen order
+  std::vector<std::string> levels;  // factor: its levels, sorted bytewise (std::string operator<)
+  std::vector<int> codes;           // factor: each specimen's index into levels, in specimen order
+};
+
 // The one record of everything loaded and computed in a run. All arrays are allocated at
 // full capacity by the constructor; commands only change counts and overwrite contents.
 struct Session : DataDimensions {
@@ -80,6 +89,8 @@ struct Session : DataDimensions {
   Vector LandmarkSelection;                // one entry per landmark
   std::int32_t LinkCount = 0;
   std::vector<std::int32_t> Links;  // two landmark numbers per link
+  // The variables of the specimens, in the order of their file's columns (none: not read).
+  std::vector<SpecimenVariable> Variables;
 
   std::int32_t PcsRetained = 0;
   std::int32_t GroupLimit = 0;

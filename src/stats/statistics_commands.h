@@ -18,5 +18,8 @@ void MantelTestClick(Session& s, Frontend& fe);  // Compute > Homogeneity Test
 void DiscriminationClick(Session& s, Frontend& fe);
 void DiscriminationTestClick(Session& s, Frontend& fe);
 void DefineGroupsClick(Session& s, Frontend& fe);  // Options > Define groups
+// Analyses > Outliers (outliers.cpp): each specimen's Procrustes distance to the consensus, the
+// quartiles, and the specimens beyond the upper one; the farthest is shown.
+void OutliersClick(Session& s, Frontend& fe);
 
 }  // namespace vrel

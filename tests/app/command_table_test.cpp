@@ -64,13 +64,16 @@ TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
   }
   // clang-format off
   const std::vector<std::vector<std::string>> expected = {
-      {"&File", "Open &Data", "Open &Link", "Open &Factor", "Open Se&lection", "-",
+      {"&File", "Open &Data", "Open &Link", "Open &Factor", "Open Se&lection",
+       "Open &Variables\u2026", "-",
        "Reload {Consensus,PCS}", "-", "Save &Residuals", "Save &Consensus", "Save &Sizes", "-",
-       "Save S&cores", "Save one Projection", "Save &PCS", "Save one PCS", "-",
+       "Save S&cores", "Save one Projection", "Save &PCS", "Save one PCS",
+       "Save Distances", "-",
        "Save Scrip&t\u2026", "-", "Clear Session", "Quit"},
       {"&Compute", "&Superimposition", "&Components", "-", "&Regression", "Regression T&est", "-",
        "Mean Regression", "Mean Regression Test", "Homogeneity Test", "-", "&Discrimination",
        "Discrimination &Test", "-", "Hyperprojection", "Shape difference"},
+      {"A&nalyses", "Outliers"},
       {"&Window", "Specimens", "Vectors", "Plot", "Log", "-", "Fit to Window"},
       {"&Options", "Define groups", "-", "Color", "Extremes", "-", "Deformation grid", "Ellipses",
        "Axis titles", "Axis scales", "Legend", "Large markers", "Names as labels", "Fit on resize",
@@ -123,6 +126,8 @@ std::string FileFor(const CommandInfo& command) {
                        static_cast<int>(&components.Pcs[1][0] - &components.Pcs[0][0]));
     case C::Deflation:
       return test::DataFile("direction_x1.dat");
+    case C::OpenVariables:
+      return test::DataFile("gorilla.csv");
     default:
       return test::ScratchDir() + command.name + ".out";
   }

@@ -46,7 +46,8 @@ const std::set<C> kComponentMenu = {
     C::OpenLink,      C::OpenFactor, C::Consensus,      C::ShapeVectors,    C::SaveResiduals,
     C::SaveConsensus, C::SaveSize,   C::SaveScores,     C::SaveSingleScore, C::SavePcs,
     C::SaveSinglePcs, C::Regression, C::RegressionTest, C::Deflation,       C::Difference,
-    C::ViewAll,       C::ViewPcs,    C::ViewPlot};
+    C::ViewAll,       C::ViewPcs,    C::ViewPlot,       C::OpenVariables,   C::Outliers,
+    C::SaveDistances};
 
 std::set<C> Plus(std::set<C> base, std::initializer_list<C> extra) {
   base.insert(extra);
@@ -62,11 +63,12 @@ const Stage kStages[] = {
     {"empty", [](Session&) {}, With({C::OpenData}), {T::BoutonZoomPlus, T::BoutonZoomMoins}},
     {"data loaded",
      [](Session& s) { s.DataLoaded = true; },
-     With({C::OpenData, C::OpenLink, C::OpenSelect, C::Consensus, C::Gpa}),
+     With({C::OpenData, C::OpenLink, C::OpenSelect, C::Consensus, C::Gpa, C::OpenVariables}),
      {T::BoutonGpa, T::BoutonZoomPlus, T::BoutonZoomMoins}},
     {"superimposed", [](Session& s) { s.DataLoaded = s.Superimposed = true; },
      With({C::OpenLink, C::Consensus, C::ShapeVectors, C::SaveResiduals, C::SaveConsensus,
-           C::SaveSize, C::Pcs, C::Deflation, C::Difference, C::ViewAll}),
+           C::SaveSize, C::Pcs, C::Deflation, C::Difference, C::ViewAll, C::OpenVariables,
+           C::Outliers, C::SaveDistances}),
      [] {
        auto t = kSuperimposedTools;
        t.insert(T::BoutonPcs);
@@ -90,7 +92,8 @@ const Stage kStages[] = {
     {"shape difference, components not yet recomputed",
      [](Session& s) { s.DataLoaded = s.Superimposed = s.DifferenceComputed = true; },
      With({C::OpenLink, C::Consensus, C::ShapeVectors, C::SaveResiduals, C::SaveConsensus,
-           C::SaveSize, C::Pcs, C::Deflation, C::ViewAll}),
+           C::SaveSize, C::Pcs, C::Deflation, C::ViewAll, C::OpenVariables, C::Outliers,
+           C::SaveDistances}),
      [] {
        auto t = kSuperimposedTools;
        t.insert(T::BoutonPcs);

@@ -230,9 +230,13 @@ void PerformCommand(Session& s, Frontend& fe, CommandId id) {
   ScriptEntry entry{.words = {info.batchWord}};
   std::size_t number = 0, file = 0;
   for (ArgKind kind : info.args) {
-    if (kind == ArgKind::Number) {
-      entry.words.push_back(number < watch.numbers.size() ? std::to_string(watch.numbers[number])
-                                                          : "0");
+    if (kind != ArgKind::File) {
+      const int answer = number < watch.numbers.size() ? watch.numbers[number] : 0;
+      // A variable is written by its name, which reads better and stays when columns move.
+      const bool named = kind == ArgKind::Variable && answer >= 1 &&
+                         answer <= static_cast<int>(s.Variables.size());
+      entry.words.push_back(named ? s.Variables[static_cast<std::size_t>(answer - 1)].name
+                                  : std::to_string(answer));
       ++number;
     } else {
       const bool chosen = file < watch.files.size() && watch.files[file];

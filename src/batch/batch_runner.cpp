@@ -109,14 +109,31 @@ struct FileNames {
 bool RunMenuCommand(Session& session, BatchFrontend& fe, const CommandInfo& command,
                     const std::vector<std::string>& words, const FileNames& names) {
   const std::string& word = words[0];
-  if (!CheckArgumentCount(fe, word, words.size() - 1, command.args.size())) return false;
+  std::vector<std::string> args(words.begin() + 1, words.end());
+  if (command.lastDefault != nullptr && args.size() + 1 == command.args.size()) {
+    args.push_back(command.lastDefault);
+  } else if (command.lastDefault != nullptr && args.size() != command.args.size()) {
+    return Refuse(fe, "'" + word + "' takes " + std::to_string(command.args.size() - 1) + " or " +
+                          std::to_string(command.args.size()) + " arguments, " +
+                          std::to_string(args.size()) + " given");
+  }
+  if (!CheckArgumentCount(fe, word, args.size(), command.args.size())) return false;
   fe.ClearQueues();
   for (std::size_t i = 0; i < command.args.size(); ++i) {
-    const std::string& arg = words[i + 1];
-    if (command.args[i] == ArgKind::File)
+    const std::string& arg = args[i];
+    if (command.args[i] == ArgKind::File) {
       fe.files.push_back(arg == "-" ? std::nullopt : std::optional<std::string>(names(arg)));
-    else
+    } else if (command.args[i] == ArgKind::Variable) {
+      // A variable by its name, or by its number in the table.
+      int number = 0;
+      for (std::size_t v = 0; v < session.Variables.size() && number == 0; ++v)
+        if (session.Variables[v].name == arg) number = static_cast<int>(v + 1);
+      if (number == 0 && !ParseInteger(arg, number) && arg != "cancel")
+        return Refuse(fe, "'" + word + "' names no variable '" + arg + "'");
+      fe.numbers.push_back(number);
+    } else {
       fe.numbers.push_back(TypedNumber(arg));
+    }
   }
   switch (RunGatedCommand(session, fe, command)) {
     case CommandOutcome::Completed:

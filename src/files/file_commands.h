@@ -30,6 +30,11 @@ void SavePcsClick(Session& s, Frontend& fe);
 void SaveSinglePcsClick(Session& s, Frontend& fe);
 // File > Save Distances: each specimen's Procrustes distance to the consensus, as CSV.
 void SaveDistancesClick(Session& s, Frontend& fe);
+// File > Save Canonical Variates, Save Group Distances and Save Classification: what the last
+// analyses of the groups found, as CSV.
+void SaveCvaClick(Session& s, Frontend& fe);
+void SaveGroupDistancesClick(Session& s, Frontend& fe);
+void SaveClassificationClick(Session& s, Frontend& fe);
 void DeflationClick(Session& s, Frontend& fe);  // Compute > Hyperprojection: reads a direction
 
 }  // namespace vrel

@@ -182,4 +182,58 @@ void SaveDistancesClick(Session& s, Frontend& fe) {
                   }));
 }
 
+namespace {
+
+// A header row, then one row per specimen: its name, its group and further cells.
+std::string GroupTable(const Session& s, const std::string& header,
+                       const std::function<std::string(int specimen)>& cells) {
+  std::string text = "specimen,group," + header + '\n';
+  for (int i = 0; i < s.SpecimenCount; ++i)
+    text += CsvName(SpecimenName(s, i)) + ',' +
+            CsvField(s.Groups.names[static_cast<std::size_t>(s.Groups.of[i])]) + ',' + cells(i) +
+            '\n';
+  return text;
+}
+
+}  // namespace
+
+void SaveCvaClick(Session& s, Frontend& fe) {
+  const auto path = fe.ChooseFile(FileDialog::SaveCsv);
+  if (!path) return;
+  const std::size_t axes = s.CanonicalScores.empty() ? 0 : s.CanonicalScores[0].size();
+  std::string header;
+  for (std::size_t a = 0; a < axes; ++a) header += Format("%sCV%d", a == 0 ? "" : ",", int(a + 1));
+  WriteResultFile(fe, *path, GroupTable(s, header, [&](int i) {
+                    std::string cells;
+                    for (std::size_t a = 0; a < axes; ++a)
+                      cells += Format("%s%.17g", a == 0 ? "" : ",",
+                                      s.CanonicalScores[static_cast<std::size_t>(i)][a]);
+                    return cells;
+                  }));
+}
+
+void SaveGroupDistancesClick(Session& s, Frontend& fe) {
+  const auto path = fe.ChooseFile(FileDialog::SaveCsv);
+  if (!path) return;
+  std::string text = "group_a,group_b,procrustes,p_procrustes,mahalanobis,p_mahalanobis\n";
+  for (const GroupDistance& d : s.GroupDistances)
+    text += CsvField(s.Groups.names[static_cast<std::size_t>(d.a)]) + ',' +
+            CsvField(s.Groups.names[static_cast<std::size_t>(d.b)]) +
+            Format(",%.17g,%.17g,%.17g,%.17g\n", d.procrustes, d.pProcrustes, d.mahalanobis,
+                   d.pMahalanobis);
+  WriteResultFile(fe, *path, text);
+}
+
+void SaveClassificationClick(Session& s, Frontend& fe) {
+  const auto path = fe.ChooseFile(FileDialog::SaveCsv);
+  if (!path) return;
+  auto name = [&s](int group) {
+    return group < 0 ? std::string() : CsvField(s.Groups.names[static_cast<std::size_t>(group)]);
+  };
+  WriteResultFile(fe, *path, GroupTable(s, "assigned,assigned_loo", [&](int i) {
+                    return name(s.Assigned[static_cast<std::size_t>(i)]) + ',' +
+                           name(s.AssignedLeftOut[static_cast<std::size_t>(i)]);
+                  }));
+}
+
 }  // namespace vrel

@@ -51,6 +51,7 @@ void FinishComponents(Session& s, Frontend& fe) {
   for (int i = 0; i < s.SpecimenCount; ++i) s.Factor[i] = s.Sizes[static_cast<std::size_t>(i)];
   ScaleFactorColumn(s);
   s.ComponentsComputed = true;
+  s.ForgetGroupResults();
   fe.SetComboText(Combo::Comp, "");
   fe.SetComboIndex(Combo::Xaxis, s.PlotAxisX);
   fe.SetComboIndex(Combo::Yaxis, s.PlotAxisY);

@@ -25,7 +25,7 @@ void DifferenceClick(Session& s, Frontend& fe) {
   }
   s.DifferenceComputed = true;
   s.ComponentsComputed = false;
-  s.Variables.clear();  // the pairs' differences are other specimens
+  s.ForgetVariables();  // the pairs' differences are other specimens
   ShowNamesInSpecimenList(s, fe);
   ActiverBoutons(s, fe);
   fe.AppendLog(Format("Difference data : %d Specimens, %d Points, %d Dimensions.", s.SpecimenCount,

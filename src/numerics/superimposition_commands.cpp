@@ -30,6 +30,7 @@ void StoreSuperimposition(Session& s, Frontend& fe, const Matrix& coordinates, V
     }
   s.Superimposed = true;
   s.ComponentsComputed = false;
+  s.ForgetGroupResults();
   fe.AppendLog(methodLine);
   fe.AppendLog(Format("Sum of Squared Deviations =  %f",
                       SumOfSquaredDeviations(s.Coordinates, s.Dimensions(), s.Consensus)));

@@ -25,6 +25,9 @@ enum class CommandId {
   SavePcs,
   SaveSinglePcs,
   SaveDistances,
+  SaveCva,
+  SaveGroupDistances,
+  SaveClassification,
   SaveScript,
   ClearSession,
   Quit,
@@ -40,12 +43,15 @@ enum class CommandId {
   Deflation,
   Difference,
   Outliers,
+  CanonicalVariates,
+  Classification,
   ViewAll,
   ViewPcs,
   ViewPlot,
   ViewLog,
   FitToWindow,
   DefineGroups,
+  GroupsFromVariable,
   OptionColor,
   Enveloppe,
   DeformationGrid,
@@ -69,8 +75,9 @@ using ControlHandler = void (*)(Session&, Frontend&, int value);
 // Left and Right in a list: the item it shows (-1: none) and the key.
 using ListKeyHandler = void (*)(Session&, Frontend&, int item, int key);
 
-// What a vrel-batch argument answers: the number prompt or a file dialog.
-enum class ArgKind { Number, File };
+// What a vrel-batch argument answers: the number prompt or a file dialog. A variable is a number
+// prompt whose answer a script may give as the variable's name.
+enum class ArgKind { Number, File, Variable };
 
 struct CommandInfo {
   CommandId id;
@@ -79,6 +86,8 @@ struct CommandInfo {
   CommandHandler handler;
   const char* batchWord;      // null when vrel-batch has no word for it
   std::vector<ArgKind> args;  // the prompts and file dialogs the handler runs, in order
+  // What a script that leaves the last argument out gives for it (null: it must be given).
+  const char* lastDefault = nullptr;
 };
 
 // The menu bar: each menu's items in order; separators, and the "Reload " item that opens a

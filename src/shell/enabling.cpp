@@ -57,6 +57,16 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
       return sup && !f;
     case CommandId::SaveScript:
       return !s.Script.empty();
+    case CommandId::GroupsFromVariable:
+      return !s.Variables.empty();
+    case CommandId::CanonicalVariates:
+    case CommandId::Classification:
+      return c && !s.Groups.of.empty();
+    case CommandId::SaveCva:
+    case CommandId::SaveGroupDistances:
+      return !s.GroupDistances.empty();
+    case CommandId::SaveClassification:
+      return !s.Assigned.empty();
     case CommandId::FitToWindow:
       return DrawsShapes(s, Window::Specimens) || DrawsShapes(s, Window::Vectors);
     case CommandId::DeformationGrid:

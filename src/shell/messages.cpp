@@ -11,7 +11,7 @@ using M = Message;
 
 // File-reading errors carry the stop icon, refused requests the exclamation icon.
 // clang-format off
-constexpr std::array<MessageInfo, 56> Messages = {{
+constexpr std::array<MessageInfo, 62> Messages = {{
     {M::InvalidFile, "Invalid file", "", Icon::Stop},
     {M::InputFailed, "Input failed", "", Icon::Stop},
     {M::IncorrectSpecimenCount, "Incorrect number of specimens", "", Icon::Stop},
@@ -68,6 +68,12 @@ constexpr std::array<MessageInfo, 56> Messages = {{
     {M::CapacityOutOfRange, "A session holds 1 to 100000 specimens of 1 to 30000 coordinates", "", Icon::Exclamation},
     {M::CapacityNeedsEmptySession, "The capacity changes only while no data are loaded: clear the session first", "", Icon::Exclamation},
     {M::VariablesRefused, "%s", "", Icon::Stop},
+    {M::NoSuchVariable, "Variable %d: the table holds variables 1 to %d", "", Icon::Stop},
+    {M::VariableNotGroups, "\"%s\" is neither a factor nor a covariate of whole numbers", "", Icon::Stop},
+    {M::SingleGroup, "\"%s\" makes a single group", "", Icon::Stop},
+    {M::GroupComponentsOutOfRange, "Pcs: 1 to %d, fewer than the specimens less the groups", "", Icon::Stop},
+    {M::PermutationsOutOfRange, "Permutations: 1 to 1000000", "", Icon::Stop},
+    {M::WithinGroupsSingular, "The covariance within the groups is singular: take fewer Pcs", "", Icon::Stop},
 }};
 // clang-format on
 

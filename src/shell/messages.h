@@ -71,6 +71,13 @@ enum class Message {
   CapacityNeedsEmptySession,
   // A table of variables that cannot be read: why, naming the row and the column.
   VariablesRefused,
+  // The groups of a variable and the analyses that compare them.
+  NoSuchVariable,
+  VariableNotGroups,
+  SingleGroup,
+  GroupComponentsOutOfRange,
+  PermutationsOutOfRange,
+  WithinGroupsSingular,
 };
 
 struct MessageInfo {

@@ -53,6 +53,20 @@ struct SpecimenVariable {
   std::vector<int> codes;           // factor: each specimen's index into levels, in specimen order
 };
 
+// The groups of the Analyses menu, from a variable (Options > Groups from Variable).
+struct VariableGroups {
+  std::string variable;            // the variable they come from (empty: no groups)
+  std::vector<int> of;             // each specimen's group, 0 .. names.size() - 1
+  std::vector<std::string> names;  // the groups' names
+};
+
+// A pair of groups as Canonical Variates compares them: the distances between their means and
+// the permutation p values.
+struct GroupDistance {
+  int a = 0, b = 0;
+  double procrustes = 0, pProcrustes = 0, mahalanobis = 0, pMahalanobis = 0;
+};
+
 // The one record of everything loaded and computed in a run. All arrays are allocated at
 // full capacity by the constructor; commands only change counts and overwrite contents.
 struct Session : DataDimensions {
@@ -89,8 +103,25 @@ struct Session : DataDimensions {
   Vector LandmarkSelection;                // one entry per landmark
   std::int32_t LinkCount = 0;
   std::vector<std::int32_t> Links;  // two landmark numbers per link
-  // The variables of the specimens, in the order of their file's columns (none: not read).
+  // The variables of the specimens, in the order of their file's columns (none: not read), the
+  // groups taken from one of them, and what the analyses of those groups found.
   std::vector<SpecimenVariable> Variables;
+  VariableGroups Groups;
+  std::vector<std::vector<double>> CanonicalScores;  // one row per specimen
+  std::vector<GroupDistance> GroupDistances;
+  std::vector<int> Assigned, AssignedLeftOut;  // each specimen's nearest group
+  // Forgets the results of the analyses of the groups, or the variables and all that follows.
+  void ForgetGroupResults() {
+    CanonicalScores.clear();
+    GroupDistances.clear();
+    Assigned.clear();
+    AssignedLeftOut.clear();
+  }
+  void ForgetVariables() {
+    Variables.clear();
+    Groups = {};
+    ForgetGroupResults();
+  }
 
   std::int32_t PcsRetained = 0;
   std::int32_t GroupLimit = 0;

@@ -45,8 +45,8 @@ void OutliersClick(Session& s, Frontend& fe) {
     fe.AppendLog("No specimen lies beyond the upper quartile.");
     return;
   }
-  fe.AppendLog(Format("Beyond the upper quartile, farthest first (likely outliers beyond %f):",
-                      fence));
+  fe.AppendLog(
+      Format("Beyond the upper quartile, farthest first (likely outliers beyond %f):", fence));
   for (int i : beyond) {
     const std::string& name = s.SpecimenNames[static_cast<std::size_t>(i)];
     const double d = distances[static_cast<std::size_t>(i)];

@@ -21,5 +21,10 @@ void DefineGroupsClick(Session& s, Frontend& fe);  // Options > Define groups
 // Analyses > Outliers (outliers.cpp): each specimen's Procrustes distance to the consensus, the
 // quartiles, and the specimens beyond the upper one; the farthest is shown.
 void OutliersClick(Session& s, Frontend& fe);
+// group_analyses_commands.cpp: Options > Groups from Variable, Analyses > Canonical Variates and
+// Analyses > Classification.
+void GroupsFromVariableClick(Session& s, Frontend& fe);
+void CanonicalVariatesClick(Session& s, Frontend& fe);
+void ClassificationClick(Session& s, Frontend& fe);
 
 }  // namespace vrel

@@ -68,14 +68,14 @@ TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
        "Open &Variables\u2026", "-",
        "Reload {Consensus,PCS}", "-", "Save &Residuals", "Save &Consensus", "Save &Sizes", "-",
        "Save S&cores", "Save one Projection", "Save &PCS", "Save one PCS",
-       "Save Distances", "-",
+       "Save Distances", "Save Canonical Variates", "Save Group Distances", "Save Classification", "-",
        "Save Scrip&t\u2026", "-", "Clear Session", "Quit"},
       {"&Compute", "&Superimposition", "&Components", "-", "&Regression", "Regression T&est", "-",
        "Mean Regression", "Mean Regression Test", "Homogeneity Test", "-", "&Discrimination",
        "Discrimination &Test", "-", "Hyperprojection", "Shape difference"},
-      {"A&nalyses", "Outliers"},
+      {"A&nalyses", "Outliers", "-", "Canonical Variates\u2026", "Classification\u2026"},
       {"&Window", "Specimens", "Vectors", "Plot", "Log", "-", "Fit to Window"},
-      {"&Options", "Define groups", "-", "Color", "Extremes", "-", "Deformation grid", "Ellipses",
+      {"&Options", "Define groups", "Groups from Variable\u2026", "-", "Color", "Extremes", "-", "Deformation grid", "Ellipses",
        "Axis titles", "Axis scales", "Legend", "Large markers", "Names as labels", "Fit on resize",
        "-", "Data capacity\u2026"},
       {"&About", "&Help", "-", "About"},
@@ -147,19 +147,31 @@ TEST(CommandTable, EveryCommandRunsThePromptsAndDialogsOfItsArguments) {
     Session shown = test::GorillaAt(test::Stage::Components);
     shown.SpecimensView = 1;
     shown.Script.push_back({.words = {"superimpose"}});  // Save Script wants a line to save
+    // The analyses of groups from a variable, and the files of their results.
+    shown.Variables = {{.name = "sex", .factor = true, .levels = {"f", "m"}}};
+    shown.Groups = {"sex", std::vector<int>(59, 0), {"f", "m"}};
+    for (int i = 30; i < 59; ++i) shown.Groups.of[static_cast<std::size_t>(i)] = 1;
+    shown.GroupDistances = {{}};
+    shown.CanonicalScores.assign(59, {0.0});
+    shown.Assigned = shown.AssignedLeftOut = shown.Variables[0].codes = shown.Groups.of;
     if (stage == nullptr && MenuItemEnabled(shown, command.id)) stage = &shown;
     ASSERT_NE(stage, nullptr) << "never enabled";
     Session s = *stage;
     if (command.id == C::Difference) s.SpecimenCount = 58;  // pairs need an even count
     test::ScriptedFrontend fe;
     fe.numbers = {5, 5, 5, 5};
+    if (command.id == C::GroupsFromVariable) fe.numbers = {1};  // the one variable there is
     fe.files = {FileFor(command), FileFor(command)};
 
     command.handler(s, fe);
 
     std::vector<ArgKind> asked;
     for (const std::string& event : fe.events) {
-      if (event.rfind("prompt:", 0) == 0) asked.push_back(ArgKind::Number);
+      if (event.rfind("prompt:", 0) == 0)
+        asked.push_back(command.args.size() > asked.size() &&
+                                command.args[asked.size()] == ArgKind::Variable
+                            ? ArgKind::Variable
+                            : ArgKind::Number);
       if (event.rfind("file:", 0) == 0) asked.push_back(ArgKind::File);
     }
     EXPECT_EQ(asked, command.args);

@@ -129,6 +129,7 @@ class RandomSession {
     return {(folder / "data" / "gorilla.dat").string(),
             (folder / "data" / "gorilla.dat").string(),
             test::DataFile("gorilla.lie"),
+            test::DataFile("gorilla.csv"),
             (folder / "data" / "my data" / "gorilla links.lie").string(),
             test::DataFile("gorilla.dat"),
             test::DataFile("gorilla_sex.vec"),

@@ -308,8 +308,9 @@ void OpenVariablesClick(Session& s, Frontend& fe) {
   for (std::size_t v = 0; v < s.Variables.size(); ++v) {
     const SpecimenVariable& variable = s.Variables[v];
     line += (v == 0 ? " " : ", ") + variable.name;
-    line += variable.factor ? Format(" (factor, %d levels)", static_cast<int>(variable.levels.size()))
-                            : std::string(" (covariate)");
+    line += variable.factor
+                ? Format(" (factor, %d levels)", static_cast<int>(variable.levels.size()))
+                : std::string(" (covariate)");
   }
   fe.AppendLog(line);
 }

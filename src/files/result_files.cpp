@@ -190,7 +190,7 @@ std::string GroupTable(const Session& s, const std::string& header,
   std::string text = "specimen,group," + header + '\n';
   for (int i = 0; i < s.SpecimenCount; ++i)
     text += CsvName(SpecimenName(s, i)) + ',' +
-            CsvField(s.Groups.names[static_cast<std::size_t>(s.Groups.of[i])]) + ',' + cells(i) +
+            CsvName(s.Groups.names[static_cast<std::size_t>(s.Groups.of[i])]) + ',' + cells(i) +
             '\n';
   return text;
 }
@@ -217,8 +217,8 @@ void SaveGroupDistancesClick(Session& s, Frontend& fe) {
   if (!path) return;
   std::string text = "group_a,group_b,procrustes,p_procrustes,mahalanobis,p_mahalanobis\n";
   for (const GroupDistance& d : s.GroupDistances)
-    text += CsvField(s.Groups.names[static_cast<std::size_t>(d.a)]) + ',' +
-            CsvField(s.Groups.names[static_cast<std::size_t>(d.b)]) +
+    text += CsvName(s.Groups.names[static_cast<std::size_t>(d.a)]) + ',' +
+            CsvName(s.Groups.names[static_cast<std::size_t>(d.b)]) +
             Format(",%.17g,%.17g,%.17g,%.17g\n", d.procrustes, d.pProcrustes, d.mahalanobis,
                    d.pMahalanobis);
   WriteResultFile(fe, *path, text);
@@ -228,7 +228,7 @@ void SaveClassificationClick(Session& s, Frontend& fe) {
   const auto path = fe.ChooseFile(FileDialog::SaveCsv);
   if (!path) return;
   auto name = [&s](int group) {
-    return group < 0 ? std::string() : CsvField(s.Groups.names[static_cast<std::size_t>(group)]);
+    return group < 0 ? std::string() : CsvName(s.Groups.names[static_cast<std::size_t>(group)]);
   };
   WriteResultFile(fe, *path, GroupTable(s, "assigned,assigned_loo", [&](int i) {
                     return name(s.Assigned[static_cast<std::size_t>(i)]) + ',' +

@@ -3,6 +3,7 @@
 
 #include "graphics/view_commands.h"
 #include "shell/session.h"
+#include "shell/specimen_names.h"
 
 namespace vrel {
 
@@ -18,13 +19,6 @@ std::vector<std::string> Numbers(int last) {
 std::vector<std::string> VectorItems() {
   std::vector<std::string> items = Numbers(97);
   items.insert(items.end(), {"Regres", "Discrim"});
-  return items;
-}
-
-// "1" to "96", then the size-or-factor column and the two projections: the columns of Scores.
-std::vector<std::string> ColumnItems() {
-  std::vector<std::string> items = Numbers(96);
-  items.insert(items.end(), {"Cs/Fac", "Regres", "Discrim"});
   return items;
 }
 
@@ -64,9 +58,9 @@ std::vector<ToolbarControlInfo> BuildToolbar() {
        .glyph = "plot", .command = CommandId::ViewPlot},
       // An axis list: a choice plots its column on its axis.
       {.id = T::ComboXaxis, .name = "ComboXaxis", .kind = K::ComboBox, .x = 461, .width = 51,
-       .hint = "X-axis", .items = ColumnItems(), .start = 0, .handler = ComboXaxisClick},
+       .hint = "X-axis", .items = AxisListItems(0), .start = 0, .handler = ComboXaxisClick},
       {.id = T::ComboYaxis, .name = "ComboYaxis", .kind = K::ComboBox, .x = 512, .width = 51,
-       .hint = "Y-axis", .items = ColumnItems(), .start = 1, .handler = ComboYaxisClick},
+       .hint = "Y-axis", .items = AxisListItems(0), .start = 1, .handler = ComboYaxisClick},
       {.id = T::BoutonLabel, .name = "BoutonLabel", .x = 563, .hint = "Labels",
        .glyph = "labels", .handler = BoutonLabelClick, .batchWord = "labels"},
   };

@@ -24,6 +24,7 @@
 #include "shell/file_dialogs.h"
 #include "shell/messages.h"
 #include "shell/prompt.h"
+#include "shell/specimen_names.h"
 
 namespace vrel {
 
@@ -239,8 +240,7 @@ bool RunPlot(Session& session, BatchFrontend& fe, const std::vector<std::string>
   if (!CheckArgumentCount(fe, "plot", words.size() - 1, 2)) return false;
   if (!ToolbarEnabled(session)[static_cast<std::size_t>(ToolbarControl::BoutonPlot)])
     return Refuse(fe, "'plot' is not available now");
-  const int columns =
-      static_cast<int>(ToolbarControlDetails(ToolbarControl::ComboXaxis).items.size());
+  const int columns = MaxComponents + CanonicalAxisCount(session);
   int x = 0, y = 0;
   if (!ParseInteger(words[1], x) || !ParseInteger(words[2], y) || x < 1 || y < 1 || x > columns ||
       y > columns)

@@ -130,7 +130,7 @@ void OpenDataClick(Session& s, Frontend& fe) {
   CopyBlock(data.coordinates, s.Coordinates, n, m);
   std::copy(data.names.begin(), data.names.end(), s.SpecimenNames.begin());
   s.DataLoaded = true;
-  s.ForgetVariables();  // they belonged to the specimens read before
+  ForgetVariables(s, fe);  // they belonged to the specimens read before
   ShowNamesInSpecimenList(s, fe);
   // Groups kept from an earlier file must still leave the second group two specimens.
   if (s.GroupLimit > n - 2) s.GroupLimit = 0;

@@ -301,7 +301,7 @@ void OpenVariablesClick(Session& s, Frontend& fe) {
   // A refused file leaves the variables read before as they were.
   if (!read.refusal.empty())
     return ShowProgramMessageText(fe, Message::VariablesRefused, read.refusal);
-  s.ForgetVariables();
+  ForgetVariables(s, fe);
   s.Variables = std::move(read.variables);
   std::string line = Format("Variables: %d for %d specimens:", static_cast<int>(s.Variables.size()),
                             s.SpecimenCount);

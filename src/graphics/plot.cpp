@@ -3,12 +3,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 #include <string>
 
 #include "graphics/projection.h"
 #include "numerics/components.h"
 #include "shell/format.h"
+#include "shell/specimen_names.h"
 
 namespace vrel {
 
@@ -40,23 +42,32 @@ int TextWidth(const std::string& text) {
   return static_cast<int>(text.size()) * TitleCharacterWidth;
 }
 
-bool PlottedColumn(int column) { return column >= 0 && column < MaxComponents; }
-
 // The scores of the specimens first .. last - 1 in the two plotted columns.
 void GroupScores(const Session& s, int first, int last, std::vector<double>& x,
                  std::vector<double>& y) {
   x.clear();
   y.clear();
   for (int i = first; i < last; ++i) {
-    x.push_back(s.Scores[i][s.PlotAxisX]);
-    y.push_back(s.Scores[i][s.PlotAxisY]);
+    x.push_back(PlotValue(s, i, s.PlotAxisX));
+    y.push_back(PlotValue(s, i, s.PlotAxisY));
   }
 }
 
-// The ellipse of the specimens first .. last - 1 as a closed chain of lines, in the pen in force.
-void DrawEllipse(const Session& s, const PlotMapping& map, Canvas& canvas, int first, int last) {
+// The ellipse of the specimens first .. last - 1 (of a variable's group, when given) as a closed
+// chain of lines, in the pen in force.
+void DrawEllipse(const Session& s, const PlotMapping& map, Canvas& canvas, int first, int last,
+                 int variableGroup = -1) {
   std::vector<double> x, y;
   GroupScores(s, first, last, x, y);
+  if (variableGroup >= 0) {
+    x.clear();
+    y.clear();
+    for (int i = first; i < last; ++i)
+      if (s.Groups.of[static_cast<std::size_t>(i)] == variableGroup) {
+        x.push_back(PlotValue(s, i, s.PlotAxisX));
+        y.push_back(PlotValue(s, i, s.PlotAxisY));
+      }
+  }
   const std::vector<PlanePoint> outline = ConfidenceEllipse(x, y);
   if (outline.empty()) return;
   auto px = [&map](const PlanePoint& point) { return TruncateToPixel(map.X(point.x)); };
@@ -82,6 +93,32 @@ MarkerStyle GroupMarker(const Session& s, bool secondGroup) {
   if (!secondGroup) return {};
   // Filled circles tell group 2 from the hollow squares of group 1 also in black and white.
   return {true, s.ColorOption ? Red : Black, s.LargeMarkersOption};
+}
+
+// Whether the plot shows the groups of a variable (which come before those of Define groups).
+bool VariableGroupsShown(const Session& s) {
+  return static_cast<int>(s.Groups.of.size()) == s.SpecimenCount && s.SpecimenCount > 0;
+}
+
+// The marker of a group of a variable: squares and circles, hollow and filled, tell four groups
+// apart in grey too; the colours, with the option, six.
+MarkerStyle VariableGroupMarker(const Session& s, int group) {
+  static constexpr std::uint32_t palette[] = {Black, Red, Blue, 0x008000, 0xa000a0, 0xc06000};
+  return {group % 2 == 1, s.ColorOption ? palette[group % std::size(palette)] : Black,
+          group % 4 >= 2};
+}
+
+MarkerStyle MarkerOf(const Session& s, int specimen, int firstGroupEnd) {
+  if (VariableGroupsShown(s))
+    return VariableGroupMarker(s, s.Groups.of[static_cast<std::size_t>(specimen)]);
+  return GroupMarker(s, s.GroupLimit > 0 && specimen >= firstGroupEnd);
+}
+
+// The legend's rows: the groups of a variable, else the two of Define groups (none: no legend).
+std::vector<std::string> LegendNames(const Session& s) {
+  if (VariableGroupsShown(s)) return s.Groups.names;
+  if (s.GroupLimit > 0) return {"Group 1", "Group 2"};
+  return {};
 }
 
 void DrawMarker(Canvas& canvas, const MarkerStyle& style, double x, double y, int half) {
@@ -136,15 +173,25 @@ void DrawAxisScales(const PlotMapping& map, Canvas& canvas) {
 
 }  // namespace
 
+bool PlottedColumn(const Session& s, int column) {
+  return column >= 0 && column < MaxComponents + CanonicalAxisCount(s);
+}
+
+double PlotValue(const Session& s, int specimen, int column) {
+  if (column < MaxComponents) return s.Scores[specimen][column];
+  return s.CanonicalScores[static_cast<std::size_t>(specimen)]
+                          [static_cast<std::size_t>(column - MaxComponents)];
+}
+
 std::optional<PlotMapping> PlotMappingOf(const Session& s, int width, int height) {
-  if (s.PlotView != 1 || !PlottedColumn(s.PlotAxisX) || !PlottedColumn(s.PlotAxisY))
+  if (s.PlotView != 1 || !PlottedColumn(s, s.PlotAxisX) || !PlottedColumn(s, s.PlotAxisY))
     return std::nullopt;
   double xmax = 0.0, xmin = 0.0, ymax = 0.0, ymin = 0.0;
   for (int i = 0; i < s.SpecimenCount; ++i) {
-    xmax = std::max(xmax, s.Scores[i][s.PlotAxisX]);
-    xmin = std::min(xmin, s.Scores[i][s.PlotAxisX]);
-    ymax = std::max(ymax, s.Scores[i][s.PlotAxisY]);
-    ymin = std::min(ymin, s.Scores[i][s.PlotAxisY]);
+    xmax = std::max(xmax, PlotValue(s, i, s.PlotAxisX));
+    xmin = std::min(xmin, PlotValue(s, i, s.PlotAxisX));
+    ymax = std::max(ymax, PlotValue(s, i, s.PlotAxisY));
+    ymin = std::min(ymin, PlotValue(s, i, s.PlotAxisY));
   }
   double scale = 0.66 * width / (xmax - xmin + 0.0001);
   // The scale comes from the horizontal spread; where it would put a marker beyond the frame,
@@ -211,9 +258,13 @@ std::string FormatTickValue(const AxisScale& scale, int multiple) {
 
 PixelBox PlotLegendBox(const Session& s, const PlotMapping& map) {
   const int half = MarkerHalfOf(s);
+  std::size_t longest = LegendNameLength;
+  const std::vector<std::string> names = LegendNames(s);
+  for (const std::string& name : names) longest = std::max(longest, name.size());
   const int width =
-      2 * LegendPadding + 2 * half + LegendGap + LegendNameLength * TitleCharacterWidth;
-  const int height = 2 * LegendPadding + 2 * LegendRowHeight;
+      2 * LegendPadding + 2 * half + LegendGap + static_cast<int>(longest) * TitleCharacterWidth;
+  const int height = 2 * LegendPadding +
+                     static_cast<int>(std::max<std::size_t>(names.size(), 2)) * LegendRowHeight;
   const int left = FrameInset + 2, right = map.width - FrameInset - 2;
   const int top = FrameInset + 2, bottom = map.height - FrameInset - 2;
   const PixelBox corners[] = {{right - width, top, right, top + height},
@@ -223,8 +274,8 @@ PixelBox PlotLegendBox(const Session& s, const PlotMapping& map) {
   for (const PixelBox& corner : corners) {
     bool free = true;
     for (int i = 0; i < s.SpecimenCount && free; ++i) {
-      const double x = map.X(s.Scores[i][s.PlotAxisX]);
-      const double y = map.Y(s.Scores[i][s.PlotAxisY]);
+      const double x = map.X(PlotValue(s, i, s.PlotAxisX));
+      const double y = map.Y(PlotValue(s, i, s.PlotAxisY));
       free = TruncateToPixel(x + half) < corner.left || TruncateToPixel(x - half) > corner.right ||
              TruncateToPixel(y + half) < corner.top || TruncateToPixel(y - half) > corner.bottom;
     }
@@ -307,7 +358,13 @@ std::optional<Picture> DrawPlot(const Session& s, int width, int height) {
   const int n = s.SpecimenCount;
   const int limit = FirstGroupEnd(s);
   // The ellipses lie under the markers, which are filled white.
-  if (s.EllipsesOption) {
+  if (s.EllipsesOption && VariableGroupsShown(s)) {
+    for (int g = 0; g < static_cast<int>(s.Groups.names.size()); ++g) {
+      canvas.SetPenColour(VariableGroupMarker(s, g).colour);
+      DrawEllipse(s, *map, canvas, 0, n, g);
+    }
+    canvas.SetPenColour(Black);
+  } else if (s.EllipsesOption) {
     DrawEllipse(s, *map, canvas, 0, limit);
     if (s.GroupLimit > 0) {
       if (s.ColorOption) {
@@ -323,12 +380,14 @@ std::optional<Picture> DrawPlot(const Session& s, int width, int height) {
 
   const int x = s.PlotAxisX;
   const int y = s.PlotAxisY;
-  auto px = [&](int i) { return map->X(s.Scores[i][x]); };
-  auto py = [&](int i) { return map->Y(s.Scores[i][y]); };
+  auto px = [&](int i) { return map->X(PlotValue(s, i, x)); };
+  auto py = [&](int i) { return map->Y(PlotValue(s, i, y)); };
   const int half = MarkerHalfOf(s);
-  for (int i = 0; i < limit; ++i) DrawMarker(canvas, GroupMarker(s, false), px(i), py(i), half);
-  if (s.GroupLimit > 0)
-    for (int i = limit; i < n; ++i) DrawMarker(canvas, GroupMarker(s, true), px(i), py(i), half);
+  if (VariableGroupsShown(s))
+    for (int i = 0; i < n; ++i) DrawMarker(canvas, MarkerOf(s, i, limit), px(i), py(i), half);
+  else
+    for (int i = 0; i < (s.GroupLimit > 0 ? n : limit); ++i)
+      DrawMarker(canvas, MarkerOf(s, i, limit), px(i), py(i), half);
   if (s.ShowLabels)
     for (int i = 0; i < n; ++i)
       canvas.TextOut(TruncateToPixel(px(i)), TruncateToPixel(py(i)),
@@ -343,17 +402,20 @@ std::optional<Picture> DrawPlot(const Session& s, int width, int height) {
   }
   if (s.AxisScalesOption) DrawAxisScales(*map, canvas);
   // On top of everything, in a corner where it hides no marker.
-  if (s.LegendOption && s.GroupLimit > 0) {
+  const std::vector<std::string> names = LegendNames(s);
+  if (s.LegendOption && !names.empty()) {
     const PixelBox box = PlotLegendBox(s, *map);
     canvas.SetPenColour(Black);
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.Rectangle(box.left, box.top, box.right, box.bottom);
-    for (int group = 0; group < 2; ++group) {
+    for (int group = 0; group < static_cast<int>(names.size()); ++group) {
       const int top = box.top + LegendPadding + group * LegendRowHeight;
       const int centre = top + TextLineHeight / 2;
-      DrawMarker(canvas, GroupMarker(s, group == 1), box.left + LegendPadding + half, centre, half);
+      const MarkerStyle style =
+          VariableGroupsShown(s) ? VariableGroupMarker(s, group) : GroupMarker(s, group == 1);
+      DrawMarker(canvas, style, box.left + LegendPadding + half, centre, half);
       canvas.TextOut(box.left + LegendPadding + 2 * half + LegendGap, top,
-                     "Group " + std::to_string(group + 1));
+                     names[static_cast<std::size_t>(group)]);
     }
   }
   return picture;
@@ -365,8 +427,8 @@ int PlotSpecimenAt(const Session& s, int width, int height, int x, int y) {
   int found = -1;
   double nearest = 0.0;
   for (int i = 0; i < s.SpecimenCount; ++i) {
-    const double dx = std::fabs(map->X(s.Scores[i][s.PlotAxisX]) - x);
-    const double dy = std::fabs(map->Y(s.Scores[i][s.PlotAxisY]) - y);
+    const double dx = std::fabs(map->X(PlotValue(s, i, s.PlotAxisX)) - x);
+    const double dy = std::fabs(map->Y(PlotValue(s, i, s.PlotAxisY)) - y);
     const double reach = MarkerHalfOf(s) + HitMargin;
     if (dx > reach || dy > reach) continue;
     // Of markers at the same distance, the one drawn last lies on top.
@@ -383,8 +445,8 @@ std::string PlotTipAt(const Session& s, int width, int height, int x, int y) {
   const int i = PlotSpecimenAt(s, width, height, x, y);
   if (i < 0) return {};
   return SpecimenName(s, i) + "\n" + ScoreColumnName(s.PlotAxisX) +
-         Format(": %f", s.Scores[i][s.PlotAxisX]) + "\n" + ScoreColumnName(s.PlotAxisY) +
-         Format(": %f", s.Scores[i][s.PlotAxisY]);
+         Format(": %f", PlotValue(s, i, s.PlotAxisX)) + "\n" + ScoreColumnName(s.PlotAxisY) +
+         Format(": %f", PlotValue(s, i, s.PlotAxisY));
 }
 
 }  // namespace vrel

@@ -31,6 +31,10 @@ struct PlotMapping {
 
 // The mapping of the plot the session asks for; nothing when no plot is drawn.
 std::optional<PlotMapping> PlotMappingOf(const Session& s, int width, int height);
+// Whether an axis item can be plotted: a column of Scores, or a canonical axis the last Canonical
+// Variates left (items from 99 on); and specimen's value in it.
+bool PlottedColumn(const Session& s, int column);
+double PlotValue(const Session& s, int specimen, int column);
 
 // The step of the plot's axis scales, mantissa x 10^exponent with a mantissa of 1, 2 or 5; the
 // same on both axes, as they share one scale.

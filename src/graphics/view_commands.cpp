@@ -214,7 +214,7 @@ int PlotColumn(Session& s, Frontend& fe, Combo combo, int item) {
     item = LastComponentIndex(s);
     fe.SetComboIndex(combo, item);
   }
-  if (item < 0 || item >= MaxComponents) s.PlotView = 0;
+  if (!PlottedColumn(s, item)) s.PlotView = 0;
   if ((item == RegressionColumn && !s.RegressionVectorReady) ||
       (item == DiscriminationColumn && !s.DiscriminationVectorReady))
     s.PlotView = 0;

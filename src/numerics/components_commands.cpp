@@ -10,6 +10,7 @@
 #include "numerics/vector_arithmetic.h"
 #include "shell/enabling.h"
 #include "shell/format.h"
+#include "shell/specimen_names.h"
 #include "shell/messages.h"
 
 namespace vrel {
@@ -51,7 +52,7 @@ void FinishComponents(Session& s, Frontend& fe) {
   for (int i = 0; i < s.SpecimenCount; ++i) s.Factor[i] = s.Sizes[static_cast<std::size_t>(i)];
   ScaleFactorColumn(s);
   s.ComponentsComputed = true;
-  s.ForgetGroupResults();
+  ForgetGroupResults(s, fe);
   fe.SetComboText(Combo::Comp, "");
   fe.SetComboIndex(Combo::Xaxis, s.PlotAxisX);
   fe.SetComboIndex(Combo::Yaxis, s.PlotAxisY);

@@ -25,7 +25,7 @@ void DifferenceClick(Session& s, Frontend& fe) {
   }
   s.DifferenceComputed = true;
   s.ComponentsComputed = false;
-  s.ForgetVariables();  // the pairs' differences are other specimens
+  ForgetVariables(s, fe);  // the pairs' differences are other specimens
   ShowNamesInSpecimenList(s, fe);
   ActiverBoutons(s, fe);
   fe.AppendLog(Format("Difference data : %d Specimens, %d Points, %d Dimensions.", s.SpecimenCount,

@@ -10,6 +10,7 @@
 #include "numerics/vector_arithmetic.h"
 #include "shell/enabling.h"
 #include "shell/format.h"
+#include "shell/specimen_names.h"
 #include "shell/messages.h"
 
 namespace vrel {
@@ -30,7 +31,7 @@ void StoreSuperimposition(Session& s, Frontend& fe, const Matrix& coordinates, V
     }
   s.Superimposed = true;
   s.ComponentsComputed = false;
-  s.ForgetGroupResults();
+  ForgetGroupResults(s, fe);
   fe.AppendLog(methodLine);
   fe.AppendLog(Format("Sum of Squared Deviations =  %f",
                       SumOfSquaredDeviations(s.Coordinates, s.Dimensions(), s.Consensus)));

@@ -10,7 +10,7 @@ namespace vrel {
 
 void ClearSessionClick(Session& s, Frontend& fe) {
   s.LinkCount = 0;
-  s.ForgetVariables();
+  ForgetVariables(s, fe);
   s.SpecimenCount = s.LandmarkCount = s.DimensionCount = 0;
   std::fill(s.SpecimenNames.begin(), s.SpecimenNames.end(), std::string());
 

@@ -27,10 +27,36 @@ void ShowNamesInSpecimenList(const Session& s, Frontend& fe) {
 }
 
 std::string ScoreColumnName(int column) {
+  if (column >= MaxComponents) return "CV" + std::to_string(column - MaxComponents + 1);
   if (column == SizeColumn) return "Cs/Fac";
   if (column == RegressionColumn) return "Regres";
   if (column == DiscriminationColumn) return "Discrim";
   return "PC" + std::to_string(column + 1);
+}
+
+int CanonicalAxisCount(const Session& s) {
+  return s.CanonicalScores.empty() ? 0 : static_cast<int>(s.CanonicalScores[0].size());
+}
+
+std::vector<std::string> AxisListItems(int canonicalAxes) {
+  std::vector<std::string> items;
+  for (int column = 0; column < MaxComponents + canonicalAxes; ++column)
+    items.push_back(column < SizeColumn ? std::to_string(column + 1) : ScoreColumnName(column));
+  return items;
+}
+
+void ForgetGroupResults(Session& s, Frontend& fe) {
+  const bool axes = CanonicalAxisCount(s) > 0;
+  s.ForgetGroupResults();
+  if (!axes) return;
+  const std::vector<std::string> items = AxisListItems(0);
+  fe.SetComboItems(Combo::Xaxis, items);
+  fe.SetComboItems(Combo::Yaxis, items);
+}
+
+void ForgetVariables(Session& s, Frontend& fe) {
+  ForgetGroupResults(s, fe);
+  s.ForgetVariables();
 }
 
 std::string DifferenceName(const std::string& first, const std::string& second) {

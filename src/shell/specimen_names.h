@@ -20,8 +20,18 @@ std::vector<std::string> SpecimenListItems(const Session& s);
 void ShowNamesInSpecimenList(const Session& s, Frontend& fe);
 
 // The name of column j of Scores, as the plot's axis lists, its titles and CSV headers show it:
-// "PC1" .. "PC96", "Cs/Fac", "Regres", "Discrim".
+// "PC1" .. "PC96", "Cs/Fac", "Regres", "Discrim", then the canonical axes "CV1" onwards.
 std::string ScoreColumnName(int column);
+
+// How many canonical axes the last Canonical Variates left, and the items of the plot's axis
+// lists with them: "1" to "96", "Cs/Fac", "Regres", "Discrim", then "CV1" onwards. Item c plots
+// column c of Scores, or from 99 on canonical axis c - 99.
+int CanonicalAxisCount(const Session& s);
+std::vector<std::string> AxisListItems(int canonicalAxes);
+// Forgets the results of the analyses of the groups (or the variables and all that follows), and
+// takes the canonical axes out of the axis lists.
+void ForgetGroupResults(Session& s, Frontend& fe);
+void ForgetVariables(Session& s, Frontend& fe);
 
 // The name of the difference of a pair: the second member's name, a minus sign, the first's.
 std::string DifferenceName(const std::string& first, const std::string& second);

@@ -7,6 +7,7 @@
 #include "shell/format.h"
 #include "shell/messages.h"
 #include "shell/prompt.h"
+#include "shell/specimen_names.h"
 #include "stats/canonical_variates.h"
 #include "stats/component_count.h"
 #include "stats/statistics_commands.h"
@@ -118,7 +119,7 @@ void GroupsFromVariableClick(Session& s, Frontend& fe) {
   if (groups.names.size() < 2)
     return ShowProgramMessageText(fe, Message::SingleGroup,
                                   MessageText(Message::SingleGroup, variable.name.c_str()));
-  s.ForgetGroupResults();
+  ForgetGroupResults(s, fe);
   s.Groups = std::move(groups);
   std::vector<int> sizes(s.Groups.names.size(), 0);
   for (int g : s.Groups.of) ++sizes[static_cast<std::size_t>(g)];
@@ -175,6 +176,10 @@ void CanonicalVariatesClick(Session& s, Frontend& fe) {
     }
   s.CanonicalScores = axes->scores;
   s.GroupDistances = std::move(distances);
+  // The axis lists offer the canonical axes after the columns of the scores.
+  const std::vector<std::string> items = AxisListItems(CanonicalAxisCount(s));
+  fe.SetComboItems(Combo::Xaxis, items);
+  fe.SetComboItems(Combo::Yaxis, items);
 }
 
 void ClassificationClick(Session& s, Frontend& fe) {

@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "batch/batch_runner.h"
+#include "graphics/plot.h"
 #include "stats/linear_solver.h"
 #include "support/test_data.h"
 
@@ -154,6 +156,24 @@ TEST(CanonicalVariates, AgreeWithAnIndependentComputationOnTheMice) {
     EXPECT_EQ(s.AssignedLeftOut[i], Nearest(Pool(without, groups, k), x[i])) << i;
   }
   EXPECT_NE(log.find("Correct: "), std::string::npos);
+
+  // The plot of CV1 against CV2 marks each group its own way and names it in the legend; the
+  // axis lists reach the second canonical axis, not beyond.
+  Analyse(s, "plot 100 101\nlegend\n");
+  const std::optional<Picture> plot = DrawPlot(s, 550, 349);
+  ASSERT_TRUE(plot);
+  std::set<std::string> styles;
+  std::istringstream listing(PictureListing(*plot));
+  for (std::string line; std::getline(listing, line);)
+    if (line.starts_with("rect ") || line.starts_with("ellipse "))
+      styles.insert(line.substr(0, line.find(' ')) + line.substr(line.find('#')));
+  EXPECT_EQ(styles.size(), 3u) << PictureListing(*plot);
+  for (const char* name : {" control", " large", " small"})
+    EXPECT_NE(PictureListing(*plot).find(name), std::string::npos) << name;
+  std::istringstream beyond("plot 102 1\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatchScript(s, "job.vrel", beyond, out, err, false), 1);
+  EXPECT_EQ(err.str(), "job.vrel:1: 'plot' takes two numbers from 1 to 101\n");
 
   // The same run gives the same p values.
   const std::vector<GroupDistance> first = s.GroupDistances;

@@ -74,26 +74,29 @@ int Nearest(const Pooled& p, const std::vector<double>& row) {
   return best;
 }
 
-// The three groups of mice on six components.
-TEST(CanonicalVariates, AgreeWithAnIndependentComputationOnTheMice) {
-  constexpr int q = 6, k = 3;
-  Session s;
-  const std::string script = "open-data " + test::DataFile("mice.dat") + "\nopen-variables " +
-                             test::DataFile("mice.csv") +
-                             "\nsuperimpose\ncomponents\ngroups group\ncva 6 99\nclassify 6\n";
+// Runs the analyses of a variable's groups on the first q components of a data set, and checks
+// them against the computation above; returns the session for further checks.
+void CheckAgainstIndependentComputation(Session& s, const std::string& data,
+                                        const std::string& table, const std::string& variable,
+                                        int q) {
+  SCOPED_TRACE(data + " " + variable);
+  const std::string script = "open-data " + data + "\nopen-variables " + table +
+                             "\nsuperimpose\ncomponents\ngroups " + variable + "\ncva " +
+                             std::to_string(q) + " 99\nclassify " + std::to_string(q) + "\n";
   const std::string log = Analyse(s, script);
-  ASSERT_EQ(s.Groups.names, (std::vector<std::string>{"control", "large", "small"}));
-  Rows x(76);
-  for (int i = 0; i < 76; ++i) x[i].assign(&s.Scores[i][0], &s.Scores[i][0] + q);
+  const int n = s.SpecimenCount, k = static_cast<int>(s.Groups.names.size());
+  Rows x(n);
+  for (int i = 0; i < n; ++i) x[i].assign(&s.Scores[i][0], &s.Scores[i][0] + q);
   const std::vector<int>& group = s.Groups.of;
   const Pooled p = Pool(x, group, k);
 
-  // The two eigenvalues of W^-1 B: their sum is its trace, their product its 2 x 2 minors.
+  // The eigenvalues of W^-1 B: their sum is its trace, the sum of their products in pairs that
+  // of its 2 x 2 principal minors.
   std::vector<double> mean(q, 0.0);
   for (const auto& row : x)
-    for (int j = 0; j < q; ++j) mean[j] += row[j] / 76;
+    for (int j = 0; j < q; ++j) mean[j] += row[j] / n;
   Matrix b(q, q), w = p.w;
-  for (int i = 0; i < 76; ++i) {
+  for (int i = 0; i < n; ++i) {
     const std::vector<double> d = Minus(p.means[group[i]], mean);
     for (int r = 0; r < q; ++r)
       for (int c = 0; c < q; ++c) b[r][c] += d[r] * d[c] / (k - 1);
@@ -106,9 +109,15 @@ TEST(CanonicalVariates, AgreeWithAnIndependentComputationOnTheMice) {
   }
   const std::optional<CanonicalAxes> axes = CanonicalVariateAxes(x, group, k);
   ASSERT_TRUE(axes);
-  ASSERT_EQ(axes->eigenvalues.size(), 2u);
-  EXPECT_NEAR(axes->eigenvalues[0] + axes->eigenvalues[1], trace, 1e-10 * trace);
-  EXPECT_NEAR(axes->eigenvalues[0] * axes->eigenvalues[1], minors, 1e-10 * minors);
+  ASSERT_EQ(axes->eigenvalues.size(), static_cast<std::size_t>(std::min(k - 1, q)));
+  double sum = 0.0, pairs = 0.0;
+  for (std::size_t a = 0; a < axes->eigenvalues.size(); ++a) {
+    sum += axes->eigenvalues[a];
+    for (std::size_t c = a + 1; c < axes->eigenvalues.size(); ++c)
+      pairs += axes->eigenvalues[a] * axes->eigenvalues[c];
+  }
+  EXPECT_NEAR(sum, trace, 1e-10 * trace);
+  EXPECT_NEAR(pairs, minors, 1e-10 * trace * trace);
   for (const std::vector<double>& a : axes->coefficients) {
     double variance = 0.0;  // a^T W a: unit variance within the groups
     for (int r = 0; r < q; ++r)
@@ -116,8 +125,8 @@ TEST(CanonicalVariates, AgreeWithAnIndependentComputationOnTheMice) {
     EXPECT_NEAR(variance, 1.0, 1e-10);
   }
   double lastMean = 0.0, allMean = 0.0;
-  for (int i = 0; i < 76; ++i) {
-    allMean += axes->scores[i][0] / 76;
+  for (int i = 0; i < n; ++i) {
+    allMean += axes->scores[i][0] / n;
     if (group[i] == k - 1) lastMean += axes->scores[i][0];
   }
   EXPECT_NEAR(allMean, 0.0, 1e-12);
@@ -125,20 +134,20 @@ TEST(CanonicalVariates, AgreeWithAnIndependentComputationOnTheMice) {
 
   // Distances between the means: Mahalanobis on the scores, Procrustes on the coordinates (the
   // consensus cancels out of a difference of means).
-  ASSERT_EQ(s.GroupDistances.size(), 3u);
+  ASSERT_EQ(s.GroupDistances.size(), static_cast<std::size_t>(k * (k - 1) / 2));
   for (const GroupDistance& d : s.GroupDistances) {
     EXPECT_NEAR(d.mahalanobis, std::sqrt(Squared(p.w, Minus(p.means[d.a], p.means[d.b]))), 1e-10);
     const int m = s.CoordinateCount();
     std::vector<double> ma(m, 0.0), mb(m, 0.0);
     int na = 0, nb = 0;
-    for (int i = 0; i < 76; ++i) {
+    for (int i = 0; i < n; ++i) {
       if (group[i] != d.a && group[i] != d.b) continue;
       (group[i] == d.a ? na : nb) += 1;
       for (int j = 0; j < m; ++j) (group[i] == d.a ? ma : mb)[j] += s.Coordinates[i][j];
     }
-    double sum = 0.0;
-    for (int j = 0; j < m; ++j) sum += (ma[j] / na - mb[j] / nb) * (ma[j] / na - mb[j] / nb);
-    EXPECT_NEAR(d.procrustes, std::sqrt(sum), 1e-12);
+    double squares = 0.0;
+    for (int j = 0; j < m; ++j) squares += (ma[j] / na - mb[j] / nb) * (ma[j] / na - mb[j] / nb);
+    EXPECT_NEAR(d.procrustes, std::sqrt(squares), 1e-12);
     // A p value is a count of permutations over 100, at least the observed one's.
     for (double pValue : {d.pProcrustes, d.pMahalanobis}) {
       EXPECT_GE(pValue, 0.01);
@@ -147,7 +156,7 @@ TEST(CanonicalVariates, AgreeWithAnIndependentComputationOnTheMice) {
   }
 
   // Classification, and leave-one-out by taking the row out.
-  for (int i = 0; i < 76; ++i) {
+  for (int i = 0; i < n; ++i) {
     EXPECT_EQ(s.Assigned[i], Nearest(p, x[i])) << i;
     Rows without = x;
     std::vector<int> groups = group;
@@ -156,6 +165,36 @@ TEST(CanonicalVariates, AgreeWithAnIndependentComputationOnTheMice) {
     EXPECT_EQ(s.AssignedLeftOut[i], Nearest(Pool(without, groups, k), x[i])) << i;
   }
   EXPECT_NE(log.find("Correct: "), std::string::npos);
+}
+
+// The groups of the three data sets with real groups: the sexes of the gorillas, the selection
+// lines of the mice, the species and sites of the salamanders crossed.
+TEST(CanonicalVariates, AgreeWithAnIndependentComputationOnRealGroups) {
+  Session gorillas, salamanders;
+  CheckAgainstIndependentComputation(gorillas, test::DataFile("gorilla.dat"),
+                                     test::DataFile("gorilla.csv"), "sex", 5);
+  std::string crossed = "specimen,group\n";
+  std::istringstream rows(test::ReadWhole(test::DataFile("plethodon.csv")));
+  std::string line;
+  std::getline(rows, line);
+  while (std::getline(rows, line)) {
+    std::string cells = line;
+    std::erase(cells, '"');
+    const std::size_t first = cells.find(','), second = cells.find(',', first + 1);
+    crossed += cells.substr(0, first) + ',' + cells.substr(first + 1, second - first - 1) + '-' +
+               cells.substr(second + 1) + '\n';
+  }
+  CheckAgainstIndependentComputation(salamanders, test::DataFile("plethodon.tps"),
+                                     test::WriteScratch("crossed.csv", crossed), "group", 8);
+  EXPECT_EQ(salamanders.Groups.names.size(), 4u);
+}
+
+// The mice on six components; their plot of CV1 against CV2.
+TEST(CanonicalVariates, TheMiceAgreeAndTheirGroupsAreMarkedInThePlot) {
+  Session s;
+  CheckAgainstIndependentComputation(s, test::DataFile("mice.dat"), test::DataFile("mice.csv"),
+                                     "group", 6);
+  ASSERT_EQ(s.Groups.names, (std::vector<std::string>{"control", "large", "small"}));
 
   // The plot of CV1 against CV2 marks each group its own way and names it in the legend; the
   // axis lists reach the second canonical axis, not beyond.

@@ -39,6 +39,8 @@ class RandomUser : public HeadlessFrontend {
   int AskNumber(const std::string& question) override {
     HeadlessFrontend::AskNumber(question);
     static const int answers[] = {0, 1, 2, 3, 4, 5, 12, 30, 58, 97, 99, 120};
+    // The first variable mostly, so that its groups get analysed.
+    if (question.starts_with("Which variable?") && Pick(2) == 0) return 1;
     // Permutation runs long enough to report their progress, and be stopped.
     if (question.find("Permutations") != std::string::npos && Pick(2) == 0) return 10000;
     return answers[Pick(std::size(answers))];
@@ -46,6 +48,7 @@ class RandomUser : public HeadlessFrontend {
   std::optional<std::string> ChooseFile(FileDialog dialog) override {
     HeadlessFrontend::ChooseFile(dialog);
     if (Pick(10) == 0) return std::nullopt;
+    if (dialog == FileDialog::OpenVariables && Pick(4) > 0) return test::DataFile("gorilla.csv");
     if (!DialogSpec(dialog).save) return inputs_[Pick(inputs_.size())];
     const char* names[] = {"a.txt", "b.csv", "c.vec", "with space.txt", "#d.dat"};
     return outputs_ + names[Pick(std::size(names))];
@@ -200,17 +203,18 @@ class RandomSession {
                                 WriteTextFile(path, PictureListing(*drawn)));
       }
       default: {
-        // Mostly a command of the File and Compute menus or Define groups, so that sessions get
-        // far into an analysis; else any the menus offer.
+        // Mostly a command of the File, Compute and Analyses menus or one that sets groups, so
+        // that sessions get far into an analysis; else any the menus offer.
         const bool analysis = user.Pick(4) > 0;
         std::vector<CommandId> enabled;
         for (const CommandInfo& command : CommandTable())
           if (MenuItemEnabled(s, command.id) && command.id != CommandId::SaveScript &&
               (!analysis ||
-               (command.id <= CommandId::Difference && command.id != CommandId::ClearSession) ||
+               (command.id <= CommandId::Classification && command.id != CommandId::ClearSession) ||
                command.id == CommandId::ViewPlot ||
                (command.id == CommandId::DefineGroups && s.ComponentsComputed &&
-                s.GroupLimit == 0)))
+                s.GroupLimit == 0) ||
+               (command.id == CommandId::GroupsFromVariable && s.Groups.of.empty())))
             enabled.push_back(command.id);
         return PerformCommand(s, user, enabled[user.Pick(enabled.size())]);
       }

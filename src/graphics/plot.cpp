@@ -42,32 +42,16 @@ int TextWidth(const std::string& text) {
   return static_cast<int>(text.size()) * TitleCharacterWidth;
 }
 
-// The scores of the specimens first .. last - 1 in the two plotted columns.
-void GroupScores(const Session& s, int first, int last, std::vector<double>& x,
-                 std::vector<double>& y) {
-  x.clear();
-  y.clear();
-  for (int i = first; i < last; ++i) {
-    x.push_back(PlotValue(s, i, s.PlotAxisX));
-    y.push_back(PlotValue(s, i, s.PlotAxisY));
-  }
-}
-
 // The ellipse of the specimens first .. last - 1 (of a variable's group, when given) as a closed
 // chain of lines, in the pen in force.
 void DrawEllipse(const Session& s, const PlotMapping& map, Canvas& canvas, int first, int last,
                  int variableGroup = -1) {
   std::vector<double> x, y;
-  GroupScores(s, first, last, x, y);
-  if (variableGroup >= 0) {
-    x.clear();
-    y.clear();
-    for (int i = first; i < last; ++i)
-      if (s.Groups.of[static_cast<std::size_t>(i)] == variableGroup) {
-        x.push_back(PlotValue(s, i, s.PlotAxisX));
-        y.push_back(PlotValue(s, i, s.PlotAxisY));
-      }
-  }
+  for (int i = first; i < last; ++i)
+    if (variableGroup < 0 || s.Groups.of[static_cast<std::size_t>(i)] == variableGroup) {
+      x.push_back(PlotValue(s, i, s.PlotAxisX));
+      y.push_back(PlotValue(s, i, s.PlotAxisY));
+    }
   const std::vector<PlanePoint> outline = ConfidenceEllipse(x, y);
   if (outline.empty()) return;
   auto px = [&map](const PlanePoint& point) { return TruncateToPixel(map.X(point.x)); };

@@ -46,11 +46,12 @@ struct ScriptEntry {
 
 // One column of the table of variables read beside the data (File > Open Variables).
 struct SpecimenVariable {
-  std::string name;                 // the header cell
+  std::string name = {};            // the header cell
   bool factor = false;              // else a covariate
-  std::vector<double> values;       // covariate: one value per specimen, in specimen order
-  std::vector<std::string> levels;  // factor: its levels, sorted bytewise (std::string operator<)
-  std::vector<int> codes;           // factor: each specimen's index into levels, in specimen order
+  std::vector<double> values = {};  // covariate: one value per specimen, in specimen order
+  std::vector<std::string> levels =
+      {};                       // factor: its levels, sorted bytewise (std::string operator<)
+  std::vector<int> codes = {};  // factor: each specimen's index into levels, in specimen order
 };
 
 // The groups of the Analyses menu, from a variable (Options > Groups from Variable).
@@ -110,18 +111,6 @@ struct Session : DataDimensions {
   std::vector<std::vector<double>> CanonicalScores;  // one row per specimen
   std::vector<GroupDistance> GroupDistances;
   std::vector<int> Assigned, AssignedLeftOut;  // each specimen's nearest group
-  // Forgets the results of the analyses of the groups, or the variables and all that follows.
-  void ForgetGroupResults() {
-    CanonicalScores.clear();
-    GroupDistances.clear();
-    Assigned.clear();
-    AssignedLeftOut.clear();
-  }
-  void ForgetVariables() {
-    Variables.clear();
-    Groups = {};
-    ForgetGroupResults();
-  }
 
   std::int32_t PcsRetained = 0;
   std::int32_t GroupLimit = 0;

@@ -47,7 +47,10 @@ std::vector<std::string> AxisListItems(int canonicalAxes) {
 
 void ForgetGroupResults(Session& s, Frontend& fe) {
   const bool axes = CanonicalAxisCount(s) > 0;
-  s.ForgetGroupResults();
+  s.CanonicalScores.clear();
+  s.GroupDistances.clear();
+  s.Assigned.clear();
+  s.AssignedLeftOut.clear();
   if (!axes) return;
   const std::vector<std::string> items = AxisListItems(0);
   fe.SetComboItems(Combo::Xaxis, items);
@@ -56,7 +59,8 @@ void ForgetGroupResults(Session& s, Frontend& fe) {
 
 void ForgetVariables(Session& s, Frontend& fe) {
   ForgetGroupResults(s, fe);
-  s.ForgetVariables();
+  s.Variables.clear();
+  s.Groups = {};
 }
 
 std::string DifferenceName(const std::string& first, const std::string& second) {

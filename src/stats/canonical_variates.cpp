@@ -249,11 +249,10 @@ std::vector<int> NearestGroups(const Rows& x, const std::vector<int>& group, int
   return nearest;
 }
 
-double PermutationP(const Rows& x, const std::vector<int>& group, int a, int b, int permutations,
-                    double observed,
+double PermutationP(const std::vector<int>& group, int a, int b, int permutations, double observed,
                     const std::function<double(const std::vector<int>& labels)>& distance) {
   std::vector<std::size_t> members;
-  for (std::size_t i = 0; i < x.size(); ++i)
+  for (std::size_t i = 0; i < group.size(); ++i)
     if (group[i] == a || group[i] == b) members.push_back(i);
   std::vector<int> labels = group;
   SubtractiveRandomState state;

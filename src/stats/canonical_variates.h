@@ -42,8 +42,7 @@ std::vector<int> NearestGroups(const Rows& x, const std::vector<int>& group, int
 // The share of permutations of the labels of groups a and b among their rows whose distance is at
 // least the observed one, the observed one counted: (1 + count) / (1 + permutations). The program's
 // own generator is seeded by the number of permutations, so a run repeats.
-double PermutationP(const Rows& x, const std::vector<int>& group, int a, int b, int permutations,
-                    double observed,
+double PermutationP(const std::vector<int>& group, int a, int b, int permutations, double observed,
                     const std::function<double(const std::vector<int>& labels)>& distance);
 
 }  // namespace vrel

@@ -63,7 +63,9 @@ int AskGroupComponents(Session& s, Frontend& fe) {
   return q;
 }
 
-std::string Table(const Session& s, const std::vector<int>& assigned, const std::string& title) {
+// Logs the table of true groups against assigned ones, under its title, and the share correct.
+void LogTable(Frontend& fe, const Session& s, const std::vector<int>& assigned,
+              const std::string& title) {
   const std::size_t k = s.Groups.names.size();
   std::vector<std::vector<int>> counts(k, std::vector<int>(k, 0));
   int correct = 0;
@@ -73,25 +75,17 @@ std::string Table(const Session& s, const std::vector<int>& assigned, const std:
     ++counts[static_cast<std::size_t>(truth)][static_cast<std::size_t>(assigned[i])];
     correct += assigned[i] == truth ? 1 : 0;
   }
-  std::string text = title + "\n" + Format("%-12s", "true \\ as");
-  for (const std::string& name : s.Groups.names) text += Format(" %10s", name.c_str());
+  fe.AppendLog(title);
+  std::string header = Format("%-12s", "true \\ as");
+  for (const std::string& name : s.Groups.names) header += Format(" %10s", name.c_str());
+  fe.AppendLog(header);
   for (std::size_t t = 0; t < k; ++t) {
-    text += "\n" + Format("%-12s", s.Groups.names[t].c_str());
-    for (std::size_t a = 0; a < k; ++a) text += Format(" %10d", counts[t][a]);
+    std::string row = Format("%-12s", s.Groups.names[t].c_str());
+    for (std::size_t a = 0; a < k; ++a) row += Format(" %10d", counts[t][a]);
+    fe.AppendLog(row);
   }
-  text += "\n" + Format("Correct: %d of %d, %f%%", correct, static_cast<int>(assigned.size()),
-                        100.0 * correct / std::max<std::size_t>(assigned.size(), 1));
-  return text;
-}
-
-void Log(Frontend& fe, const std::string& text) {
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t end = text.find('\n', start);
-    fe.AppendLog(text.substr(start, end - start));
-    if (end == std::string::npos) return;
-    start = end + 1;
-  }
+  fe.AppendLog(Format("Correct: %d of %d, %f%%", correct, static_cast<int>(assigned.size()),
+                      100.0 * correct / std::max<std::size_t>(assigned.size(), 1)));
 }
 
 }  // namespace
@@ -160,12 +154,12 @@ void CanonicalVariatesClick(Session& s, Frontend& fe) {
     for (int b = a + 1; b < k; ++b) {
       GroupDistance d{a, b};
       d.procrustes = EuclideanBetween(residuals, s.Groups.of, a, b);
-      d.pProcrustes = PermutationP(residuals, s.Groups.of, a, b, permutations, d.procrustes,
+      d.pProcrustes = PermutationP(s.Groups.of, a, b, permutations, d.procrustes,
                                    [&](const std::vector<int>& labels) {
                                      return EuclideanBetween(residuals, labels, a, b);
                                    });
       d.mahalanobis = *MahalanobisBetween(x, s.Groups.of, k, a, b);
-      d.pMahalanobis = PermutationP(x, s.Groups.of, a, b, permutations, d.mahalanobis,
+      d.pMahalanobis = PermutationP(s.Groups.of, a, b, permutations, d.mahalanobis,
                                     [&](const std::vector<int>& labels) {
                                       return MahalanobisBetween(x, labels, k, a, b).value_or(0.0);
                                     });
@@ -192,10 +186,10 @@ void ClassificationClick(Session& s, Frontend& fe) {
   if (std::find(assigned.begin(), assigned.end(), -1) != assigned.end())
     return ShowProgramMessage(fe, Message::WithinGroupsSingular);
   std::vector<int> leftOut = NearestGroups(x, s.Groups.of, k, true);
-  Log(fe, Table(s, assigned,
-                Format("Classification of %s on %d PCS (nearest group mean, Mahalanobis distance)",
-                       s.Groups.variable.c_str(), q)));
-  Log(fe, Table(s, leftOut, "Each specimen left out in turn:"));
+  LogTable(fe, s, assigned,
+           Format("Classification of %s on %d PCS (nearest group mean, Mahalanobis distance)",
+                  s.Groups.variable.c_str(), q));
+  LogTable(fe, s, leftOut, "Each specimen left out in turn:");
   s.Assigned = std::move(assigned);
   s.AssignedLeftOut = std::move(leftOut);
 }

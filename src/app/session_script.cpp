@@ -34,6 +34,7 @@ class AnswerWatch : public Frontend {
 
   std::vector<int> numbers;
   std::vector<std::optional<std::string>> files;
+  std::vector<std::optional<std::string>> texts;
   std::string message;
   bool messageShown = false;
   int logLines = 0;
@@ -49,6 +50,11 @@ class AnswerWatch : public Frontend {
     numbers.push_back(inner_.AskNumber(question));
     lastCancelled = numbers.back() == 0;
     return numbers.back();
+  }
+  std::optional<std::string> AskText(const std::string& question) override {
+    texts.push_back(inner_.AskText(question));
+    lastCancelled = !texts.back();
+    return texts.back();
   }
   std::optional<std::string> ChooseFile(FileDialog dialog) override {
     files.push_back(inner_.ChooseFile(dialog));
@@ -217,8 +223,10 @@ void PerformCommand(Session& s, Frontend& fe, CommandId id) {
   const auto before = Traces(s);
   AnswerWatch watch(fe);
   info.handler(s, watch);
-  // A permutation run the user stopped is written as the run of the permutations it did.
-  if (watch.stopped)
+  // A permutation run the user stopped is written as the run of the permutations it did; a run
+  // whose command gives nothing when stopped is only mentioned.
+  const bool stoppedEmpty = watch.stopped && watch.logLines == 0;
+  if (watch.stopped && !stoppedEmpty)
     for (auto number = watch.numbers.rbegin(); number != watch.numbers.rend(); ++number)
       if (*number == watch.stopped->total) {
         *number = static_cast<int>(watch.stopped->done);
@@ -228,9 +236,14 @@ void PerformCommand(Session& s, Frontend& fe, CommandId id) {
   if (watch.saidYes) AddLine(s, {"make-room"}, "Yes to the question");
 
   ScriptEntry entry{.words = {info.batchWord}};
-  std::size_t number = 0, file = 0;
+  std::size_t number = 0, file = 0, text = 0;
   for (ArgKind kind : info.args) {
-    if (kind != ArgKind::File) {
+    if (kind == ArgKind::Text) {
+      // Cancelled, the text is written as the word that cancels it.
+      const bool given = text < watch.texts.size() && watch.texts[text];
+      entry.words.push_back(given ? *watch.texts[text] : "cancel");
+      ++text;
+    } else if (kind != ArgKind::File) {
       const int answer = number < watch.numbers.size() ? watch.numbers[number] : 0;
       // A variable is written by its name, which reads better and stays when columns move.
       const bool named = kind == ArgKind::Variable && answer >= 1 &&
@@ -263,8 +276,12 @@ void PerformCommand(Session& s, Frontend& fe, CommandId id) {
     entry.commented = !traced;
     entry.note = "cancelled";
   }
-  if (watch.stopped)
+  if (stoppedEmpty) {
+    entry.commented = !traced;
+    entry.note = "stopped before its end, nothing done";
+  } else if (watch.stopped) {
     entry.note = Format("stopped after %ld of %ld", watch.stopped->done, watch.stopped->total);
+  }
   entry.section = id == CommandId::ClearSession;
   Add(s, std::move(entry));
 }

@@ -26,6 +26,7 @@ class BatchFrontend : public HeadlessFrontend {
   void ClearQueues() {
     numbers.clear();
     files.clear();
+    texts.clear();
   }
   // Reports a line on standard error at the current location.
   void ReportError(const std::string& text);

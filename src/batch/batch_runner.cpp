@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/batch_runner.h"
 
+
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -107,10 +109,33 @@ struct FileNames {
   }
 };
 
+// A text argument is one word, or, unquoted, every word up to the numbers that end the line
+// (the later arguments): "linear-model log(CS) + Pop * Sex 999" gives the terms and 999.
+void GatherText(const CommandInfo& command, std::vector<std::string>& args) {
+  const auto text = std::find(command.args.begin(), command.args.end(), ArgKind::Text);
+  if (text == command.args.end()) return;
+  const auto first = static_cast<std::size_t>(text - command.args.begin());
+  const std::size_t later = command.args.size() - first - 1;
+  if (args.size() <= first + 1) return;
+  std::size_t numbers = 0;
+  int ignored = 0;
+  while (numbers < later && args.size() - numbers > first + 1 &&
+         (ParseInteger(args[args.size() - 1 - numbers], ignored) ||
+          args[args.size() - 1 - numbers] == "cancel"))
+    ++numbers;
+  const auto end = args.end() - static_cast<std::ptrdiff_t>(numbers);
+  std::string joined;
+  for (auto word = args.begin() + static_cast<std::ptrdiff_t>(first); word != end; ++word)
+    joined += (joined.empty() ? "" : " ") + *word;
+  args.erase(args.begin() + static_cast<std::ptrdiff_t>(first) + 1, end);
+  args[first] = joined;
+}
+
 bool RunMenuCommand(Session& session, BatchFrontend& fe, const CommandInfo& command,
                     const std::vector<std::string>& words, const FileNames& names) {
   const std::string& word = words[0];
   std::vector<std::string> args(words.begin() + 1, words.end());
+  GatherText(command, args);
   if (command.lastDefault != nullptr && args.size() + 1 == command.args.size()) {
     args.push_back(command.lastDefault);
   } else if (command.lastDefault != nullptr && args.size() != command.args.size()) {
@@ -124,6 +149,8 @@ bool RunMenuCommand(Session& session, BatchFrontend& fe, const CommandInfo& comm
     const std::string& arg = args[i];
     if (command.args[i] == ArgKind::File) {
       fe.files.push_back(arg == "-" ? std::nullopt : std::optional<std::string>(names(arg)));
+    } else if (command.args[i] == ArgKind::Text) {
+      fe.texts.push_back(arg == "cancel" ? std::nullopt : std::optional<std::string>(arg));
     } else if (command.args[i] == ArgKind::Variable) {
       // A variable by its name, or by its number in the table.
       int number = 0;

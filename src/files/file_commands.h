@@ -35,6 +35,8 @@ void SaveDistancesClick(Session& s, Frontend& fe);
 void SaveCvaClick(Session& s, Frontend& fe);
 void SaveGroupDistancesClick(Session& s, Frontend& fe);
 void SaveClassificationClick(Session& s, Frontend& fe);
+// The table of the last linear model or repeatability analysis, as CSV.
+void SaveAnovaClick(Session& s, Frontend& fe);
 void DeflationClick(Session& s, Frontend& fe);  // Compute > Hyperprojection: reads a direction
 
 }  // namespace vrel

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -234,6 +235,17 @@ void SaveClassificationClick(Session& s, Frontend& fe) {
                     return name(s.Assigned[static_cast<std::size_t>(i)]) + ',' +
                            name(s.AssignedLeftOut[static_cast<std::size_t>(i)]);
                   }));
+}
+
+void SaveAnovaClick(Session& s, Frontend& fe) {
+  const auto path = fe.ChooseFile(FileDialog::SaveCsv);
+  if (!path) return;
+  auto cell = [](double value) { return std::isnan(value) ? std::string() : Format("%.17g", value); };
+  std::string text = "term,df,ss,ms,rsq,f,z,p\n";
+  for (const AnovaRow& row : s.Anova)
+    text += CsvName(row.term) + Format(",%d,", row.df) + cell(row.ss) + ',' + cell(row.ms) + ',' +
+            cell(row.rsq) + ',' + cell(row.f) + ',' + cell(row.z) + ',' + cell(row.p) + '\n';
+  WriteResultFile(fe, *path, text);
 }
 
 }  // namespace vrel

@@ -5,6 +5,7 @@
 #include "numerics/vector_arithmetic.h"
 #include "shell/enabling.h"
 #include "shell/format.h"
+#include "shell/specimen_names.h"
 #include "shell/messages.h"
 
 namespace vrel {
@@ -33,6 +34,9 @@ bool ApplyHyperprojection(Session& s, Frontend& fe, const std::vector<double>& d
     }
   }
   s.ComponentsComputed = false;
+  // What was found from the residuals and scores before no longer holds.
+  ForgetGroupResults(s, fe);
+  s.Anova.clear();
   fe.Invalidate(Window::Specimens);
   s.VectorsView = 0;
   fe.Invalidate(Window::Vectors);

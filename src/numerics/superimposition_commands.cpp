@@ -32,6 +32,7 @@ void StoreSuperimposition(Session& s, Frontend& fe, const Matrix& coordinates, V
   s.Superimposed = true;
   s.ComponentsComputed = false;
   ForgetGroupResults(s, fe);
+  s.Anova.clear();  // it was fitted to the residuals before
   fe.AppendLog(methodLine);
   fe.AppendLog(Format("Sum of Squared Deviations =  %f",
                       SumOfSquaredDeviations(s.Coordinates, s.Dimensions(), s.Consensus)));

@@ -7,11 +7,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -121,6 +123,21 @@ QComboBox* QtFrontend::ComboWidget(Combo combo) const {
 
 int QtFrontend::AskNumber(const std::string& question) {
   return widgets_.prompt->Ask(FromStd(question));
+}
+
+std::optional<std::string> QtFrontend::AskText(const std::string& question) {
+  // The last answer is offered again, so that a model is easily changed by a term.
+  QInputDialog box(widgets_.dialogParent);
+  box.setObjectName("TextPrompt");
+  box.setWindowTitle("Vrel");
+  box.setInputMode(QInputDialog::TextInput);
+  box.setLabelText(FromStd(question));
+  box.setTextValue(lastText_);
+  box.resize(std::max(box.sizeHint().width(), 480), box.sizeHint().height());
+  CentreOnScreen(&box);
+  if (box.exec() != QDialog::Accepted) return std::nullopt;
+  lastText_ = box.textValue();
+  return lastText_.toStdString();
 }
 
 std::optional<std::string> QtFrontend::ChooseFile(FileDialog dialog) {

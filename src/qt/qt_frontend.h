@@ -51,6 +51,7 @@ class QtFrontend : public Frontend {
   void SetQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
 
   int AskNumber(const std::string& question) override;
+  std::optional<std::string> AskText(const std::string& question) override;
   bool AskYesNo(const std::string& question) override;
   // The drawing windows forget the images they keep of a crowd of specimens: the session may
   // have changed.
@@ -89,6 +90,7 @@ class QtFrontend : public Frontend {
   long progressScale_ = 1;
   std::function<void()> quit_;
   QString lastDirectory_;
+  QString lastText_;  // the text prompt's last answer
 };
 
 }  // namespace vrel

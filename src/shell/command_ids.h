@@ -28,6 +28,7 @@ enum class CommandId {
   SaveCva,
   SaveGroupDistances,
   SaveClassification,
+  SaveAnova,
   SaveScript,
   ClearSession,
   Quit,
@@ -45,6 +46,8 @@ enum class CommandId {
   Outliers,
   CanonicalVariates,
   Classification,
+  LinearModel,
+  Repeatability,
   ViewAll,
   ViewPcs,
   ViewPlot,
@@ -75,9 +78,10 @@ using ControlHandler = void (*)(Session&, Frontend&, int value);
 // Left and Right in a list: the item it shows (-1: none) and the key.
 using ListKeyHandler = void (*)(Session&, Frontend&, int item, int key);
 
-// What a vrel-batch argument answers: the number prompt or a file dialog. A variable is a number
-// prompt whose answer a script may give as the variable's name.
-enum class ArgKind { Number, File, Variable };
+// What a vrel-batch argument answers: the number prompt, a file dialog or the text prompt. A
+// variable is a number prompt whose answer a script may give as the variable's name; a text is
+// one quoted word, or every word up to the numbers that end the line.
+enum class ArgKind { Number, File, Variable, Text };
 
 struct CommandInfo {
   CommandId id;

@@ -67,6 +67,12 @@ bool MenuItemEnabled(const Session& s, CommandId id) {
       return !s.GroupDistances.empty();
     case CommandId::SaveClassification:
       return !s.Assigned.empty();
+    case CommandId::LinearModel:
+      return sup;
+    case CommandId::Repeatability:
+      return sup && !s.Variables.empty();
+    case CommandId::SaveAnova:
+      return !s.Anova.empty();
     case CommandId::FitToWindow:
       return DrawsShapes(s, Window::Specimens) || DrawsShapes(s, Window::Vectors);
     case CommandId::DeformationGrid:

@@ -68,6 +68,12 @@ class Frontend {
   // Shows the number prompt with this question; returns what the prompt leaves as its answer
   // (0 after Cancel, the close button, or text that is not an integer).
   virtual int AskNumber(const std::string& question) = 0;
+  // Asks for a line of text (the terms of a model, say); nothing after Cancel. With nobody to
+  // ask, nothing.
+  virtual std::optional<std::string> AskText(const std::string& question) {
+    (void)question;
+    return std::nullopt;
+  }
   // Runs one of the file dialogs; nothing when the user cancels.
   virtual std::optional<std::string> ChooseFile(FileDialog dialog) = 0;
   // A modal message box with an OK button; an empty caption is the system's default one.

@@ -48,6 +48,15 @@ int HeadlessFrontend::AskNumber(const std::string& question) {
   return answer;
 }
 
+std::optional<std::string> HeadlessFrontend::AskText(const std::string& question) {
+  if (record_) prompts.push_back(question);
+  Record("text:" + question);
+  if (texts.empty()) return std::nullopt;
+  std::optional<std::string> answer = std::move(texts.front());
+  texts.pop_front();
+  return answer;
+}
+
 bool HeadlessFrontend::AskYesNo(const std::string& question) {
   Record("question:" + question);
   if (answers.empty()) return false;

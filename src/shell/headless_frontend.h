@@ -31,10 +31,12 @@ class HeadlessFrontend : public Frontend {
   // with nothing queued is cancelled.
   std::deque<int> numbers;
   std::deque<std::optional<std::string>> files;
+  // Answers to the text prompt; with none queued it is cancelled.
+  std::deque<std::optional<std::string>> texts;
   // Answers to Yes/No questions; with none queued the answer is No.
   std::deque<bool> answers;
 
-  // What happened, in order (kept only when recording): "prompt:Q", "question:Q", "file:DIALOG",
+  // What happened, in order (kept only when recording): "prompt:Q", "text:Q", "question:Q", "file:DIALOG",
   // "message:TEXT", "log:LINE", "clear-log", "show:W", "hide:W", "modal:W", "invalidate:W",
   // "clear-picture:W", "combo-index:C=I", "combo-text:C=T", "trackbar=P", "toolbar", "help",
   // "quit".
@@ -69,6 +71,7 @@ class HeadlessFrontend : public Frontend {
   std::optional<long> stopProgressAt;
 
   int AskNumber(const std::string& question) override;
+  std::optional<std::string> AskText(const std::string& question) override;
   bool AskYesNo(const std::string& question) override;
   std::optional<std::string> ChooseFile(FileDialog dialog) override;
   void ShowMessage(const std::string& text, const std::string& caption, Icon icon) override;

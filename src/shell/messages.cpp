@@ -11,7 +11,7 @@ using M = Message;
 
 // File-reading errors carry the stop icon, refused requests the exclamation icon.
 // clang-format off
-constexpr std::array<MessageInfo, 62> Messages = {{
+constexpr std::array<MessageInfo, 67> Messages = {{
     {M::InvalidFile, "Invalid file", "", Icon::Stop},
     {M::InputFailed, "Input failed", "", Icon::Stop},
     {M::IncorrectSpecimenCount, "Incorrect number of specimens", "", Icon::Stop},
@@ -74,6 +74,11 @@ constexpr std::array<MessageInfo, 62> Messages = {{
     {M::GroupComponentsOutOfRange, "Pcs: 1 to %d, fewer than the specimens less the groups", "", Icon::Stop},
     {M::PermutationsOutOfRange, "Permutations: 1 to 1000000", "", Icon::Stop},
     {M::WithinGroupsSingular, "The covariance within the groups is singular: take fewer Pcs", "", Icon::Stop},
+    {M::ModelRefused, "%s", "", Icon::Stop},
+    {M::IterationsOutOfRange, "Iterations: 1 to 1000000", "", Icon::Stop},
+    {M::TermAddsNoRank, "The term %s adds nothing to the terms before it: it is collinear with them, or a combination of its levels has no specimen", "", Icon::Stop},
+    {M::NoResidualVariation, "The model leaves no residual variation: it fits every specimen exactly", "", Icon::Stop},
+    {M::NoReplicates, "\"%s\" names every specimen once: no individual is measured twice", "", Icon::Stop},
 }};
 // clang-format on
 

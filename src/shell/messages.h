@@ -78,6 +78,12 @@ enum class Message {
   GroupComponentsOutOfRange,
   PermutationsOutOfRange,
   WithinGroupsSingular,
+  // The linear models of shape.
+  ModelRefused,
+  IterationsOutOfRange,
+  TermAddsNoRank,
+  NoResidualVariation,
+  NoReplicates,
 };
 
 struct MessageInfo {

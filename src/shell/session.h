@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -68,6 +69,14 @@ struct GroupDistance {
   double procrustes = 0, pProcrustes = 0, mahalanobis = 0, pMahalanobis = 0;
 };
 
+// A row of the table of a linear model of shape: a term, Residuals or Total. Values that do not
+// apply to the row (a Total's mean square, say) are NaN.
+struct AnovaRow {
+  std::string term = {};
+  int df = 0;
+  double ss = NAN, ms = NAN, rsq = NAN, f = NAN, z = NAN, p = NAN;
+};
+
 // The one record of everything loaded and computed in a run. All arrays are allocated at
 // full capacity by the constructor; commands only change counts and overwrite contents.
 struct Session : DataDimensions {
@@ -111,6 +120,8 @@ struct Session : DataDimensions {
   std::vector<std::vector<double>> CanonicalScores;  // one row per specimen
   std::vector<GroupDistance> GroupDistances;
   std::vector<int> Assigned, AssignedLeftOut;  // each specimen's nearest group
+  // The table of the last linear model or repeatability analysis of the residuals (empty: none).
+  std::vector<AnovaRow> Anova;
 
   std::int32_t PcsRetained = 0;
   std::int32_t GroupLimit = 0;

@@ -60,6 +60,7 @@ void ForgetGroupResults(Session& s, Frontend& fe) {
 void ForgetVariables(Session& s, Frontend& fe) {
   ForgetGroupResults(s, fe);
   s.Variables.clear();
+  s.Anova.clear();
   s.Groups = {};
 }
 

@@ -259,11 +259,9 @@ double PermutationP(const std::vector<int>& group, int a, int b, int permutation
   int seed = -permutations;
   long count = 0;
   for (int t = 0; t < permutations; ++t) {
-    for (std::size_t i = members.size(); i-- > 1;) {
-      const auto j =
-          static_cast<std::size_t>(SubtractiveRandom(state, seed) * static_cast<double>(i + 1));
-      std::swap(labels[members[i]], labels[members[std::min(j, i)]]);
-    }
+    Shuffle(members.size(), state, seed, [&](std::size_t i, std::size_t j) {
+      std::swap(labels[members[i]], labels[members[j]]);
+    });
     if (distance(labels) >= observed) ++count;
   }
   return static_cast<double>(1 + count) / static_cast<double>(1 + permutations);

@@ -26,5 +26,9 @@ void OutliersClick(Session& s, Frontend& fe);
 void GroupsFromVariableClick(Session& s, Frontend& fe);
 void CanonicalVariatesClick(Session& s, Frontend& fe);
 void ClassificationClick(Session& s, Frontend& fe);
+// linear_model_commands.cpp: Analyses > Linear Model (the terms typed, then the iterations) and
+// Analyses > Repeatability (the variable naming the individuals, then the iterations).
+void LinearModelClick(Session& s, Frontend& fe);
+void RepeatabilityClick(Session& s, Frontend& fe);
 
 }  // namespace vrel

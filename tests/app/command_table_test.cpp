@@ -68,12 +68,14 @@ TEST(CommandTable, MenusHoldTheirCaptionsWithSeparators) {
        "Open &Variables\u2026", "-",
        "Reload {Consensus,PCS}", "-", "Save &Residuals", "Save &Consensus", "Save &Sizes", "-",
        "Save S&cores", "Save one Projection", "Save &PCS", "Save one PCS",
-       "Save Distances", "Save Canonical Variates", "Save Group Distances", "Save Classification", "-",
+       "Save Distances", "Save Canonical Variates", "Save Group Distances", "Save Classification",
+       "Save ANOVA Table", "-",
        "Save Scrip&t\u2026", "-", "Clear Session", "Quit"},
       {"&Compute", "&Superimposition", "&Components", "-", "&Regression", "Regression T&est", "-",
        "Mean Regression", "Mean Regression Test", "Homogeneity Test", "-", "&Discrimination",
        "Discrimination &Test", "-", "Hyperprojection", "Shape difference"},
-      {"A&nalyses", "Outliers", "-", "Canonical Variates\u2026", "Classification\u2026"},
+      {"A&nalyses", "Outliers", "-", "Canonical Variates\u2026", "Classification\u2026", "-",
+       "Linear Model\u2026", "Repeatability\u2026"},
       {"&Window", "Specimens", "Vectors", "Plot", "Log", "-", "Fit to Window"},
       {"&Options", "Define groups", "Groups from Variable\u2026", "-", "Color", "Extremes", "-", "Deformation grid", "Ellipses",
        "Axis titles", "Axis scales", "Legend", "Large markers", "Names as labels", "Fit on resize",
@@ -152,6 +154,7 @@ TEST(CommandTable, EveryCommandRunsThePromptsAndDialogsOfItsArguments) {
     shown.Groups = {"sex", std::vector<int>(59, 0), {"f", "m"}};
     for (int i = 30; i < 59; ++i) shown.Groups.of[static_cast<std::size_t>(i)] = 1;
     shown.GroupDistances = {{}};
+    shown.Anova = {{}};
     shown.CanonicalScores.assign(59, {0.0});
     shown.Assigned = shown.AssignedLeftOut = shown.Variables[0].codes = shown.Groups.of;
     if (stage == nullptr && MenuItemEnabled(shown, command.id)) stage = &shown;
@@ -160,7 +163,9 @@ TEST(CommandTable, EveryCommandRunsThePromptsAndDialogsOfItsArguments) {
     if (command.id == C::Difference) s.SpecimenCount = 58;  // pairs need an even count
     test::ScriptedFrontend fe;
     fe.numbers = {5, 5, 5, 5};
-    if (command.id == C::GroupsFromVariable) fe.numbers = {1};  // the one variable there is
+    // The one variable there is, and a model of the sizes that every superimposition has.
+    if (command.id == C::GroupsFromVariable || command.id == C::Repeatability) fe.numbers = {1, 5};
+    fe.texts = {"Cs"};
     fe.files = {FileFor(command), FileFor(command)};
 
     command.handler(s, fe);
@@ -173,6 +178,7 @@ TEST(CommandTable, EveryCommandRunsThePromptsAndDialogsOfItsArguments) {
                             ? ArgKind::Variable
                             : ArgKind::Number);
       if (event.rfind("file:", 0) == 0) asked.push_back(ArgKind::File);
+      if (event.rfind("text:", 0) == 0) asked.push_back(ArgKind::Text);
     }
     EXPECT_EQ(asked, command.args);
     EXPECT_TRUE(fe.messages.empty()) << fe.LastMessage();

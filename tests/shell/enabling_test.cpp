@@ -47,7 +47,7 @@ const std::set<C> kComponentMenu = {
     C::SaveConsensus, C::SaveSize,   C::SaveScores,     C::SaveSingleScore, C::SavePcs,
     C::SaveSinglePcs, C::Regression, C::RegressionTest, C::Deflation,       C::Difference,
     C::ViewAll,       C::ViewPcs,    C::ViewPlot,       C::OpenVariables,   C::Outliers,
-    C::SaveDistances};
+    C::SaveDistances, C::LinearModel};
 
 std::set<C> Plus(std::set<C> base, std::initializer_list<C> extra) {
   base.insert(extra);
@@ -68,7 +68,7 @@ const Stage kStages[] = {
     {"superimposed", [](Session& s) { s.DataLoaded = s.Superimposed = true; },
      With({C::OpenLink, C::Consensus, C::ShapeVectors, C::SaveResiduals, C::SaveConsensus,
            C::SaveSize, C::Pcs, C::Deflation, C::Difference, C::ViewAll, C::OpenVariables,
-           C::Outliers, C::SaveDistances}),
+           C::Outliers, C::SaveDistances, C::LinearModel}),
      [] {
        auto t = kSuperimposedTools;
        t.insert(T::BoutonPcs);
@@ -93,7 +93,7 @@ const Stage kStages[] = {
      [](Session& s) { s.DataLoaded = s.Superimposed = s.DifferenceComputed = true; },
      With({C::OpenLink, C::Consensus, C::ShapeVectors, C::SaveResiduals, C::SaveConsensus,
            C::SaveSize, C::Pcs, C::Deflation, C::ViewAll, C::OpenVariables, C::Outliers,
-           C::SaveDistances}),
+           C::SaveDistances, C::LinearModel}),
      [] {
        auto t = kSuperimposedTools;
        t.insert(T::BoutonPcs);

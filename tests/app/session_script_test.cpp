@@ -45,6 +45,12 @@ class RandomUser : public HeadlessFrontend {
     if (question.find("Permutations") != std::string::npos && Pick(2) == 0) return 10000;
     return answers[Pick(std::size(answers))];
   }
+  std::optional<std::string> AskText(const std::string& question) override {
+    HeadlessFrontend::AskText(question);
+    static const char* const answers[] = {"sex", "Cs * sex", "logCs + sex", "Cs + Cs", "size", ""};
+    if (Pick(10) == 0) return std::nullopt;
+    return answers[Pick(std::size(answers))];
+  }
   std::optional<std::string> ChooseFile(FileDialog dialog) override {
     HeadlessFrontend::ChooseFile(dialog);
     if (Pick(10) == 0) return std::nullopt;
@@ -210,7 +216,7 @@ class RandomSession {
         for (const CommandInfo& command : CommandTable())
           if (MenuItemEnabled(s, command.id) && command.id != CommandId::SaveScript &&
               (!analysis ||
-               (command.id <= CommandId::Classification && command.id != CommandId::ClearSession) ||
+               (command.id <= CommandId::Repeatability && command.id != CommandId::ClearSession) ||
                command.id == CommandId::ViewPlot ||
                (command.id == CommandId::DefineGroups && s.ComponentsComputed &&
                 s.GroupLimit == 0) ||

@@ -424,6 +424,8 @@ TEST_F(MainWindow, ASessionThroughTheWidgetsIsSavedAsAScriptThatRunsAgain) {
   AnswerPrompts({"3"});
   ChooseInDialog(dir + "scores.txt");
   Main().MenuAction(CommandId::SaveScores)->trigger();
+  AnswerText("Cs + Cs", {"9"});
+  Main().MenuAction(CommandId::LinearModel)->trigger();
 
   QMenu* menu = forms->LogWindow->ContextMenu();
   QAction* save = menu->findChild<QAction*>("SaveScript");
@@ -437,7 +439,8 @@ TEST_F(MainWindow, ASessionThroughTheWidgetsIsSavedAsAScriptThatRunsAgain) {
   for (const char* line :
        {"\nrelative-to-script\n", "\nopen-data ", "\nsuperimpose\n", "\ncomponents\n",
         "\ndefine-groups 31\n", "\nselect-vector 2\n", "\nmagnitude 7\n", "\nkey-up\n",
-        "\nnext-specimen 0\n", "\n# regression 0    (cancelled)\n", "\nsave-scores 3 scores.txt\n"})
+        "\nnext-specimen 0\n", "\n# regression 0    (cancelled)\n", "\nsave-scores 3 scores.txt\n",
+        "\nlinear-model \"Cs + Cs\" 9\n"})
     EXPECT_NE(script.find(line), std::string::npos) << line << " in\n" << script;
   const std::string scores = ReadWhole((dir + "scores.txt").toStdString());
   QFile::remove(dir + "scores.txt");

@@ -45,6 +45,7 @@ inline void TypeText(QWidget* widget, const QString& text) {
 
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,6 +111,21 @@ inline void AnswerPrompts(QStringList answers) {
     AnswerPrompts(answers);
     prompt->Edit1->setText(answer);
     prompt->OKBtn->click();
+  });
+}
+
+// Types the text into the text prompt that comes up next, then answers the number prompts.
+inline void AnswerText(const QString& text, const QStringList& numbers) {
+  WhenModal([text, numbers](QWidget* modal) {
+    auto* prompt = qobject_cast<QInputDialog*>(modal);
+    if (prompt == nullptr) {
+      ADD_FAILURE() << "a text prompt was expected, not " << modal->metaObject()->className();
+      modal->close();
+      return;
+    }
+    AnswerPrompts(numbers);
+    prompt->setTextValue(text);
+    prompt->accept();
   });
 }
 

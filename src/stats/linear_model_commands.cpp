@@ -123,7 +123,8 @@ void RepeatabilityClick(Session& s, Frontend& fe) {
                       static_cast<int>(count), variable->name.c_str(), r.replicates, iterations));
   LogTable(fe, fit.rows);
   fe.AppendLog(Format("Variance among individuals %.6g, measurement error %.6g", r.among, r.error));
-  fe.AppendLog(Format("Repeatability R = %f", r.r));
+  fe.AppendLog(std::isnan(r.r) ? std::string("Repeatability R: none, the shapes do not vary")
+                               : Format("Repeatability R = %f", r.r));
   s.Anova = std::move(fit.rows);
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/command_table.h"
+#include "app/session_script.h"
 #include "batch/batch_runner.h"
 #include "files/text_source.h"
 #include "fuzz/fuzz_support.h"
@@ -21,12 +22,18 @@ constexpr int MaxPermutations = 100;
 
 const char* const Inputs[] = {"gorilla.dat",  "gorilla.lie",       "gorilla_sex.vec",
                               "macaques.dat", "macaques_wire.lie", "direction_x1.dat",
-                              "sooty2.dat"};
+                              "sooty2.dat",   "gorilla.csv"};
 
 bool IsInput(const std::string& name) {
   for (const char* input : Inputs)
     if (name == input) return true;
   return false;
+}
+
+// The commands whose last number counts permutations.
+bool Permutes(CommandId id) {
+  return id == CommandId::MantelTest || id == CommandId::CanonicalVariates ||
+         id == CommandId::LinearModel || id == CommandId::Repeatability;
 }
 
 // The script with its file arguments confined and its permutation counts capped.
@@ -36,18 +43,19 @@ std::string Confined(const std::string& script, const std::string& scratch) {
   while (std::getline(in, line)) {
     std::vector<std::string> words = SplitScriptLine(line);
     const CommandInfo* command = words.empty() ? nullptr : CommandByBatchWord(words[0]);
-    if (command != nullptr && words.size() == command->args.size() + 1) {
+    int number = 0;
+    if (command != nullptr && Permutes(command->id) && words.size() > 2 &&
+        ParseInteger(words.back(), number) && number > MaxPermutations)
+      words.back() = std::to_string(MaxPermutations);
+    if (command != nullptr && words.size() == command->args.size() + 1)
       for (std::size_t i = 0; i < command->args.size(); ++i) {
         std::string& arg = words[i + 1];
-        int number = 0;
         if (command->args[i] == ArgKind::File && arg != "-" && !IsInput(arg))
           arg = scratch + (arg.find('/') == std::string::npos ? "out" : "missing/out");
-        else if (command->id == CommandId::MantelTest && i == 1 && ParseInteger(arg, number) &&
-                 number > MaxPermutations)
-          arg = std::to_string(MaxPermutations);
       }
+    if (command != nullptr) {
       line.clear();
-      for (const std::string& word : words) line += word + ' ';
+      for (const std::string& word : words) line += QuotedWord(word) + ' ';
     }
     out += line + '\n';
   }

@@ -240,7 +240,9 @@ void SaveClassificationClick(Session& s, Frontend& fe) {
 void SaveAnovaClick(Session& s, Frontend& fe) {
   const auto path = fe.ChooseFile(FileDialog::SaveCsv);
   if (!path) return;
-  auto cell = [](double value) { return std::isnan(value) ? std::string() : Format("%.17g", value); };
+  auto cell = [](double value) {
+    return std::isnan(value) ? std::string() : Format("%.17g", value);
+  };
   std::string text = "term,df,ss,ms,rsq,f,z,p\n";
   for (const AnovaRow& row : s.Anova)
     text += CsvName(row.term) + Format(",%d,", row.df) + cell(row.ss) + ',' + cell(row.ms) + ',' +

@@ -5,8 +5,8 @@
 #include "numerics/vector_arithmetic.h"
 #include "shell/enabling.h"
 #include "shell/format.h"
-#include "shell/specimen_names.h"
 #include "shell/messages.h"
+#include "shell/specimen_names.h"
 
 namespace vrel {
 

@@ -36,10 +36,10 @@ class HeadlessFrontend : public Frontend {
   // Answers to Yes/No questions; with none queued the answer is No.
   std::deque<bool> answers;
 
-  // What happened, in order (kept only when recording): "prompt:Q", "text:Q", "question:Q", "file:DIALOG",
-  // "message:TEXT", "log:LINE", "clear-log", "show:W", "hide:W", "modal:W", "invalidate:W",
-  // "clear-picture:W", "combo-index:C=I", "combo-text:C=T", "trackbar=P", "toolbar", "help",
-  // "quit".
+  // What happened, in order (kept only when recording): "prompt:Q", "text:Q", "question:Q",
+  // "file:DIALOG", "message:TEXT", "log:LINE", "clear-log", "show:W", "hide:W", "modal:W",
+  // "invalidate:W", "clear-picture:W", "combo-index:C=I", "combo-text:C=T", "trackbar=P",
+  // "toolbar", "help", "quit".
   std::vector<std::string> events;
   std::vector<std::string> log;
   std::vector<std::string> prompts;

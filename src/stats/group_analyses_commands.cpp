@@ -8,10 +8,10 @@
 #include "shell/messages.h"
 #include "shell/prompt.h"
 #include "shell/specimen_names.h"
+#include "stats/analysis_inputs.h"
 #include "stats/canonical_variates.h"
 #include "stats/component_count.h"
 #include "stats/statistics_commands.h"
-#include "stats/analysis_inputs.h"
 
 namespace vrel {
 
@@ -25,7 +25,6 @@ Rows ScoreRows(const Session& s, int q) {
   for (int i = 0; i < s.SpecimenCount; ++i) x[i].assign(&s.Scores[i][0], &s.Scores[i][0] + q);
   return x;
 }
-
 
 // Asks how many components the analysis of the groups takes: 1 to n - k, within those there are.
 int AskGroupComponents(Session& s, Frontend& fe) {

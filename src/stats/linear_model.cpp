@@ -53,8 +53,7 @@ class TermReader {
         ++at;
       } else {
         std::size_t end = at;
-        while (end < text.size() && !IsOperator(text[end]) && text[end] != ' ' &&
-               text[end] != '\t')
+        while (end < text.size() && !IsOperator(text[end]) && text[end] != ' ' && text[end] != '\t')
           ++end;
         tokens_.push_back(text.substr(at, end - at));
         at = end;
@@ -231,7 +230,8 @@ ModelTerms ReadModelTerms(const std::string& text, const std::vector<SpecimenVar
     term.columns = {std::vector<double>(centroidSizes.size(), 1.0)};
     for (const std::string& name : names) {
       Columns factor;
-      if (!NameColumns(name, variables, centroidSizes, factor, model.error)) return {{}, model.error};
+      if (!NameColumns(name, variables, centroidSizes, factor, model.error))
+        return {{}, model.error};
       Columns product;
       for (const std::vector<double>& a : term.columns)
         for (const std::vector<double>& b : factor) {
@@ -307,7 +307,8 @@ LinearModelFit FitLinearModel(const std::vector<std::vector<double>>& response,
       long atLeast = 1;  // the observed F
       logF[0] = std::log(std::max(row.f, DBL_MIN));
       for (int t = 1; t <= iterations; ++t) {
-        Shuffle(n, state, seed, [&](std::size_t a, std::size_t b) { std::swap(order[a], order[b]); });
+        Shuffle(n, state, seed,
+                [&](std::size_t a, std::size_t b) { std::swap(order[a], order[b]); });
         // The permuted residuals on the basis: the fitted values of the model before this term
         // project on the columns before it only, so they drop out of both sums of squares.
         std::fill(d.begin(), d.end(), 0.0);

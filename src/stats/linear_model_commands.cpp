@@ -86,9 +86,10 @@ void LinearModelClick(Session& s, Frontend& fe) {
   if (!Fit(s, fe, model.terms, iterations, false, fit)) return;
   std::string formula;
   for (const ModelTerm& term : model.terms) formula += (formula.empty() ? "" : " + ") + term.name;
-  fe.AppendLog(Format("Linear model shape ~ %s: type I sums of squares, %d iterations of residual "
-                      "randomization",
-                      formula.c_str(), iterations));
+  fe.AppendLog(
+      Format("Linear model shape ~ %s: type I sums of squares, %d iterations of residual "
+             "randomization",
+             formula.c_str(), iterations));
   LogTable(fe, fit.rows);
   s.Anova = std::move(fit.rows);
 }
@@ -118,9 +119,10 @@ void RepeatabilityClick(Session& s, Frontend& fe) {
   LinearModelFit fit;
   if (!Fit(s, fe, {term}, iterations, true, fit)) return;
   const Repeatability r = RepeatabilityOf(fit.rows[0], fit.rows[1], s.SpecimenCount);
-  fe.AppendLog(Format("Repeatability of shape: %d individuals of %s measured %g times on average, "
-                      "%d iterations of residual randomization",
-                      static_cast<int>(count), variable->name.c_str(), r.replicates, iterations));
+  fe.AppendLog(
+      Format("Repeatability of shape: %d individuals of %s measured %g times on average, "
+             "%d iterations of residual randomization",
+             static_cast<int>(count), variable->name.c_str(), r.replicates, iterations));
   LogTable(fe, fit.rows);
   fe.AppendLog(Format("Variance among individuals %.6g, measurement error %.6g", r.among, r.error));
   fe.AppendLog(std::isnan(r.r) ? std::string("Repeatability R: none, the shapes do not vary")

@@ -45,8 +45,8 @@ inline void TypeText(QWidget* widget, const QString& text) {
 
 #include <QDir>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <memory>

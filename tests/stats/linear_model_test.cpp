@@ -28,8 +28,10 @@ std::string RunJob(Session& s, const std::string& script, std::string* err = nul
   std::istringstream in(script);
   std::ostringstream out, errors;
   const int status = RunBatchScript(s, "job.vrel", in, out, errors, /*keepGoing=*/true);
-  if (err != nullptr) *err = errors.str();
-  else EXPECT_EQ(status, 0) << errors.str();
+  if (err != nullptr)
+    *err = errors.str();
+  else
+    EXPECT_EQ(status, 0) << errors.str();
   return out.str();
 }
 
@@ -45,8 +47,9 @@ Rows ResidualsAfter(Rows x, Rows y) {
   };
   auto reflectY = [&](const std::vector<double>& v, std::size_t c) {
     for (std::size_t j = 0; j < y[0].size(); ++j)
-      reflect(v, c, [&](std::size_t i) { return y[i][j]; },
-              [&](std::size_t i, double a) { y[i][j] = a; });
+      reflect(
+          v, c, [&](std::size_t i) { return y[i][j]; },
+          [&](std::size_t i, double a) { y[i][j] = a; });
   };
   for (std::size_t c = 0; c < k; ++c) {
     double norm = 0;
@@ -55,8 +58,9 @@ Rows ResidualsAfter(Rows x, Rows y) {
     v[c] = x[c][c] + (x[c][c] >= 0 ? std::sqrt(norm) : -std::sqrt(norm));
     for (std::size_t i = c + 1; i < n; ++i) v[i] = x[c][i];
     for (std::size_t d = c; d < k; ++d)
-      reflect(v, c, [&](std::size_t i) { return x[d][i]; },
-              [&](std::size_t i, double a) { x[d][i] = a; });
+      reflect(
+          v, c, [&](std::size_t i) { return x[d][i]; },
+          [&](std::size_t i, double a) { x[d][i] = a; });
     reflectY(v, c);
     reflectors.push_back(std::move(v));
   }
@@ -103,11 +107,13 @@ TEST(LinearModel, TheTableFollowsLeastSquaresOfTheNestedDesigns) {
   const Case cases[] = {
       {"open-data " + test::DataFile("plethodon.tps") + "\nopen-variables " +
            test::DataFile("plethodon.csv"),
-       "species * site", {{"species"}, {"site"}, {"species", "site"}}},
+       "species * site",
+       {{"species"}, {"site"}, {"species", "site"}}},
       // The pupfish come aligned: their size is the table's CS.
       {"capacity 300 112\nopen-data " + test::DataFile("pupfish.tps") + "\nopen-variables " +
            test::DataFile("pupfish.csv"),
-       "log(CS) + Pop * Sex", {{"CS"}, {"Pop"}, {"Sex"}, {"Pop", "Sex"}}},
+       "log(CS) + Pop * Sex",
+       {{"CS"}, {"Pop"}, {"Sex"}, {"Pop", "Sex"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.terms);
@@ -155,7 +161,7 @@ TEST(LinearModel, TheTableFollowsLeastSquaresOfTheNestedDesigns) {
 TEST(LinearModel, ResidualRandomizationRepeatsAndTellsEffectsFromNoise) {
   Session s;
   RunJob(s, "open-data " + test::DataFile("plethodon.tps") + "\nopen-variables " +
-             test::DataFile("plethodon.csv") + "\nsuperimpose\n");
+                test::DataFile("plethodon.csv") + "\nsuperimpose\n");
   const Rows y = ResidualRows(s);
   const std::vector<double> sizes(s.Sizes.begin(), s.Sizes.begin() + s.SpecimenCount);
   const ModelTerms model = ReadModelTerms("species * site", s.Variables, sizes);
@@ -233,17 +239,21 @@ TEST(LinearModel, TermsThatAddNothingOrCannotBeReadAreRefusedByName) {
     std::string text = "specimen,lot,kind\n";
     for (int i = 1; i <= 40; ++i)
       text += (i < 10 ? "pleth0" : "pleth") + std::to_string(i) + ',' +
-              (i > 20 ? "c" : i % 2 ? "a" : "b") + ',' + (i > 20 ? "T" : "J") + '\n';
+              (i > 20  ? "c"
+               : i % 2 ? "a"
+                       : "b") +
+              ',' + (i > 20 ? "T" : "J") + '\n';
     return text;
   }());
   Session s;
   RunJob(s, "open-data " + test::DataFile("plethodon.tps") + "\nopen-variables " +
-             test::DataFile("plethodon.csv") + "\nsuperimpose\n");
+                test::DataFile("plethodon.csv") + "\nsuperimpose\n");
   struct Case {
     std::string line, err;
   };
-  const std::string noRank = " adds nothing to the terms before it: it is collinear with them, or "
-                             "a combination of its levels has no specimen\n";
+  const std::string noRank =
+      " adds nothing to the terms before it: it is collinear with them, or "
+      "a combination of its levels has no specimen\n";
   const Case cases[] = {
       {"linear-model species 1", ""},
       {"linear-model \"species + site\" 2", ""},
@@ -295,8 +305,8 @@ std::string Replicates(Session& s, bool copies) {
   }
   const std::string tag = copies ? "copies" : "draws";
   return RunJob(s, "open-data " + test::WriteScratch(tag + ".tps", tps) + "\nopen-variables " +
-                    test::WriteScratch(tag + ".csv", csv) +
-                    "\nsuperimpose\nrepeatability individual\n");
+                       test::WriteScratch(tag + ".csv", csv) +
+                       "\nsuperimpose\nrepeatability individual\n");
 }
 
 TEST(Repeatability, OneForExactReplicatesAndNearZeroForIndependentDraws) {

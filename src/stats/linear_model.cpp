@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <cmath>
 #include <numeric>
+#include <set>
 
 #include "stats/random.h"
 
@@ -12,30 +13,41 @@ namespace vrel {
 
 namespace {
 
+// More terms than a model could hold for any data: crossings of many names are refused rather
+// than expanded.
+constexpr std::size_t MostTerms = 1000;
+
 // A term as written: the names it multiplies, in the order written.
 using TermNames = std::vector<std::string>;
 
-bool SameTerm(TermNames a, TermNames b) {
-  std::sort(a.begin(), a.end());
-  std::sort(b.begin(), b.end());
-  return a == b;
-}
+// Terms in the order written; a term written again, its names in any order, counts once.
+class Terms {
+ public:
+  void Add(const TermNames& term) {
+    TermNames key = term;
+    std::sort(key.begin(), key.end());
+    if (known_.insert(std::move(key)).second) list_.push_back(term);
+  }
+  const std::vector<TermNames>& List() const { return list_; }
+  std::size_t Size() const { return list_.size(); }
 
-void AddTerm(std::vector<TermNames>& terms, const TermNames& term) {
-  for (const TermNames& known : terms)
-    if (SameTerm(known, term)) return;
-  terms.push_back(term);
-}
+ private:
+  std::vector<TermNames> list_;
+  std::set<TermNames> known_;
+};
 
-std::vector<TermNames> Interaction(const std::vector<TermNames>& a,
-                                   const std::vector<TermNames>& b) {
-  std::vector<TermNames> product;
-  for (const TermNames& x : a)
-    for (const TermNames& y : b) {
+Terms Interaction(const Terms& a, const Terms& b, std::string& error) {
+  Terms product;
+  if (a.Size() * b.Size() > MostTerms) {
+    error = "The model has more than 1000 terms";
+    return product;
+  }
+  for (const TermNames& x : a.List())
+    for (const TermNames& y : b.List()) {
       TermNames term = x;
       for (const std::string& name : y)
         if (std::find(term.begin(), term.end(), name) == term.end()) term.push_back(name);
-      AddTerm(product, term);
+      product.Add(term);
     }
   return product;
 }
@@ -61,8 +73,8 @@ class TermReader {
     }
   }
 
-  std::vector<TermNames> Read(std::string& error) {
-    std::vector<TermNames> terms = Sum(error);
+  Terms Read(std::string& error) {
+    Terms terms = Sum(error);
     if (error.empty() && next_ < tokens_.size())
       error = "The model cannot be read at \"" + tokens_[next_] + "\"";
     return terms;
@@ -77,34 +89,47 @@ class TermReader {
     return false;
   }
 
-  std::vector<TermNames> Sum(std::string& error) {
-    std::vector<TermNames> terms = Crossing(error);
-    while (error.empty() && Take("+"))
-      for (const TermNames& term : Crossing(error)) AddTerm(terms, term);
-    return terms;
-  }
-  std::vector<TermNames> Crossing(std::string& error) {
-    std::vector<TermNames> terms = Product(error);
-    while (error.empty() && Take("*")) {
-      const std::vector<TermNames> right = Product(error);
-      const std::vector<TermNames> both = Interaction(terms, right);
-      for (const TermNames& term : right) AddTerm(terms, term);
-      for (const TermNames& term : both) AddTerm(terms, term);
+  Terms Sum(std::string& error) {
+    Terms terms = Crossing(error);
+    while (error.empty() && Take("+")) {
+      const Terms right = Crossing(error);
+      for (const TermNames& term : right.List()) terms.Add(term);
+      if (terms.Size() > MostTerms) error = "The model has more than 1000 terms";
     }
     return terms;
   }
-  std::vector<TermNames> Product(std::string& error) {
-    std::vector<TermNames> terms = Operand(error);
-    while (error.empty() && Take(":")) terms = Interaction(terms, Operand(error));
+  Terms Crossing(std::string& error) {
+    Terms terms = Product(error);
+    while (error.empty() && Take("*")) {
+      const Terms right = Product(error);
+      const Terms both = Interaction(terms, right, error);
+      for (const TermNames& term : right.List()) terms.Add(term);
+      for (const TermNames& term : both.List()) terms.Add(term);
+      if (terms.Size() > MostTerms) error = "The model has more than 1000 terms";
+    }
     return terms;
   }
-  std::vector<TermNames> Operand(std::string& error) {
+  Terms Product(std::string& error) {
+    Terms terms = Operand(error);
+    while (error.empty() && Take(":")) {
+      const Terms right = Operand(error);
+      terms = Interaction(terms, right, error);
+    }
+    return terms;
+  }
+  // One name, log(name) or a bracketed sum.
+  Terms Operand(std::string& error) {
     if (next_ >= tokens_.size()) {
       error = "The model ends where a term is missing";
       return {};
     }
     if (Take("(")) {
-      std::vector<TermNames> inner = Sum(error);
+      if (++depth_ > MostBrackets) {
+        error = "The model nests more than 100 brackets";
+        return {};
+      }
+      Terms inner = Sum(error);
+      --depth_;
       if (error.empty() && !Take(")")) error = "The model misses a \")\"";
       return inner;
     }
@@ -119,16 +144,23 @@ class TermReader {
           tokens_[next_ + 1] == ")") {
         const std::string name = "log(" + tokens_[next_] + ")";
         next_ += 2;
-        return {{name}};
+        return One(name);
       }
       error = "log takes the name of one covariate: log(X)";
       return {};
     }
-    return {{token}};
+    return One(token);
+  }
+  static Terms One(const std::string& name) {
+    Terms terms;
+    terms.Add({name});
+    return terms;
   }
 
+  static constexpr int MostBrackets = 100;
   std::vector<std::string> tokens_;
   std::size_t next_ = 0;
+  int depth_ = 0;
 };
 
 using Columns = std::vector<std::vector<double>>;
@@ -223,9 +255,9 @@ ModelTerms ReadModelTerms(const std::string& text, const std::vector<SpecimenVar
                           const std::vector<double>& centroidSizes) {
   ModelTerms model;
   TermReader reader(text);
-  const std::vector<TermNames> written = reader.Read(model.error);
+  const Terms written = reader.Read(model.error);
   if (!model.error.empty()) return model;
-  for (const TermNames& names : written) {
+  for (const TermNames& names : written.List()) {
     ModelTerm term;
     term.columns = {std::vector<double>(centroidSizes.size(), 1.0)};
     for (const std::string& name : names) {
@@ -241,6 +273,8 @@ ModelTerms ReadModelTerms(const std::string& text, const std::vector<SpecimenVar
         }
       term.columns = std::move(product);
       term.name += (term.name.empty() ? "" : ":") + name;
+      if (term.columns.size() > centroidSizes.size())
+        return {{}, "The term " + term.name + " has more columns than there are specimens"};
     }
     model.terms.push_back(std::move(term));
   }
@@ -254,6 +288,12 @@ LinearModelFit FitLinearModel(const std::vector<std::vector<double>>& response,
   LinearModelFit fit;
   const std::size_t n = response.size();
   const std::size_t p = n == 0 ? 0 : response[0].size();
+  std::size_t columns = 1;
+  for (const ModelTerm& term : terms) columns += term.columns.size();
+  if (columns >= n && !exactAllowed) {  // nothing would be left to test against
+    fit.exact = true;
+    return fit;
+  }
   const Basis basis = Orthonormalise(n, terms);
   if (!basis.dependentTerm.empty()) {
     fit.dependentTerm = basis.dependentTerm;

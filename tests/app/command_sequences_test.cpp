@@ -195,7 +195,14 @@ class SequenceRunner {
   void QueueAnswers(const CommandInfo& command, int mutations, std::string& trace) {
     fe_.savePath = Pick(4) == 0 ? "/nonexistent-vrel-folder/out" : test::ScratchDir() + "out";
     for (ArgKind kind : command.args) {
-      if (kind == ArgKind::Number) {
+      if (kind == ArgKind::Text) {
+        static const char* const models[] = {"Cs", "logCs * sex", "sex:sex + (Cs", "log(sex)",
+                                             "a*b*c*d*e*f*g*h*i*j*k", "", "((((Cs))))"};
+        fe_.texts.push_back(models[Pick(std::size(models))]);
+        trace += std::string(" '") + *fe_.texts.back() + "'";
+        continue;
+      }
+      if (kind == ArgKind::Number || kind == ArgKind::Variable) {
         fe_.numbers.push_back(Number());
         trace += ' ';
         trace += std::to_string(fe_.numbers.back());

@@ -164,6 +164,15 @@ std::string SessionFault(const Session& s) {
     return "group limit " + std::to_string(s.GroupLimit);
   if (s.Superimposed && !s.DataLoaded) return "superimposed without data";
   if (s.ComponentsComputed && !s.Superimposed) return "components without a superimposition";
+  // A table of a linear model belongs to the residuals it was fitted to: its terms, Residuals
+  // and Total, whose degrees of freedom add up to the specimens less one.
+  if (!s.Anova.empty()) {
+    int df = 0;
+    for (std::size_t r = 0; r + 1 < s.Anova.size(); ++r) df += s.Anova[r].df;
+    if (!s.Superimposed || s.Anova.size() < 3 || s.Anova.back().term != "Total" ||
+        df != s.Anova.back().df || s.Anova.back().df != n - 1)
+      return "a linear model's table that does not fit the specimens";
+  }
 
   const int m = p * k;
   std::string fault;

@@ -2,7 +2,6 @@
 // The groups taken from a variable and the analyses of the Analyses menu that compare them.
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 #include "shell/format.h"
 #include "shell/messages.h"
@@ -67,58 +66,10 @@ void LogTable(Frontend& fe, const Session& s, const std::vector<int>& assigned,
 
 }  // namespace
 
-const SpecimenVariable* AskVariable(Session& s, Frontend& fe, const std::string& question) {
-  std::string asked = question;
-  for (std::size_t v = 0; v < s.Variables.size(); ++v)
-    asked += Format(" %d %s", static_cast<int>(v + 1), s.Variables[v].name.c_str());
-  const int chosen = AskPrompt(s, fe, asked);
-  if (chosen == 0) return nullptr;
-  const int count = static_cast<int>(s.Variables.size());
-  if (chosen >= 1 && chosen <= count) return &s.Variables[static_cast<std::size_t>(chosen - 1)];
-  ShowProgramMessageText(fe, Message::NoSuchVariable,
-                         MessageText(Message::NoSuchVariable, chosen, count));
-  return nullptr;
-}
-
-bool GroupsOfVariable(const SpecimenVariable& variable, VariableGroups& groups) {
-  groups = {variable.name, {}, {}};
-  if (variable.factor) {
-    groups.of = variable.codes;
-    groups.names = variable.levels;
-    return true;
-  }
-  std::map<double, int> values;
-  for (double v : variable.values) {
-    if (!std::isfinite(v) || v != std::floor(v) || std::abs(v) > 1e15) return false;
-    values[v] = 0;
-  }
-  int next = 0;
-  for (auto& [value, index] : values) {
-    index = next++;
-    groups.names.push_back(Format("%.0f", value));
-  }
-  for (double v : variable.values) groups.of.push_back(values[v]);
-  return true;
-}
-
-Rows ResidualRows(const Session& s) {
-  Rows x(static_cast<std::size_t>(s.SpecimenCount));
-  for (int i = 0; i < s.SpecimenCount; ++i)
-    x[i].assign(&s.Residuals[i][0], &s.Residuals[i][0] + s.CoordinateCount());
-  return x;
-}
-
 void GroupsFromVariableClick(Session& s, Frontend& fe) {
   if (s.Variables.empty()) return;
-  const SpecimenVariable* variable = AskVariable(s, fe, "Which variable?");
-  if (variable == nullptr) return;
   VariableGroups groups;
-  if (!GroupsOfVariable(*variable, groups))
-    return ShowProgramMessageText(fe, Message::VariableNotGroups,
-                                  MessageText(Message::VariableNotGroups, variable->name.c_str()));
-  if (groups.names.size() < 2)
-    return ShowProgramMessageText(fe, Message::SingleGroup,
-                                  MessageText(Message::SingleGroup, variable->name.c_str()));
+  if (!AskVariableGroups(s, fe, "Which variable?", groups)) return;
   ForgetGroupResults(s, fe);
   s.Groups = std::move(groups);
   std::vector<int> sizes(s.Groups.names.size(), 0);

@@ -16,6 +16,7 @@ namespace {
 // More terms than a model could hold for any data: crossings of many names are refused rather
 // than expanded.
 constexpr std::size_t MostTerms = 1000;
+constexpr const char* TooManyTerms = "The model has more than 1000 terms";
 
 // A term as written: the names it multiplies, in the order written.
 using TermNames = std::vector<std::string>;
@@ -39,7 +40,7 @@ class Terms {
 Terms Interaction(const Terms& a, const Terms& b, std::string& error) {
   Terms product;
   if (a.Size() * b.Size() > MostTerms) {
-    error = "The model has more than 1000 terms";
+    error = TooManyTerms;
     return product;
   }
   for (const TermNames& x : a.List())
@@ -75,6 +76,7 @@ class TermReader {
 
   Terms Read(std::string& error) {
     Terms terms = Sum(error);
+    if (error.empty() && terms.Size() > MostTerms) error = TooManyTerms;
     if (error.empty() && next_ < tokens_.size())
       error = "The model cannot be read at \"" + tokens_[next_] + "\"";
     return terms;
@@ -94,7 +96,7 @@ class TermReader {
     while (error.empty() && Take("+")) {
       const Terms right = Crossing(error);
       for (const TermNames& term : right.List()) terms.Add(term);
-      if (terms.Size() > MostTerms) error = "The model has more than 1000 terms";
+      if (terms.Size() > MostTerms) error = TooManyTerms;
     }
     return terms;
   }
@@ -105,7 +107,6 @@ class TermReader {
       const Terms both = Interaction(terms, right, error);
       for (const TermNames& term : right.List()) terms.Add(term);
       for (const TermNames& term : both.List()) terms.Add(term);
-      if (terms.Size() > MostTerms) error = "The model has more than 1000 terms";
     }
     return terms;
   }
@@ -179,11 +180,7 @@ bool NameColumns(const std::string& name, const std::vector<SpecimenVariable>& v
       error = "log(" + inner + "): \"" + inner + "\" is a factor, not a covariate";
       return false;
     }
-    for (std::size_t level = 1; level < variable->levels.size(); ++level) {
-      std::vector<double> column;
-      for (int code : variable->codes) column.push_back(code == static_cast<int>(level) ? 1 : 0);
-      columns.push_back(std::move(column));
-    }
+    columns = LevelIndicators(variable->codes, variable->levels.size());
     return true;
   }
   if (variable != variables.end()) {
@@ -250,6 +247,16 @@ Basis Orthonormalise(std::size_t n, const std::vector<ModelTerm>& terms) {
 }
 
 }  // namespace
+
+std::vector<std::vector<double>> LevelIndicators(const std::vector<int>& codes,
+                                                 std::size_t levels) {
+  std::vector<std::vector<double>> columns;
+  for (std::size_t level = 1; level < levels; ++level) {
+    columns.emplace_back();
+    for (int code : codes) columns.back().push_back(code == static_cast<int>(level) ? 1.0 : 0.0);
+  }
+  return columns;
+}
 
 ModelTerms ReadModelTerms(const std::string& text, const std::vector<SpecimenVariable>& variables,
                           const std::vector<double>& centroidSizes) {

@@ -17,6 +17,11 @@ struct ModelTerm {
   std::vector<std::vector<double>> columns;
 };
 
+// The columns of a factor in a model: for each level after the first, the indicator of the
+// specimens whose code is that level.
+std::vector<std::vector<double>> LevelIndicators(const std::vector<int>& codes,
+                                                 std::size_t levels);
+
 // The terms of a model as written, or why they cannot be read.
 struct ModelTerms {
   std::vector<ModelTerm> terms;

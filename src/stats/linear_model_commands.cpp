@@ -96,33 +96,23 @@ void LinearModelClick(Session& s, Frontend& fe) {
 
 void RepeatabilityClick(Session& s, Frontend& fe) {
   if (!s.Superimposed || s.Variables.empty()) return;
-  const SpecimenVariable* variable = AskVariable(s, fe, "Which variable names the individuals?");
-  if (variable == nullptr) return;
   VariableGroups individuals;
-  if (!GroupsOfVariable(*variable, individuals))
-    return ShowProgramMessageText(fe, Message::VariableNotGroups,
-                                  MessageText(Message::VariableNotGroups, variable->name.c_str()));
+  if (!AskVariableGroups(s, fe, "Which variable names the individuals?", individuals)) return;
+  const std::string& name = individuals.variable;
   const std::size_t count = individuals.names.size();
-  if (count < 2)
-    return ShowProgramMessageText(fe, Message::SingleGroup,
-                                  MessageText(Message::SingleGroup, variable->name.c_str()));
   if (count == static_cast<std::size_t>(s.SpecimenCount))
     return ShowProgramMessageText(fe, Message::NoReplicates,
-                                  MessageText(Message::NoReplicates, variable->name.c_str()));
+                                  MessageText(Message::NoReplicates, name.c_str()));
   const int iterations = AskIterations(s, fe);
   if (iterations == 0) return;
-  ModelTerm term{variable->name, {}};
-  for (std::size_t level = 1; level < count; ++level) {
-    term.columns.emplace_back();
-    for (int of : individuals.of) term.columns.back().push_back(of == int(level) ? 1.0 : 0.0);
-  }
+  const ModelTerm term{name, LevelIndicators(individuals.of, count)};
   LinearModelFit fit;
   if (!Fit(s, fe, {term}, iterations, true, fit)) return;
   const Repeatability r = RepeatabilityOf(fit.rows[0], fit.rows[1], s.SpecimenCount);
   fe.AppendLog(
       Format("Repeatability of shape: %d individuals of %s measured %g times on average, "
              "%d iterations of residual randomization",
-             static_cast<int>(count), variable->name.c_str(), r.replicates, iterations));
+             static_cast<int>(count), name.c_str(), r.replicates, iterations));
   LogTable(fe, fit.rows);
   fe.AppendLog(Format("Variance among individuals %.6g, measurement error %.6g", r.among, r.error));
   fe.AppendLog(std::isnan(r.r) ? std::string("Repeatability R: none, the shapes do not vary")

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numeric>
 #include <random>
 #include <sstream>
@@ -237,12 +238,12 @@ TEST(LinearModel, TermsThatAddNothingOrCannotBeReadAreRefusedByName) {
   const std::string lots = test::WriteScratch("lots.csv", [] {
     // A factor within species: lots a and b of Jord, c of Teyah; and a copy of species.
     std::string text = "specimen,lot,kind\n";
-    for (int i = 1; i <= 40; ++i)
-      text += (i < 10 ? "pleth0" : "pleth") + std::to_string(i) + ',' +
-              (i > 20  ? "c"
-               : i % 2 ? "a"
-                       : "b") +
-              ',' + (i > 20 ? "T" : "J") + '\n';
+    for (int i = 1; i <= 40; ++i) {
+      char row[32];
+      std::snprintf(row, sizeof row, "pleth%02d,%s,%s\n", i,
+                    i > 20 ? "c" : (i % 2 ? "a" : "b"), i > 20 ? "T" : "J");
+      text += row;
+    }
     return text;
   }());
   Session s;
@@ -296,15 +297,16 @@ std::string Replicates(Session& s, bool copies) {
       for (double v : {std::cos(0.6 * l) + noise(draw), std::sin(0.6 * l) + noise(draw)})
         shape.push_back(v);
     for (int r = 0; r < 2; ++r) {
-      const std::string name = "s" + std::to_string(individual) + "_" + std::to_string(r);
+      char name[16];
+      std::snprintf(name, sizeof name, "s%d_%d", individual, r);
       tps += "LM=10\n";
       for (int l = 0; l < 10; ++l) {
         const double dx = copies ? 0 : noise(draw), dy = copies ? 0 : noise(draw);
         tps += std::to_string(copies ? shape[2 * l] : std::cos(0.6 * l) + dx) + ' ' +
                std::to_string(copies ? shape[2 * l + 1] : std::sin(0.6 * l) + dy) + '\n';
       }
-      tps += "ID=" + name + '\n';
-      csv += name + ",i" + std::to_string(individual) + '\n';
+      tps += std::string("ID=") + name + '\n';
+      csv += std::string(name) + ",i" + std::to_string(individual) + '\n';
     }
   }
   const std::string tag = copies ? "copies" : "draws";
